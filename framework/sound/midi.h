@@ -1,0 +1,13 @@
+// fwMidi: MIDI music through the sequencer alias "midi".
+#pragma once
+#include <cstdint>
+#include <string>
+
+extern int32_t MidiOpen;
+extern std::string MidiStatus;
+
+namespace fwMidi {
+int Stop();
+int Close();
+void OnNotify();
+}  // namespace fwMidi

@@ -1,0 +1,200 @@
+#include "framework/system/named.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+
+namespace named {
+namespace {
+
+struct Entry {
+    Type type = Type::I32;
+    char* base = nullptr;
+    int count = 1;
+    size_t stride = 0;
+    bool isArray = false;  // scalar array
+    bool isPool = false;
+    std::vector<Field> fields;
+    std::string activeField;
+};
+
+std::map<std::string, Entry>& Table() {
+    static std::map<std::string, Entry> table;
+    return table;
+}
+
+bool IsFloat(Type t) { return t == Type::F32 || t == Type::F64; }
+
+double Load(Type t, const char* p) {
+    switch (t) {
+    case Type::I8: { int8_t v; std::memcpy(&v, p, 1); return v; }
+    case Type::U8: { uint8_t v; std::memcpy(&v, p, 1); return v; }
+    case Type::I16: { int16_t v; std::memcpy(&v, p, 2); return v; }
+    case Type::U16: { uint16_t v; std::memcpy(&v, p, 2); return v; }
+    case Type::I32: { int32_t v; std::memcpy(&v, p, 4); return v; }
+    case Type::U32: { uint32_t v; std::memcpy(&v, p, 4); return v; }
+    case Type::I64: { int64_t v; std::memcpy(&v, p, 8); return static_cast<double>(v); }
+    case Type::U64: { uint64_t v; std::memcpy(&v, p, 8); return static_cast<double>(v); }
+    case Type::F32: { float v; std::memcpy(&v, p, 4); return v; }
+    case Type::F64: { double v; std::memcpy(&v, p, 8); return v; }
+    }
+    return 0;
+}
+
+std::string Format(Type t, const char* p) {
+    char buf[64];
+    switch (t) {
+    case Type::I64: { int64_t v; std::memcpy(&v, p, 8); std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(v)); return buf; }
+    case Type::U64: { uint64_t v; std::memcpy(&v, p, 8); std::snprintf(buf, sizeof buf, "%llu", static_cast<unsigned long long>(v)); return buf; }
+    case Type::F32:
+    case Type::F64: std::snprintf(buf, sizeof buf, "%g", Load(t, p)); return buf;
+    default: std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(Load(t, p))); return buf;
+    }
+}
+
+void Store(Type t, char* p, const std::string& text) {
+    if (IsFloat(t)) {
+        double d = std::strtod(text.c_str(), nullptr);
+        if (t == Type::F32) { float f = static_cast<float>(d); std::memcpy(p, &f, 4); }
+        else std::memcpy(p, &d, 8);
+        return;
+    }
+    long long v = 0;
+    if (text.find_first_of(".eE") != std::string::npos && text.rfind("0x", 0) != 0)
+        v = static_cast<long long>(std::strtod(text.c_str(), nullptr));
+    else
+        v = std::strtoll(text.c_str(), nullptr, 0);
+    switch (t) {
+    case Type::I8: case Type::U8: { auto x = static_cast<uint8_t>(v); std::memcpy(p, &x, 1); break; }
+    case Type::I16: case Type::U16: { auto x = static_cast<uint16_t>(v); std::memcpy(p, &x, 2); break; }
+    case Type::I32: case Type::U32: { auto x = static_cast<uint32_t>(v); std::memcpy(p, &x, 4); break; }
+    default: std::memcpy(p, &v, 8); break;
+    }
+}
+
+// Resolves an expression to an address and a type.
+bool Resolve(const std::string& expr, Type& type, char*& addr) {
+    auto& table = Table();
+    std::string name = expr, field;
+    long index = -1;
+    auto dot = name.find('.');
+    if (dot != std::string::npos) {
+        field = name.substr(dot + 1);
+        name.resize(dot);
+    }
+    auto br = name.find('[');
+    if (br != std::string::npos) {
+        auto close = name.find(']', br);
+        if (close == std::string::npos || close != name.size() - 1) return false;
+        std::string num = name.substr(br + 1, close - br - 1);
+        if (num.empty()) return false;
+        char* end = nullptr;
+        index = std::strtol(num.c_str(), &end, 10);
+        if (*end) return false;
+        name.resize(br);
+    }
+    auto it = table.find(name);
+    if (it == table.end()) return false;
+    const Entry& e = it->second;
+    if (!e.isPool && !e.isArray) {
+        if (index >= 0 || !field.empty()) return false;
+        type = e.type;
+        addr = e.base;
+        return true;
+    }
+    if (index < 0) index = 0;
+    if (index >= e.count) return false;
+    char* rec = e.base + static_cast<size_t>(index) * e.stride;
+    if (e.isArray) {
+        if (!field.empty()) return false;
+        type = e.type;
+        addr = rec;
+        return true;
+    }
+    for (const auto& f : e.fields) {
+        if (field == f.name) {
+            type = f.type;
+            addr = rec + f.offset;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CountActive(const std::string& pool, std::string& out) {
+    auto it = Table().find(pool);
+    if (it == Table().end() || !it->second.isPool) return false;
+    const Entry& e = it->second;
+    const Field* af = nullptr;
+    for (const auto& f : e.fields)
+        if (!e.activeField.empty() && e.activeField == f.name) af = &f;
+    if (!af) return false;
+    int n = 0;
+    for (int i = 0; i < e.count; ++i)
+        if (Load(af->type, e.base + static_cast<size_t>(i) * e.stride + af->offset) != 0) ++n;
+    out = std::to_string(n);
+    return true;
+}
+
+}  // namespace
+
+void AddScalar(const char* name, Type type, void* address) {
+    Entry e;
+    e.type = type;
+    e.base = static_cast<char*>(address);
+    Table()[name] = std::move(e);
+}
+
+void AddArray(const char* name, Type type, void* base, int count, size_t stride) {
+    Entry e;
+    e.type = type;
+    e.base = static_cast<char*>(base);
+    e.count = count;
+    e.stride = stride;
+    e.isArray = true;
+    Table()[name] = std::move(e);
+}
+
+void AddPool(const char* name, void* base, int count, size_t stride, std::vector<Field> fields,
+             const char* activeField) {
+    Entry e;
+    e.base = static_cast<char*>(base);
+    e.count = count;
+    e.stride = stride;
+    e.isPool = true;
+    e.fields = std::move(fields);
+    e.activeField = activeField ? activeField : "";
+    Table()[name] = std::move(e);
+}
+
+bool Read(const std::string& expr, std::string& out) {
+    if (expr.rfind("active:", 0) == 0) return CountActive(expr.substr(7), out);
+    Type t;
+    char* p;
+    if (!Resolve(expr, t, p)) return false;
+    out = Format(t, p);
+    return true;
+}
+
+bool ReadNumber(const std::string& expr, double& out) {
+    std::string s;
+    if (!Read(expr, s)) return false;
+    out = std::strtod(s.c_str(), nullptr);
+    return true;
+}
+
+bool Write(const std::string& expr, const std::string& value) {
+    Type t;
+    char* p;
+    if (!Resolve(expr, t, p)) return false;
+    Store(t, p, value);
+    return true;
+}
+
+bool Known(const std::string& expr) {
+    std::string s;
+    return Read(expr, s);
+}
+
+}  // namespace named

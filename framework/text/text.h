@@ -1,0 +1,6 @@
+// Fonts and text on the back surface.
+#pragma once
+
+namespace fwDraw {
+void FreeFonts();
+}

@@ -1,0 +1,138 @@
+#include "platform/system.h"
+
+#include <SDL.h>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/window.h"
+
+namespace plat {
+namespace {
+
+std::string gExeDir;
+std::string gExeOverride;
+bool gLockEnabled = true;
+int gLockFd = -1;
+bool gBoxesShown = true;
+
+std::string ReadExeDir() {
+    std::string path;
+    std::vector<char> buf(4096);
+    for (;;) {
+        ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size());
+        if (n < 0) break;
+        if (static_cast<size_t>(n) < buf.size()) {
+            path.assign(buf.data(), static_cast<size_t>(n));
+            break;
+        }
+        buf.resize(buf.size() * 2);
+    }
+    if (path.empty()) return "./";
+    auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+const std::string& ExecutableDirectory() {
+    if (!gExeOverride.empty()) return gExeOverride;
+    if (gExeDir.empty()) gExeDir = ReadExeDir();
+    return gExeDir;
+}
+
+void SetExecutableDirectory(const std::string& dir) {
+    gExeOverride = dir;
+    if (!gExeOverride.empty() && gExeOverride.back() != '/') gExeOverride += '/';
+}
+
+std::string InstanceLockPath(const std::string& name) {
+    const char* base = std::getenv("XDG_RUNTIME_DIR");
+    std::string dir = (base && *base) ? base : "/tmp";
+    std::string file;
+    for (char c : name) file += (c == '/' ? '_' : c);
+    return dir + "/" + file + ".lock";
+}
+
+bool AcquireInstanceLock(const std::string& name) {
+    if (!gLockEnabled) return true;
+    if (gLockFd >= 0) return true;
+    int fd = open(InstanceLockPath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) return true;  // no place for a lock: run rather than refuse
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        close(fd);
+        return false;
+    }
+    gLockFd = fd;
+    return true;
+}
+
+void ReleaseInstanceLock() {
+    if (gLockFd >= 0) {
+        flock(gLockFd, LOCK_UN);
+        close(gLockFd);
+        gLockFd = -1;
+    }
+}
+
+void SetInstanceLockEnabled(bool enabled) { gLockEnabled = enabled; }
+
+void SetMessageBoxesShown(bool shown) { gBoxesShown = shown; }
+
+int MessageBox(const std::string& text, const std::string& caption, BoxKind kind) {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    std::fflush(stderr);
+    int fallback = kind == BoxKind::YesNo ? IDNO : IDOK;
+    if (!gBoxesShown || IsHeadless() || !SDL_WasInit(SDL_INIT_VIDEO)) return fallback;
+    SDL_MessageBoxButtonData ok[] = {
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDOK, "OK"}};
+    SDL_MessageBoxButtonData yesNo[] = {
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDNO, "No"},
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, IDYES, "Yes"}};
+    SDL_MessageBoxData data{};
+    data.flags = SDL_MESSAGEBOX_WARNING;
+    data.window = SdlWindow();
+    data.title = caption.c_str();
+    data.message = text.c_str();
+    data.numbuttons = kind == BoxKind::YesNo ? 2 : 1;
+    data.buttons = kind == BoxKind::YesNo ? yesNo : ok;
+    int pressed = fallback;
+    if (SDL_ShowMessageBox(&data, &pressed) != 0 || pressed < 0) return fallback;
+    return pressed;
+}
+
+std::vector<std::string> FindFiles(const std::string& folder, const std::string& suffix) {
+    std::vector<std::string> out;
+    DIR* d = opendir(folder.empty() ? "." : folder.c_str());
+    if (!d) return out;
+    auto lower = [](std::string s) {
+        for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return s;
+    };
+    std::string suf = lower(suffix);
+    while (dirent* e = readdir(d)) {
+        std::string name = e->d_name;
+        if (name == "." || name == "..") continue;
+        if (name.size() >= suf.size() && lower(name.substr(name.size() - suf.size())) == suf)
+            out.push_back(name);
+    }
+    closedir(d);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::string SettingsDirectory() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && *xdg) return xdg;
+    const char* home = std::getenv("HOME");
+    if (home && *home) return std::string(home) + "/.config";
+    return ".";
+}
+
+}  // namespace plat

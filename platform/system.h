@@ -1,0 +1,41 @@
+// Process-level services: where the executable lives, the single-instance
+// lock, message boxes and file search.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace plat {
+
+// The executable's folder with a trailing '/'. SetExecutableDirectory
+// replaces it (the play driver's data folder); an empty text restores it.
+const std::string& ExecutableDirectory();
+void SetExecutableDirectory(const std::string& dir);
+
+// The single-instance lock: a lock file named after the given text, held
+// until ReleaseInstanceLock or the process ends. Returns false when another
+// process holds it. SetInstanceLockEnabled(false) makes every acquire succeed
+// without touching any file (tests and the play driver run side by side).
+bool AcquireInstanceLock(const std::string& name);
+void ReleaseInstanceLock();
+void SetInstanceLockEnabled(bool enabled);
+std::string InstanceLockPath(const std::string& name);
+
+// Message boxes. Every box is also written to stderr as "caption: text".
+// A box is shown only when there is a display; without one it never blocks
+// and answers with the default button.
+enum class BoxKind { Ok, YesNo };
+constexpr int IDOK = 1;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
+int MessageBox(const std::string& text, const std::string& caption, BoxKind kind);
+void SetMessageBoxesShown(bool shown);  // tests switch the windows off
+
+// Files in a folder whose names end with the given suffix (case-insensitive),
+// sorted by name.
+std::vector<std::string> FindFiles(const std::string& folder, const std::string& suffix);
+
+// Settings folder of the user (the stand-in for the system folder).
+std::string SettingsDirectory();
+
+}  // namespace plat

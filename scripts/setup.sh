@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the game and the tests need.
+# Does nothing when every one of them is already installed.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  libsdl2-dev libsdl2-ttf-dev libfluidsynth-dev
+  timgm6mb-soundfont fonts-ipafont-gothic fonts-ipafont-mincho
+  libgtest-dev libgmock-dev googletest libbenchmark-dev libpixman-1-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "framework/draw/draw.h"
+#include "framework/system/system.h"
+#include "framework/timer/timer.h"
+#include "game/shell/gamemode.h"
+#include "game/shell/shell.h"
+#include "platform/clock.h"
+#include "platform/system.h"
+#include "platform/window.h"
+#include "tests/support/run.h"
+
+namespace {
+
+std::vector<uint32_t> gEntered;
+int gDoubleClicksSeen = 0;
+void Recorder() {
+    gEntered.push_back(SceneEntered);
+    gDoubleClicksSeen += LeftDoubleClick;
+}
+
+class LoopTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plat::ManualClock::Install(0, 1000);  // a millisecond counter
+        InitSkeletonGlobals();
+        fwTimer::SetFrameRate(60);
+        fwTimer::SetFrameLimit(1);
+        plat::ClearMessages();
+        plat::SetWindowProc(MainWndProc);
+        gEntered.clear();
+        gDoubleClicksSeen = 0;
+        old1_ = ReplaceSceneHandler(SceneTitle, Recorder);
+        old2_ = ReplaceSceneHandler(SceneLevelSelect, Recorder);
+        TransitionStep = TransitionDir = 0;
+    }
+    void TearDown() override {
+        ReplaceSceneHandler(SceneTitle, old1_);
+        ReplaceSceneHandler(SceneLevelSelect, old2_);
+        plat::ManualClock::Uninstall();
+    }
+    void Frame() {
+        plat::ManualClock::AdvanceMs(16);
+        plat::ManualClock::AdvanceCounter(16);
+        ASSERT_EQ(RunPass(), 1);
+    }
+    void Dispatch(uint32_t msg, uintptr_t wp = 0, intptr_t lp = 0) {
+        plat::PostMessage(msg, wp, lp);
+        plat::Message m;
+        ASSERT_TRUE(plat::PeekMessage(m));
+        plat::DispatchMessage(m);
+    }
+    SceneHandler old1_ = nullptr, old2_ = nullptr;
+};
+
+TEST_F(LoopTest, EntryFlagReachesFirstFrameAcrossIdlePasses) {
+    SceneNumber = SceneTitle;
+    LastScene = 0;
+    Frame();
+    Frame();
+    // A writer selects the level select with an opening wipe.
+    ChangeScene(SceneLevelSelect, 3, 26);
+    TransitionStep = 0;  // the stand-in present does not run the wipe
+    TransitionDir = 0;
+    // Passes with no frame due leave the flag alone.
+    EXPECT_EQ(RunPass(), 0);
+    EXPECT_EQ(RunPass(), 0);
+    EXPECT_EQ(SceneEntered, 1u);
+    Frame();
+    Frame();
+    ASSERT_EQ(gEntered.size(), 4u);
+    EXPECT_EQ(gEntered[0], 1u);
+    EXPECT_EQ(gEntered[1], 0u);
+    EXPECT_EQ(gEntered[2], 1u);
+    EXPECT_EQ(gEntered[3], 0u);
+}
+
+TEST_F(LoopTest, SceneWithoutHandlerRunsNoFrame) {
+    SceneNumber = 4;
+    LastScene = 0;
+    plat::ManualClock::AdvanceCounter(100);
+    EXPECT_EQ(RunPass(), 0);
+    EXPECT_TRUE(gEntered.empty());
+}
+
+TEST_F(LoopTest, DoubleClickReachesExactlyOneFrame) {
+    SceneNumber = SceneTitle;
+    LastScene = 0;
+    Frame();
+    Dispatch(plat::WM_LBUTTONDBLCLK);
+    EXPECT_EQ(RunPass(), 0);  // no frame due yet: the click waits
+    EXPECT_EQ(LeftDoubleClick, 1);
+    Frame();
+    Frame();
+    EXPECT_EQ(gDoubleClicksSeen, 1);
+}
+
+TEST_F(LoopTest, SPausesUnlessContinuePromptIsUp) {
+    Paused = 0;
+    ContinuePrompt = 0;
+    OnKeyDown('S');
+    EXPECT_EQ(Paused, 1);
+    OnKeyDown('S');
+    EXPECT_EQ(Paused, 0);
+    ContinuePrompt = 1;
+    OnKeyDown('S');
+    EXPECT_EQ(Paused, 0);
+    ContinuePrompt = 0;
+}
+
+TEST_F(LoopTest, TReturnsToTitleWithItsDefaults) {
+    SceneNumber = SceneStage1;
+    LastScene = SceneStage1;
+    PlainBackground = MouseControl = DeathSequenceOff = 1;
+    KeyboardControl = 0;
+    AdditiveEffects = 0;
+    ShipType = 1;
+    OnKeyDown('T');
+    EXPECT_EQ(SceneNumber, static_cast<uint32_t>(SceneTitle));
+    EXPECT_EQ(LastScene, 0u);
+    EXPECT_EQ(PlainBackground, 0);
+    EXPECT_EQ(MouseControl, 0);
+    EXPECT_EQ(KeyboardControl, 1);
+    EXPECT_EQ(AdditiveEffects, 1);
+    EXPECT_EQ(DeathSequenceOff, 0);
+    EXPECT_EQ(ShipType, 0);
+    EXPECT_EQ(LastKey, 'T');
+}
+
+TEST_F(LoopTest, KeyUpClearsLastKeyAndSystemKeysAreSwallowed) {
+    SysKeyMode = 0;
+    Dispatch(plat::WM_KEYDOWN, 'Y');
+    EXPECT_EQ(LastKey, 'Y');
+    Dispatch(plat::WM_KEYUP, 'Y');
+    EXPECT_EQ(LastKey, 0);
+    Dispatch(plat::WM_SYSKEYDOWN, plat::VK_F10);
+    EXPECT_EQ(LastKey, 0);
+    EXPECT_EQ(MainWndProc(plat::WM_SYSCOMMAND, plat::SC_SCREENSAVE, 0), 0);
+}
+
+TEST_F(LoopTest, EscapeQuitsThroughCloseDestroyAndQuit) {
+    QuitDone = 0;
+    OnKeyDown(plat::VK_ESCAPE);
+    EXPECT_EQ(QuitState, 2u);
+    // The posted close destroys the window, which ends the loop.
+    plat::Message m;
+    bool sawQuit = false;
+    for (int i = 0; i < 10 && plat::PeekMessage(m); ++i) {
+        if (m.message == plat::WM_QUIT) {
+            sawQuit = true;
+            break;
+        }
+        plat::DispatchMessage(m);
+    }
+    EXPECT_TRUE(sawQuit);
+}
+
+TEST_F(LoopTest, ActivationRebasesTheFrameClock) {
+    SceneNumber = SceneTitle;
+    LastScene = 0;
+    Frame();
+    Dispatch(plat::WM_ACTIVATEAPP, 0);
+    EXPECT_EQ(AppActive, 0);
+    plat::ManualClock::AdvanceMs(4000);
+    plat::ManualClock::AdvanceCounter(4000);
+    Dispatch(plat::WM_ACTIVATEAPP, 1);
+    EXPECT_EQ(AppActive, 1);
+    Frame();
+    EXPECT_FLOAT_EQ(FrameSeconds, 0.016f);
+}
+
+TEST(Playtest, TitleAfterSixtyFramesIsDeterministic) {
+    auto a = testsupport::Playtest("--frames 60 --time 5 --print 60:SceneNumber,FrameSeconds");
+    ASSERT_EQ(a.status, 0);
+    EXPECT_NE(a.out.find("60 SceneNumber=1 FrameSeconds=0.016\n"), std::string::npos) << a.out;
+    EXPECT_NE(a.out.find("frames=60 scene=1\n"), std::string::npos) << a.out;
+    auto b = testsupport::Playtest("--frames 60 --time 5 --print 60:SceneNumber,FrameSeconds");
+    EXPECT_EQ(a.out, b.out);
+}
+
+TEST(Playtest, FrameTimeFollowsDtAndUnknownNamesFail) {
+    auto r = testsupport::Playtest("--frames 3 --dt 33 --print 2:FrameSeconds");
+    EXPECT_EQ(testsupport::Value(r.out, 2, "FrameSeconds"), "0.033");
+    auto bad = testsupport::Playtest("--frames 1 --print 1:NoSuchGlobal");
+    EXPECT_NE(bad.status, 0);
+    EXPECT_EQ(testsupport::Value(bad.out, 1, "NoSuchGlobal"), "?");
+}
+
+TEST(Playtest, KeyHoldsForItsFramesAndSetWrites) {
+    auto r = testsupport::Playtest(
+        "--frames 6 --key 2:Y:3 --set 1:GameLevel=3 --every 1:LastKey,GameLevel");
+    EXPECT_EQ(testsupport::Value(r.out, 1, "LastKey"), "0");
+    EXPECT_EQ(testsupport::Value(r.out, 1, "GameLevel"), "3");
+    EXPECT_EQ(testsupport::Value(r.out, 2, "LastKey"), "89");
+    EXPECT_EQ(testsupport::Value(r.out, 4, "LastKey"), "89");
+    EXPECT_EQ(testsupport::Value(r.out, 5, "LastKey"), "0");
+}
+
+TEST(SingleInstance, SecondStartExitsAtOnceWhileTheFirstHoldsTheLock) {
+    char dir[] = "/tmp/vqlockXXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    setenv("XDG_RUNTIME_DIR", dir, 1);
+    plat::SetInstanceLockEnabled(true);
+    ASSERT_EQ(CheckSingleInstance(kWindowTitle), 1);
+    EXPECT_EQ(MutexName, std::string(kWindowTitle) + ":FwMutex");
+    std::string game = std::string(VQ_DATA_DIR) + "/vornquist";
+    auto r = testsupport::Run("XDG_RUNTIME_DIR='" + std::string(dir) +
+                              "' SDL_VIDEODRIVER=dummy timeout 20 '" + game + "'");
+    EXPECT_EQ(r.status, 0);
+    plat::ReleaseInstanceLock();
+    // Released: this process can take it again.
+    EXPECT_EQ(CheckSingleInstance(kWindowTitle), 1);
+    plat::ReleaseInstanceLock();
+}
+
+}  // namespace

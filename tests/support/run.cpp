@@ -1,0 +1,43 @@
+#include "tests/support/run.h"
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+
+namespace testsupport {
+
+RunResult Run(const std::string& commandLine) {
+    RunResult r;
+    FILE* p = popen(commandLine.c_str(), "r");
+    if (!p) return r;
+    std::array<char, 4096> buf{};
+    size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
+    int st = pclose(p);
+    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    return r;
+}
+
+RunResult Playtest(const std::string& args) {
+    return Run(std::string("'") + VQ_PLAYTEST + "' --data '" + VQ_DATA_DIR + "' " + args);
+}
+
+std::string Value(const std::string& out, long frame, const std::string& name) {
+    std::istringstream in(out);
+    std::string line;
+    std::string prefix = std::to_string(frame) + " ";
+    while (std::getline(in, line)) {
+        if (line.rfind(prefix, 0) != 0) continue;
+        std::istringstream words(line.substr(prefix.size()));
+        std::string w;
+        while (words >> w) {
+            auto eq = w.find('=');
+            if (eq != std::string::npos && w.substr(0, eq) == name) return w.substr(eq + 1);
+        }
+    }
+    return "";
+}
+
+}  // namespace testsupport

@@ -1,0 +1,21 @@
+// Helpers for tests that run the game's programs.
+#pragma once
+#include <string>
+
+namespace testsupport {
+
+struct RunResult {
+    int status = -1;
+    std::string out;
+};
+
+// Runs a shell command line and captures its standard output.
+RunResult Run(const std::string& commandLine);
+
+// Runs the play driver with the given arguments (data folder: the build's).
+RunResult Playtest(const std::string& args);
+
+// The value of NAME on the line printed for frame F, or "" when absent.
+std::string Value(const std::string& out, long frame, const std::string& name);
+
+}  // namespace testsupport
