@@ -152,13 +152,14 @@ void UpdateFrameDelta() {
     LastFrameTime = plat::TimeGetTime();
 }
 
+int32_t NextKeyState(int32_t previous, bool down) {
+    if (TransitionStep != 0 || ViewerOn || InputDisabled) return KeyOff;
+    if (down) return previous == KeyOff ? KeyPressed : KeyHeld;
+    return (previous == KeyPressed || previous == KeyHeld) ? KeyReleased : KeyOff;
+}
+
 void UpdateKeyState(int virtualKey, int32_t* state) {
-    bool down = (plat::GetKeyState(virtualKey) & 0x80) != 0;
-    if (down)
-        *state = (*state == KeyOff) ? KeyPressed : KeyHeld;
-    else
-        *state = (*state == KeyPressed || *state == KeyHeld) ? KeyReleased : KeyOff;
-    if (TransitionStep != 0 || ViewerOn || InputDisabled) *state = KeyOff;
+    *state = NextKeyState(*state, (plat::GetKeyState(virtualKey) & 0x80) != 0);
 }
 
 int MatchKeyFromList(std::initializer_list<int> codes) {

@@ -57,6 +57,9 @@ void BusyWait(uint32_t ms);
 void ResetFrameClock();
 void UpdateFrameDelta();
 void UpdateKeyState(int virtualKey, int32_t* state);
+// The next key state from the previous one and whether the key is down now;
+// KeyOff while a wipe runs, the viewer is on or input is disabled.
+int32_t NextKeyState(int32_t previous, bool down);
 // The list ends with 0, as the callers write it: MatchKeyFromList({0x0D, 0x20, 0}).
 int MatchKeyFromList(std::initializer_list<int> codes);
 void DisableInput();
