@@ -1,30 +1,18 @@
 // fwDraw: the screen, the drawing-object table, blits and the present.
-// (Only what the frame loop needs so far; the drawing module fills this in.)
+//
+//   screen.h      fwDraw::Screen, the clip rectangle, pixel format and tables
+//   object.h      DrawObjects and the loaders, colour keys and fills
+//   blit.h        the clip rule, the source check and the hardware blits
+//   transition.h  fwDraw::Present, the wipes, CaptureRect and the viewer
+//   blend.h, rotate.h, effect.h: the software blitters
 #pragma once
 #include <cstdint>
 
-extern int32_t ScreenWidth;
-extern int32_t ScreenHeight;
-extern int32_t ScreenBitsPerPixel;
+#include "framework/draw/blit.h"
+#include "framework/draw/object.h"
+#include "framework/draw/screen.h"
+#include "framework/draw/transition.h"
 
-// Transition block.
-extern int32_t TransitionPattern;
-extern int32_t TransitionStep;
-extern int32_t TransitionDir;
-extern int32_t TransitionPitch;
-extern int32_t ViewerOn;
-
-// Clip rectangle and the viewport effect's saved copy.
-extern int32_t ClipLeft, ClipTop, ClipRight, ClipBottom;
+// Viewport open/close effect: the clip rectangle it saved and its state.
 extern int32_t SavedClipLeft, SavedClipTop, SavedClipRight, SavedClipBottom;
 extern int32_t ViewportEffectState;
-
-namespace fwDraw {
-
-int Present();
-void SetWaitVBlank(int on);
-void StartTransition();
-int CaptureRect(int handle, int left, int top, int right, int bottom);
-void ReleaseAll();
-
-}  // namespace fwDraw

@@ -7,6 +7,7 @@ extern int32_t MidiOpen;
 extern std::string MidiStatus;
 
 namespace fwMidi {
+int Init();
 int Stop();
 int Close();
 void OnNotify();

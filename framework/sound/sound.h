@@ -2,6 +2,7 @@
 #pragma once
 
 namespace fwSound {
+int Init();
 void ErrorBeep();
 void ReleaseAll();
 }  // namespace fwSound

@@ -7,11 +7,13 @@ int32_t MidiOpen;
 std::string MidiStatus;
 
 namespace fwSound {
+int Init() { return 0; }
 void ErrorBeep() {}
 void ReleaseAll() {}
 }  // namespace fwSound
 
 namespace fwMidi {
+int Init() { return 1; }
 int Stop() { return 1; }
 int Close() { return 1; }
 void OnNotify() {}

@@ -2,5 +2,6 @@
 #pragma once
 
 namespace fwDraw {
+int InitFonts();
 void FreeFonts();
 }

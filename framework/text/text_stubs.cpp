@@ -2,5 +2,6 @@
 #include "framework/text/text.h"
 
 namespace fwDraw {
+int InitFonts() { return 1; }
 void FreeFonts() {}
 }

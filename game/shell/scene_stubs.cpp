@@ -5,6 +5,7 @@
 #include "game/shell/shell.h"
 
 void LoadStartupAssets() {
+    fwDraw::Screen(800, 600, 2);
     SceneNumber = SceneTitle;
     LastScene = 0;
 }

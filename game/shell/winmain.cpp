@@ -381,6 +381,12 @@ int WinMain(int instance, int, const char* commandLine, int) {
     rng::srand(static_cast<uint32_t>(plat::CalendarTime()));
     fwSystem::EnableIme(0);
     LoadStartupAssets();
+    if (!fwDraw::ScreenIsUp()) {
+        // Without a screen there is nothing to run: the error box has been shown.
+        fwSystem::Quit();
+        plat::DestroyMainWindow();
+        return 1;
+    }
     fwSystem::ResetFrameClock();
     fwSystem::OnActivate(0);
     if (BeforeLoopHook) BeforeLoopHook();

@@ -1,0 +1,68 @@
+// The sprite draw and the present's colour conversion.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "framework/draw/draw.h"
+#include "framework/system/system.h"
+#include "platform/present.h"
+#include "platform/surface.h"
+#include "platform/system.h"
+
+namespace {
+
+// One 800 x 600 screen for the whole run.
+void SetUpScreen() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    plat::SetMessageBoxesShown(false);
+    FullScreen = 1;
+    fwDraw::Screen(800, 600, 2);
+    fwDraw::SetClipRect(180, 0, 620, 600);
+}
+
+// A 64 x 64 sprite with a transparent (black) border around a disc.
+int KeyedSprite() {
+    int h = fwDraw::CreateObject(64, 64, 1);
+    plat::LockedPixels p;
+    plat::Lock(fwDraw::ObjectSurface(h), p);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            int dx = x - 32, dy = y - 32;
+            p.pixels[y * p.pitch + x] = dx * dx + dy * dy < 30 * 30 ? static_cast<uint16_t>(0x8410 + x) : 0;
+        }
+    plat::Unlock(fwDraw::ObjectSurface(h));
+    return h;
+}
+
+void BM_BltObjectKeyed64(benchmark::State& state) {
+    SetUpScreen();
+    static int sprite = KeyedSprite();
+    int x = 200;
+    for (auto _ : state) {
+        fwDraw::BltObject(x, 300, sprite, 0, 0, 64, 64);
+        x = x >= 540 ? 200 : x + 1;
+    }
+    state.SetItemsProcessed(state.iterations() * 64 * 64);
+}
+BENCHMARK(BM_BltObjectKeyed64);
+
+void BM_PresentConversion800x600(benchmark::State& state) {
+    SetUpScreen();
+    std::vector<uint32_t> out(800 * 600);
+    for (auto _ : state) {
+        plat::ConvertToArgb(BackSurface, out.data(), 800);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetItemsProcessed(state.iterations() * 800 * 600);
+}
+BENCHMARK(BM_PresentConversion800x600);
+
+void BM_Present(benchmark::State& state) {
+    SetUpScreen();
+    for (auto _ : state) fwDraw::Present();
+}
+BENCHMARK(BM_Present);
+
+}  // namespace

@@ -1,0 +1,57 @@
+// Drawing-context services over surfaces. This part: Windows bitmap files
+// and the copies between bitmaps, surfaces and colours.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace plat {
+
+// A COLORREF: 0x00BBGGRR.
+using ColorRef = uint32_t;
+constexpr ColorRef Rgb(int r, int g, int b) {
+    return static_cast<ColorRef>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+
+// A colour as a surface pixel: each channel cut to its 5, 6 and 5 top bits.
+constexpr uint16_t PixelFromColorRef(ColorRef c) {
+    return static_cast<uint16_t>(((c & 0xF8) << 8) | ((c >> 5) & 0x07E0) | ((c >> 19) & 0x1F));
+}
+// A surface pixel as a colour, each channel widened by its low bits cleared,
+// so that PixelFromColorRef(ColorRefFromPixel(p)) == p.
+constexpr ColorRef ColorRefFromPixel(uint16_t p) {
+    return Rgb((p >> 11) << 3, ((p >> 5) & 0x3F) << 2, (p & 0x1F) << 3);
+}
+
+// A decoded bitmap: 0x00RRGGBB per pixel, top row first.
+struct Bitmap {
+    int32_t width = 0;
+    int32_t height = 0;
+    std::vector<uint32_t> rgb;
+};
+
+// Reads a Windows bitmap file of any depth SDL decodes. nullptr when the
+// file is missing or not a bitmap.
+Bitmap* LoadBitmapFile(const std::string& path);
+void DeleteBitmap(Bitmap* bitmap);
+
+// Copies the source rectangle of the bitmap onto the whole surface
+// (stretched when the sizes differ, nearest neighbour), each channel cut to
+// 5-6-5. A source width or height of 0 means the bitmap's own. kFail when
+// either is missing or the rectangle leaves the bitmap.
+int32_t CopyBitmapToSurface(Surface* surface, const Bitmap* bitmap, int sourceX, int sourceY, int sourceWidth,
+                            int sourceHeight);
+
+// A pixel through a drawing context: read as a colour, written from one.
+// Outside the surface GetPixel gives 0xFFFFFFFF and SetPixel does nothing.
+ColorRef GetPixel(Surface* surface, int x, int y);
+bool SetPixel(Surface* surface, int x, int y, ColorRef color);
+
+// The drawing contexts' stretched copy (no colour key): the source rectangle
+// onto the destination rectangle, nearest neighbour, cut to the target.
+bool StretchCopy(Surface* dst, int x, int y, int width, int height, Surface* src, int sourceX, int sourceY,
+                 int sourceWidth, int sourceHeight);
+
+}  // namespace plat

@@ -1,0 +1,139 @@
+#include "platform/present.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "platform/window.h"
+
+namespace plat {
+namespace {
+
+uint32_t gArgb[65536];
+bool gTableBuilt = false;
+SDL_Texture* gTexture = nullptr;
+SDL_Renderer* gTextureOwner = nullptr;  // a texture dies with its renderer
+int gWidth = 0, gHeight = 0;
+const Surface* gShown = nullptr;
+int gVsync = -1;  // the renderer's current setting; -1 unknown
+
+// A 5- or 6-bit channel widened to 8 bits, its top bits repeated below.
+constexpr uint32_t Widen5(uint32_t v) { return (v << 3) | (v >> 2); }
+constexpr uint32_t Widen6(uint32_t v) { return (v << 2) | (v >> 4); }
+
+void BuildTable() {
+    if (gTableBuilt) return;
+    for (uint32_t p = 0; p < 65536; ++p)
+        gArgb[p] = 0xFF000000u | (Widen5(p >> 11) << 16) | (Widen6((p >> 5) & 0x3F) << 8) | Widen5(p & 0x1F);
+    gTableBuilt = true;
+}
+
+bool Showing() { return !IsHeadless() && SdlRenderer() != nullptr; }
+
+void DropTexture() {
+    if (gTexture && gTextureOwner == SdlRenderer()) SDL_DestroyTexture(gTexture);
+    gTexture = nullptr;
+    gTextureOwner = nullptr;
+}
+
+void Put16(std::vector<uint8_t>& b, size_t at, uint32_t v) {
+    b[at] = static_cast<uint8_t>(v);
+    b[at + 1] = static_cast<uint8_t>(v >> 8);
+}
+void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
+    Put16(b, at, v & 0xFFFF);
+    Put16(b, at + 2, v >> 16);
+}
+
+}  // namespace
+
+bool SetDisplayMode(int width, int height, int bitsPerPixel) {
+    if (bitsPerPixel != 16 || width <= 0 || height <= 0) return false;
+    BuildTable();
+    DropTexture();
+    gWidth = width;
+    gHeight = height;
+    if (Showing()) {
+        gTexture = SDL_CreateTexture(SdlRenderer(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width,
+                                     height);
+        if (!gTexture) return false;
+        gTextureOwner = SdlRenderer();
+    }
+    return true;
+}
+
+void RestoreDisplayMode() {
+    DropTexture();
+    gShown = nullptr;
+}
+
+uint32_t ArgbOfPixel(uint16_t pixel) {
+    BuildTable();
+    return gArgb[pixel];
+}
+
+void ConvertToArgb(const Surface* s, uint32_t* out, int outPitch) {
+    BuildTable();
+    for (int y = 0; y < s->height; ++y) {
+        const uint16_t* src = s->pixels + static_cast<size_t>(y) * s->pitch;
+        uint32_t* dst = out + static_cast<size_t>(y) * outPitch;
+        for (int x = 0; x < s->width; ++x) dst[x] = gArgb[src[x]];
+    }
+}
+
+void ShowSurface(const Surface* surface, bool waitVBlank) {
+    gShown = surface;
+    if (!surface || !gTexture || !Showing() || gTextureOwner != SdlRenderer()) return;
+    SDL_Renderer* r = SdlRenderer();
+    int vsync = waitVBlank ? 1 : 0;
+    if (vsync != gVsync) {
+        SDL_RenderSetVSync(r, vsync);
+        gVsync = vsync;
+    }
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (surface->width == gWidth && surface->height == gHeight &&
+        SDL_LockTexture(gTexture, nullptr, &pixels, &pitch) == 0) {
+        ConvertToArgb(surface, static_cast<uint32_t*>(pixels), pitch / 4);
+        SDL_UnlockTexture(gTexture);
+    }
+    SDL_RenderClear(r);
+    SDL_RenderCopy(r, gTexture, nullptr, nullptr);
+    SDL_RenderPresent(r);
+}
+
+bool SavePresentedFrame(const std::string& path) {
+    const Surface* s = gShown;
+    if (!s) return false;
+    const uint32_t rowBytes = (static_cast<uint32_t>(s->width) * 3 + 3) & ~3u;
+    const uint32_t imageBytes = rowBytes * static_cast<uint32_t>(s->height);
+    std::vector<uint8_t> file(54 + imageBytes, 0);
+    file[0] = 'B';
+    file[1] = 'M';
+    Put32(file, 2, 54 + imageBytes);
+    Put32(file, 10, 54);
+    Put32(file, 14, 40);
+    Put32(file, 18, static_cast<uint32_t>(s->width));
+    Put32(file, 22, static_cast<uint32_t>(s->height));  // positive: bottom row first
+    Put16(file, 26, 1);
+    Put16(file, 28, 24);
+    Put32(file, 34, imageBytes);
+    for (int y = 0; y < s->height; ++y) {
+        const uint16_t* src = s->pixels + static_cast<size_t>(s->height - 1 - y) * s->pitch;
+        uint8_t* row = file.data() + 54 + static_cast<size_t>(y) * rowBytes;
+        for (int x = 0; x < s->width; ++x) {
+            uint32_t c = ArgbOfPixel(src[x]);
+            row[3 * x] = static_cast<uint8_t>(c);
+            row[3 * x + 1] = static_cast<uint8_t>(c >> 8);
+            row[3 * x + 2] = static_cast<uint8_t>(c >> 16);
+        }
+    }
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(file.data(), 1, file.size(), f) == file.size();
+    ok = std::fclose(f) == 0 && ok;
+    return ok;
+}
+
+}  // namespace plat

@@ -1,0 +1,190 @@
+#include "platform/surface.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace plat {
+namespace {
+
+constexpr int kMaxSide = 16384;
+constexpr uint16_t kLostPattern = 0xF81F;  // what a lost surface's memory shows
+
+std::vector<Surface*> gLive;  // every surface not yet released
+int gFailCountdown = 0;
+
+bool Inside(const Surface* s, const Rect& r) {
+    return r.left >= 0 && r.top >= 0 && r.left <= r.right && r.top <= r.bottom && r.right <= s->width &&
+           r.bottom <= s->height;
+}
+
+int32_t CheckUsable(const Surface* s) {
+    if (!s) return kInvalidParams;
+    if (s->lost) return kSurfaceLost;
+    if (s->locks > 0) return kSurfaceBusy;
+    return kOk;
+}
+
+// Copies one row of n pixels, leaving out keyed pixels when asked.
+inline void CopyRow(uint16_t* d, const uint16_t* s, int n, bool keyed, uint16_t lo, uint16_t hi) {
+    if (!keyed) {
+        std::memmove(d, s, static_cast<size_t>(n) * sizeof(uint16_t));
+        return;
+    }
+    // Written as selects so that the loops vectorise.
+    if (lo == hi) {
+        for (int i = 0; i < n; ++i) d[i] = s[i] == lo ? d[i] : s[i];
+        return;
+    }
+    for (int i = 0; i < n; ++i) d[i] = (s[i] < lo || s[i] > hi) ? s[i] : d[i];
+}
+
+}  // namespace
+
+PixelFormat SurfacePixelFormat() { return {16, 0xF800, 0x07E0, 0x001F}; }
+
+Surface* CreateSurface(int width, int height) {
+    if (gFailCountdown > 0 && --gFailCountdown == 0) return nullptr;
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return nullptr;
+    auto* s = new Surface;
+    s->width = width;
+    s->height = height;
+    s->pitch = (width + 15) & ~15;  // rows start on 32-byte boundaries
+    s->pixels = new uint16_t[static_cast<size_t>(s->pitch) * height]();
+    gLive.push_back(s);
+    return s;
+}
+
+void ReleaseSurface(Surface* s) {
+    if (!s) return;
+    gLive.erase(std::remove(gLive.begin(), gLive.end(), s), gLive.end());
+    delete[] s->pixels;
+    delete s;
+}
+
+int32_t Lock(Surface* s, LockedPixels& out) {
+    if (!s) return kInvalidParams;
+    if (s->lost) return kSurfaceLost;
+    ++s->locks;
+    out.pixels = s->pixels;
+    out.pitch = s->pitch;
+    out.width = s->width;
+    out.height = s->height;
+    return kOk;
+}
+
+int32_t Unlock(Surface* s) {
+    if (!s) return kInvalidParams;
+    if (s->locks <= 0) return kFail;
+    --s->locks;
+    return kOk;
+}
+
+int32_t SetColorKey(Surface* s, uint16_t low, uint16_t high) {
+    if (!s) return kInvalidParams;
+    if (s->lost) return kSurfaceLost;
+    s->hasKey = true;
+    s->keyLow = low;
+    s->keyHigh = high;
+    return kOk;
+}
+
+int32_t GetColorKey(const Surface* s, uint16_t& low, uint16_t& high) {
+    if (!s) return kInvalidParams;
+    if (!s->hasKey) return kNoColorKey;
+    low = s->keyLow;
+    high = s->keyHigh;
+    return kOk;
+}
+
+int32_t Fill(Surface* t, const Rect* rect, uint16_t color) {
+    if (int32_t r = CheckUsable(t)) return r;
+    Rect whole{0, 0, t->width, t->height};
+    const Rect& r = rect ? *rect : whole;
+    if (!Inside(t, r)) return kInvalidRect;
+    for (int y = r.top; y < r.bottom; ++y) std::fill_n(t->pixels + static_cast<size_t>(y) * t->pitch + r.left, r.right - r.left, color);
+    return kOk;
+}
+
+int32_t CopyFast(Surface* dst, int32_t x, int32_t y, Surface* src, const Rect& sr, bool keyed) {
+    if (int32_t r = CheckUsable(dst)) return r;
+    if (int32_t r = CheckUsable(src)) return r;
+    if (!Inside(src, sr)) return kInvalidRect;
+    int w = sr.right - sr.left, h = sr.bottom - sr.top;
+    // Computed in 64 bits: a far-off position must not wrap into the surface.
+    int64_t x1 = static_cast<int64_t>(x) + w, y1 = static_cast<int64_t>(y) + h;
+    if (x < 0 || y < 0 || x1 > dst->width || y1 > dst->height) return kInvalidRect;
+    keyed = keyed && src->hasKey;
+    // Rows run bottom-up when a surface copies onto a lower part of itself;
+    // a keyed row that overlaps itself goes through a copy of the row.
+    const bool self = dst == src;
+    const bool backwards = self && y > sr.top;
+    static std::vector<uint16_t> rowCopy;
+    for (int i = 0; i < h; ++i) {
+        int row = backwards ? h - 1 - i : i;
+        const uint16_t* s = src->pixels + static_cast<size_t>(sr.top + row) * src->pitch + sr.left;
+        uint16_t* d = dst->pixels + static_cast<size_t>(y + row) * dst->pitch + x;
+        if (self && keyed && d < s + w && s < d + w) {
+            rowCopy.assign(s, s + w);
+            s = rowCopy.data();
+        }
+        CopyRow(d, s, w, keyed, src->keyLow, src->keyHigh);
+    }
+    return kOk;
+}
+
+int32_t CopyStretched(Surface* dst, const Rect& dr, Surface* src, const Rect& sr, bool keyed) {
+    if (int32_t r = CheckUsable(dst)) return r;
+    if (int32_t r = CheckUsable(src)) return r;
+    if (!Inside(src, sr)) return kInvalidRect;
+    int64_t dw = static_cast<int64_t>(dr.right) - dr.left, dh = static_cast<int64_t>(dr.bottom) - dr.top;
+    int64_t sw = sr.right - sr.left, sh = sr.bottom - sr.top;
+    if (dw < 0 || dh < 0) return kInvalidRect;
+    if (dw == 0 || dh == 0 || sw == 0 || sh == 0) return kOk;
+    if (dst == src) return kInvalidParams;  // an overlapping scaled copy has no defined result
+    keyed = keyed && src->hasKey;
+    if (dw == sw && dh == sh && dr.left >= 0 && dr.top >= 0 && dr.right <= dst->width && dr.bottom <= dst->height) {
+        for (int y = 0; y < sh; ++y)
+            CopyRow(dst->pixels + static_cast<size_t>(dr.top + y) * dst->pitch + dr.left,
+                    src->pixels + static_cast<size_t>(sr.top + y) * src->pitch + sr.left, static_cast<int>(sw), keyed,
+                    src->keyLow, src->keyHigh);
+        return kOk;
+    }
+    int64_t x0 = std::max<int64_t>(dr.left, 0), x1 = std::min<int64_t>(dr.right, dst->width);
+    int64_t y0 = std::max<int64_t>(dr.top, 0), y1 = std::min<int64_t>(dr.bottom, dst->height);
+    const uint16_t lo = src->keyLow, hi = src->keyHigh;
+    for (int64_t y = y0; y < y1; ++y) {
+        int64_t sy = sr.top + (y - dr.top) * sh / dh;
+        const uint16_t* s = src->pixels + static_cast<size_t>(sy) * src->pitch;
+        uint16_t* d = dst->pixels + static_cast<size_t>(y) * dst->pitch;
+        for (int64_t x = x0; x < x1; ++x) {
+            uint16_t p = s[sr.left + (x - dr.left) * sw / dw];
+            if (!keyed || p < lo || p > hi) d[x] = p;
+        }
+    }
+    return kOk;
+}
+
+bool IsLost(const Surface* s) { return s && s->lost; }
+
+int32_t Restore(Surface* s) {
+    if (!s) return kInvalidParams;
+    s->lost = false;
+    return kOk;
+}
+
+void MarkSurfaceLost(Surface* s) {
+    if (!s) return;
+    s->lost = true;
+    std::fill_n(s->pixels, static_cast<size_t>(s->pitch) * s->height, kLostPattern);
+}
+
+void MarkAllSurfacesLost() {
+    for (Surface* s : gLive) MarkSurfaceLost(s);
+}
+
+void FailSurfaceCreation(int nth) { gFailCountdown = nth > 0 ? nth : 0; }
+
+int LiveSurfaceCount() { return static_cast<int>(gLive.size()); }
+
+}  // namespace plat

@@ -1,0 +1,91 @@
+// 16-bit RGB565 surfaces in plain memory: the screen's primary and back
+// surfaces and every off-screen picture. Each surface has a pitch, can be
+// locked for direct pixel access, carries an optional source colour key and
+// knows the copies the framework asks of it: colour fill, the fast copy with
+// and without the key and the stretched copy.
+//
+// Results are the codes the framework tests (0 for success). A copy whose
+// source rectangle does not lie inside the source, or whose destination does
+// not lie inside the target, draws nothing and reports kInvalidRect.
+#pragma once
+#include <cstdint>
+
+namespace plat {
+
+constexpr int32_t kOk = 0;
+constexpr int32_t kFail = static_cast<int32_t>(0x80004005u);          // E_FAIL
+constexpr int32_t kInvalidParams = static_cast<int32_t>(0x80070057u); // bad argument
+constexpr int32_t kInvalidRect = static_cast<int32_t>(0x88760096u);   // rectangle outside a surface
+constexpr int32_t kSurfaceBusy = static_cast<int32_t>(0x887601AEu);   // the surface is locked
+constexpr int32_t kSurfaceLost = static_cast<int32_t>(0x887601C2u);   // memory lost; Restore it
+constexpr int32_t kNoColorKey = static_cast<int32_t>(0x887600D7u);    // no source key set
+
+struct Rect {
+    int32_t left, top, right, bottom;  // right and bottom exclusive
+};
+
+struct Surface {
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t pitch = 0;           // pixels from one row to the next (>= width)
+    uint16_t* pixels = nullptr;  // row 0 first; reach it through Lock
+    bool hasKey = false;
+    uint16_t keyLow = 0, keyHigh = 0;  // pixels in [keyLow, keyHigh] are transparent
+    bool lost = false;
+    int32_t locks = 0;
+};
+
+struct PixelFormat {
+    uint32_t bitsPerPixel;
+    uint32_t redMask, greenMask, blueMask;
+};
+
+// The one pixel format of every surface: 16 bits, 5-6-5.
+PixelFormat SurfacePixelFormat();
+
+// A new surface of the given size, contents undefined (zero here); nullptr
+// when the size is not positive or too large, or when a test asked for the
+// creation to fail.
+Surface* CreateSurface(int width, int height);
+void ReleaseSurface(Surface* surface);
+
+// Direct pixel access. Lock fails with kSurfaceLost on a lost surface; locks
+// nest, and each successful Lock needs one Unlock. While a surface is locked
+// the copies into or out of it fail with kSurfaceBusy.
+struct LockedPixels {
+    uint16_t* pixels = nullptr;
+    int32_t pitch = 0;  // in pixels
+    int32_t width = 0, height = 0;
+};
+int32_t Lock(Surface* surface, LockedPixels& out);
+int32_t Unlock(Surface* surface);
+
+int32_t SetColorKey(Surface* surface, uint16_t low, uint16_t high);
+int32_t GetColorKey(const Surface* surface, uint16_t& low, uint16_t& high);  // kNoColorKey when none
+
+// Fills the rectangle (the whole surface for nullptr) with one pixel value.
+int32_t Fill(Surface* target, const Rect* rect, uint16_t color);
+
+// The fast copy: source rectangle of src to (x, y) of dst, unscaled. keyed
+// leaves out the source pixels inside the source's colour key.
+int32_t CopyFast(Surface* dst, int32_t x, int32_t y, Surface* src, const Rect& srcRect, bool keyed);
+
+// The stretched copy: source rectangle onto the destination rectangle,
+// nearest neighbour. The destination is cut to the target surface (the
+// source pixels that would land outside it are dropped); the source must
+// lie inside src.
+int32_t CopyStretched(Surface* dst, const Rect& dstRect, Surface* src, const Rect& srcRect, bool keyed);
+
+// Surface loss, as a display change causes it. IsLost/Restore as the
+// framework uses them; a restored surface's contents are undefined.
+bool IsLost(const Surface* surface);
+int32_t Restore(Surface* surface);
+
+// Test hooks: mark every live surface (or one) lost, its pixels scrambled;
+// make the n-th surface creation from now fail (0 switches it off).
+void MarkAllSurfacesLost();
+void MarkSurfaceLost(Surface* surface);
+void FailSurfaceCreation(int nth);
+int LiveSurfaceCount();
+
+}  // namespace plat

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "platform/surface.h"
+
+namespace {
+
+using plat::Rect;
+using plat::Surface;
+
+struct Surfaces : ::testing::Test {
+    void TearDown() override {
+        for (Surface* s : made) plat::ReleaseSurface(s);
+        plat::FailSurfaceCreation(0);
+    }
+    Surface* Make(int w, int h, uint16_t base = 0) {
+        Surface* s = plat::CreateSurface(w, h);
+        if (!s) return nullptr;
+        made.push_back(s);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) At(s, x, y) = base ? static_cast<uint16_t>(base + x + 100 * y) : 0;
+        return s;
+    }
+    static uint16_t& At(Surface* s, int x, int y) { return s->pixels[static_cast<size_t>(y) * s->pitch + x]; }
+    std::vector<Surface*> made;
+};
+
+TEST_F(Surfaces, RowsHaveTheirOwnPitchAndFormatIsFiveSixFive) {
+    Surface* s = Make(33, 2);
+    ASSERT_NE(s, nullptr);
+    EXPECT_GE(s->pitch, 33);
+    plat::LockedPixels p;
+    ASSERT_EQ(plat::Lock(s, p), plat::kOk);
+    EXPECT_EQ(p.pitch, s->pitch);
+    EXPECT_EQ(plat::Unlock(s), plat::kOk);
+    EXPECT_NE(plat::Unlock(s), plat::kOk);  // unbalanced
+    auto f = plat::SurfacePixelFormat();
+    EXPECT_EQ(f.bitsPerPixel, 16u);
+    EXPECT_EQ(f.redMask | f.greenMask | f.blueMask, 0xFFFFu);
+    EXPECT_EQ(plat::CreateSurface(0, 5), nullptr);
+    EXPECT_EQ(plat::CreateSurface(5, -1), nullptr);
+}
+
+TEST_F(Surfaces, FastCopyRefusesRectanglesOutsideEitherSurface) {
+    Surface* src = Make(8, 8, 1);
+    Surface* dst = Make(16, 16);
+    EXPECT_EQ(plat::CopyFast(dst, 0, 0, src, Rect{0, 0, 9, 8}, false), plat::kInvalidRect);
+    EXPECT_EQ(plat::CopyFast(dst, 0, 0, src, Rect{-1, 0, 4, 4}, false), plat::kInvalidRect);
+    EXPECT_EQ(plat::CopyFast(dst, 9, 0, src, Rect{0, 0, 8, 8}, false), plat::kInvalidRect);
+    EXPECT_EQ(plat::CopyFast(dst, -1, 0, src, Rect{0, 0, 8, 8}, false), plat::kInvalidRect);
+    EXPECT_EQ(plat::CopyFast(dst, 0, 0x7FFFFFF0, src, Rect{0, 0, 8, 8}, false), plat::kInvalidRect);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) ASSERT_EQ(At(dst, x, y), 0);
+    EXPECT_EQ(plat::CopyFast(dst, 8, 8, src, Rect{0, 0, 8, 8}, false), plat::kOk);
+    EXPECT_EQ(At(dst, 15, 15), At(src, 7, 7));
+    EXPECT_EQ(plat::CopyFast(dst, 16, 16, src, Rect{2, 2, 2, 2}, false), plat::kOk);  // empty
+}
+
+TEST_F(Surfaces, ColourKeyRangeLeavesDestinationPixels) {
+    Surface* src = Make(4, 1);
+    Surface* dst = Make(4, 1);
+    At(src, 0, 0) = 5;
+    At(src, 1, 0) = 6;
+    At(src, 2, 0) = 7;
+    At(src, 3, 0) = 8;
+    for (int x = 0; x < 4; ++x) At(dst, x, 0) = 0xAAAA;
+    uint16_t lo, hi;
+    EXPECT_EQ(plat::GetColorKey(src, lo, hi), plat::kNoColorKey);
+    plat::SetColorKey(src, 6, 7);
+    EXPECT_EQ(plat::CopyFast(dst, 0, 0, src, Rect{0, 0, 4, 1}, true), plat::kOk);
+    EXPECT_EQ(At(dst, 0, 0), 5);
+    EXPECT_EQ(At(dst, 1, 0), 0xAAAA);
+    EXPECT_EQ(At(dst, 2, 0), 0xAAAA);
+    EXPECT_EQ(At(dst, 3, 0), 8);
+    EXPECT_EQ(plat::CopyFast(dst, 0, 0, src, Rect{0, 0, 4, 1}, false), plat::kOk);
+    EXPECT_EQ(At(dst, 1, 0), 6);
+}
+
+TEST_F(Surfaces, CopyOntoItselfMovesOverlappingRowsIntact) {
+    Surface* s = Make(8, 8, 1);
+    uint16_t before[8][8];
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) before[y][x] = At(s, x, y);
+    ASSERT_EQ(plat::CopyFast(s, 1, 2, s, Rect{0, 0, 7, 6}, false), plat::kOk);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 7; ++x) ASSERT_EQ(At(s, x + 1, y + 2), before[y][x]) << x << "," << y;
+}
+
+TEST_F(Surfaces, FillAndLockedOrLostSurfacesFail) {
+    Surface* s = Make(10, 10);
+    Rect r{2, 2, 5, 4};
+    EXPECT_EQ(plat::Fill(s, &r, 0x1234), plat::kOk);
+    EXPECT_EQ(At(s, 4, 3), 0x1234);
+    EXPECT_EQ(At(s, 5, 3), 0);
+    Rect out{8, 8, 11, 10};
+    EXPECT_EQ(plat::Fill(s, &out, 1), plat::kInvalidRect);
+    EXPECT_EQ(At(s, 9, 9), 0);
+    plat::LockedPixels p;
+    ASSERT_EQ(plat::Lock(s, p), plat::kOk);
+    EXPECT_EQ(plat::Fill(s, nullptr, 1), plat::kSurfaceBusy);
+    plat::Unlock(s);
+    plat::MarkSurfaceLost(s);
+    EXPECT_TRUE(plat::IsLost(s));
+    EXPECT_EQ(plat::Lock(s, p), plat::kSurfaceLost);
+    EXPECT_EQ(plat::Fill(s, nullptr, 1), plat::kSurfaceLost);
+    Surface* t = Make(10, 10);
+    EXPECT_EQ(plat::CopyFast(t, 0, 0, s, Rect{0, 0, 1, 1}, false), plat::kSurfaceLost);
+    plat::Restore(s);
+    EXPECT_EQ(plat::Fill(s, nullptr, 1), plat::kOk);
+}
+
+TEST_F(Surfaces, StretchedCopyIsNearestNeighbourCutToTheTarget) {
+    Surface* src = Make(3, 2, 1);  // values 1 + x + 100 y
+    Surface* dst = Make(10, 10);
+    ASSERT_EQ(plat::CopyStretched(dst, Rect{0, 0, 6, 4}, src, Rect{0, 0, 3, 2}, false), plat::kOk);
+    EXPECT_EQ(At(dst, 1, 1), 1);
+    EXPECT_EQ(At(dst, 2, 1), 2);
+    EXPECT_EQ(At(dst, 5, 3), 103);
+    EXPECT_EQ(At(dst, 6, 3), 0);
+    // Shrinking takes every other pixel.
+    Surface* small = Make(2, 1);
+    Surface* wide = Make(4, 1, 1);
+    ASSERT_EQ(plat::CopyStretched(small, Rect{0, 0, 2, 1}, wide, Rect{0, 0, 4, 1}, false), plat::kOk);
+    EXPECT_EQ(At(small, 0, 0), 1);
+    EXPECT_EQ(At(small, 1, 0), 3);
+    // Past the right edge: the visible part is what the whole would show.
+    ASSERT_EQ(plat::CopyStretched(dst, Rect{8, 8, 14, 12}, src, Rect{0, 0, 3, 2}, false), plat::kOk);
+    EXPECT_EQ(At(dst, 9, 9), 1);
+    EXPECT_EQ(plat::CopyStretched(dst, Rect{0, 0, 4, 4}, src, Rect{0, 0, 4, 2}, false), plat::kInvalidRect);
+}
+
+TEST_F(Surfaces, LostHookScramblesEverySurfaceAndCreationHookFails) {
+    Surface* a = Make(2, 2, 1);
+    Surface* b = Make(2, 2, 1);
+    plat::MarkAllSurfacesLost();
+    EXPECT_TRUE(plat::IsLost(a));
+    EXPECT_TRUE(plat::IsLost(b));
+    plat::Restore(a);
+    EXPECT_NE(At(a, 0, 0), 1);  // contents are gone
+    plat::FailSurfaceCreation(2);
+    EXPECT_NE(Make(1, 1), nullptr);
+    EXPECT_EQ(plat::CreateSurface(1, 1), nullptr);
+    EXPECT_NE(Make(1, 1), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,77 @@
+#include "tests/support/bitmaps.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace testsupport {
+namespace {
+
+void Put(std::vector<uint8_t>& b, size_t at, uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+bool Write(const std::string& path, const std::vector<uint8_t>& bytes) {
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+// File and info headers; extra bytes (bit-field masks) follow the info header.
+std::vector<uint8_t> Headers(int w, int h, int bits, uint32_t compression, size_t extra, size_t imageBytes) {
+    size_t offset = 54 + extra;
+    std::vector<uint8_t> b(offset + imageBytes, 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    Put(b, 2, static_cast<uint32_t>(b.size()), 4);
+    Put(b, 10, static_cast<uint32_t>(offset), 4);
+    Put(b, 14, 40, 4);
+    Put(b, 18, static_cast<uint32_t>(w), 4);
+    Put(b, 22, static_cast<uint32_t>(h), 4);
+    Put(b, 26, 1, 2);
+    Put(b, 28, static_cast<uint32_t>(bits), 2);
+    Put(b, 30, compression, 4);
+    Put(b, 34, static_cast<uint32_t>(imageBytes), 4);
+    return b;
+}
+
+}  // namespace
+
+std::string MakeTempDir() {
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/vqdraw.XXXXXX";
+    std::vector<char> buf(pattern.begin(), pattern.end());
+    buf.push_back('\0');
+    if (!mkdtemp(buf.data())) return {};
+    return std::string(buf.data()) + "/";
+}
+
+bool WriteBmp24(const std::string& path, int w, int h, const std::function<uint32_t(int, int)>& rgb) {
+    size_t row = (static_cast<size_t>(w) * 3 + 3) & ~size_t{3};
+    auto b = Headers(w, h, 24, 0, 0, row * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            uint32_t c = rgb(x, y);
+            size_t at = 54 + static_cast<size_t>(h - 1 - y) * row + 3 * x;
+            b[at] = static_cast<uint8_t>(c);
+            b[at + 1] = static_cast<uint8_t>(c >> 8);
+            b[at + 2] = static_cast<uint8_t>(c >> 16);
+        }
+    return Write(path, b);
+}
+
+bool WriteBmp565(const std::string& path, int w, int h, const std::function<uint16_t(int, int)>& pixel) {
+    size_t row = (static_cast<size_t>(w) * 2 + 3) & ~size_t{3};
+    auto b = Headers(w, h, 16, 3, 12, row * h);
+    Put(b, 54, 0xF800, 4);
+    Put(b, 58, 0x07E0, 4);
+    Put(b, 62, 0x001F, 4);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) Put(b, 66 + static_cast<size_t>(h - 1 - y) * row + 2 * x, pixel(x, y), 2);
+    return Write(path, b);
+}
+
+}  // namespace testsupport

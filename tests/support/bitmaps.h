@@ -1,0 +1,22 @@
+// Small picture files and pixel helpers for the drawing tests.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace testsupport {
+
+// A new empty folder under the system's temporary folder, ending in '/'.
+std::string MakeTempDir();
+
+// Writes a 24-bit bottom-up Windows bitmap; rgb(x, y) gives 0xRRGGBB.
+bool WriteBmp24(const std::string& path, int width, int height, const std::function<uint32_t(int, int)>& rgb);
+// Writes a 16-bit 5-6-5 bitmap (bit fields); pixel(x, y) gives the value.
+bool WriteBmp565(const std::string& path, int width, int height, const std::function<uint16_t(int, int)>& pixel);
+
+// The 5-6-5 pixel of 8-bit channels, each cut to its top bits.
+constexpr uint16_t Pixel565(int r, int g, int b) {
+    return static_cast<uint16_t>(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
+}
+
+}  // namespace testsupport
