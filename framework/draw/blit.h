@@ -17,6 +17,18 @@ namespace plat {
 struct Surface;
 }
 
+// Animation state of the row-by-row and tiled members: one per operation,
+// kept for the whole run, shared by all its callers, advanced once per call.
+extern float WavePhase;          // BltWave
+extern int32_t WaveSign;         // BltWave's alternation, starts at 1
+extern float WaveScrollPhase;    // BltWaveScrollV
+extern float WaveScrollOffset;
+extern float WaveTiledPhase;     // BltWaveTiled
+extern float WaveTiledScroll;
+extern float TiledScrollX;       // BltTiledScroll
+extern float TiledScrollY;
+extern float RollPhase;          // BltRollOpaque
+
 namespace fwDraw {
 
 // The picture of handle when (left, top)-(right, bottom) lies wholly inside

@@ -135,6 +135,7 @@ TEST_F(ScreenTest, FrameworkRecordsAndClipRectangle) {
 struct Failure {
     int nth;  // which surface creation fails
     const char* message;
+    friend void PrintTo(const Failure& f, std::ostream* os) { *os << f.nth << " " << f.message; }
 };
 
 class ScreenFailure : public ::testing::TestWithParam<Failure> {};
