@@ -1,8 +1,47 @@
 // The sequencer's string commands for the alias the framework opens.
+//
+// One MIDI sequencer device, played by FluidSynth into the mixer of
+// platform/audio (which must be able to open). Commands:
+//   open "FILE" type sequencer alias NAME     (also: open FILE ..., without quotes)
+//   seek NAME to start
+//   play NAME [notify]
+//   stop NAME [notify]
+//   close NAME
+//   status NAME mode                          reply "playing" or "stopped"
+// A piece played with notify that ends by itself posts MM_MCINOTIFY with
+// MCI_NOTIFY_SUCCESSFUL to the window's queue; a stop, seek or close of a
+// piece still playing with notify posts MCI_NOTIFY_ABORTED instead, and a
+// new play with notify replaces a pending one with MCI_NOTIFY_SUPERSEDED.
+// Other commands given "notify" post MCI_NOTIFY_SUCCESSFUL when they succeed.
 #pragma once
 #include <string>
 
 namespace plat {
-// Sends one command; the reply (if any) goes to *reply. Returns 0 on success.
+
+// Results of MciSendString.
+constexpr int kMciOk = 0;
+constexpr int kMciUnrecognizedCommand = 261;
+constexpr int kMciInvalidDeviceName = 263;   // no device open under that alias
+constexpr int kMciBadParameter = 266;
+constexpr int kMciMissingParameter = 273;
+constexpr int kMciFileNotFound = 275;
+constexpr int kMciDeviceNotReady = 276;      // no audio output
+constexpr int kMciDuplicateAlias = 289;
+constexpr int kMciInvalidFile = 304;
+constexpr int kMciDeviceInUse = 337;         // the one sequencer is open already
+
+// Sends one command; the reply (if any) goes to *reply, which is emptied on
+// an error. Returns kMciOk on success, else one of the codes above.
 int MciSendString(const std::string& command, std::string* reply);
-}
+
+// The soundfont the synthesiser uses: FluidSynth's own default setting when
+// that file exists, else /usr/share/sounds/sf2/FluidR3_GM.sf2, else
+// /usr/share/sounds/sf2/TimGM6mb.sf2; "" when there is none (music then
+// plays silently, with its notices all the same).
+std::string MciSoundFontPath();
+
+// Loads the synthesiser and its soundfont now, so that the first open does
+// not wait for it (nothing happens when the mixer cannot open).
+void MciPrepare();
+
+}  // namespace plat

@@ -256,6 +256,7 @@ int Screen(int width, int height, int placement) {
     WindowScreenRect[3] = WindowY + ScreenHeight;
 
     fwSound::Init();
+    fwSound::ClearObjects();
     fwMidi::Init();
     fwSystem::Init();
     InitFonts();

@@ -1,0 +1,71 @@
+// fwMidi: background music through the sequencer's string commands.
+#include "framework/sound/midi.h"
+
+#include "framework/system/named.h"
+#include "framework/system/system.h"
+#include "platform/mci.h"
+
+int32_t MidiOpen;
+uint32_t MidiLoop = 1;
+std::string MidiStatus;
+
+namespace fwMidi {
+namespace {
+
+// The open command must fit the 256-character command buffer.
+constexpr size_t kCommandMax = 255;
+
+void Send(const char* command) { plat::MciSendString(command, nullptr); }
+
+void Rewind() {
+    Send("seek midi to start");
+    Send("play midi notify");
+}
+
+}  // namespace
+
+int Init() {
+    MidiOpen = 0;
+    MidiLoop = 1;
+    plat::MciPrepare();
+    return 1;
+}
+
+void Play(const std::string& name, uint32_t loop) {
+    const std::string open = "open \"" + fwSystem::GetExeDirectory(0) + name + "\" type sequencer alias midi";
+    if (open.size() > kCommandMax) return;  // refused: the name does not fit
+    if (MidiOpen == 1) Stop();
+    plat::MciSendString(open, nullptr);
+    Rewind();
+    MidiOpen = 1;
+    MidiLoop = loop;
+}
+
+void OnNotify() {
+    if (MidiLoop == 1) Rewind();
+    else Stop();
+}
+
+int Stop() {
+    if (MidiOpen != 1) return 1;
+    Close();
+    MidiOpen = 0;
+    return 1;
+}
+
+int Close() {
+    Send("stop midi");
+    Send("close midi");
+    return 1;
+}
+
+void ClearLoop() { MidiLoop = 0; }
+
+}  // namespace fwMidi
+
+namespace {
+named::Registrar reg([] {
+    named::Scalar("MidiOpen", &MidiOpen);
+    named::Scalar("MidiLoop", &MidiLoop);
+});
+}  // namespace

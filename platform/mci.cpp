@@ -1,0 +1,365 @@
+#include "platform/mci.h"
+
+#include <fluidsynth.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <vector>
+
+#include "platform/audio.h"
+#include "platform/window.h"
+
+namespace plat {
+namespace {
+
+constexpr intptr_t kSequencerId = 1;          // lParam of the notices
+constexpr int kTailFrames = kMixRate / 2;     // rendered after the music stops: release and reverb
+constexpr long kMaxMidiFileBytes = 16L * 1024 * 1024;
+
+// Everything below is guarded by gLock, which the mixing thread takes too.
+// Never call AudioOpen or AudioClose while holding it: closing the device
+// waits for the mixing thread, which may be waiting for gLock.
+std::mutex gLock;
+fluid_settings_t* gSettings = nullptr;
+fluid_synth_t* gSynth = nullptr;
+bool gSynthTried = false;
+bool gSourceSet = false;
+
+struct Sequencer {
+    bool open = false;
+    std::string alias;             // lower case
+    std::vector<char> file;        // the whole MIDI file
+    fluid_player_t* player = nullptr;
+    bool playing = false;
+    bool atEnd = false;            // the piece has ended by itself; a play needs a seek first
+    bool notifyPending = false;    // a play with notify waits for its notice
+    int tailFrames = 0;
+};
+Sequencer gSeq;
+
+std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// Words of a command; a double-quoted part is one word without its quotes.
+std::vector<std::string> Split(const std::string& command) {
+    std::vector<std::string> words;
+    size_t i = 0;
+    while (i < command.size()) {
+        if (std::isspace(static_cast<unsigned char>(command[i]))) {
+            ++i;
+            continue;
+        }
+        std::string word;
+        if (command[i] == '"') {
+            size_t end = command.find('"', i + 1);
+            if (end == std::string::npos) end = command.size();
+            word = command.substr(i + 1, end - i - 1);
+            i = end + 1;
+        } else {
+            while (i < command.size() && !std::isspace(static_cast<unsigned char>(command[i]))) word += command[i++];
+        }
+        words.push_back(word);
+    }
+    return words;
+}
+
+uint32_t Be32(const unsigned char* p) {
+    return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3];
+}
+
+// A standard MIDI file: a complete header chunk and as many complete track
+// chunks as the header announces.
+bool IsMidiFile(const std::vector<char>& file) {
+    const auto* p = reinterpret_cast<const unsigned char*>(file.data());
+    const size_t size = file.size();
+    if (size < 14 || std::memcmp(p, "MThd", 4) != 0) return false;
+    uint64_t headerLength = Be32(p + 4);
+    if (headerLength < 6 || headerLength > size - 8) return false;
+    unsigned tracks = (p[10] << 8) | p[11];
+    if (tracks == 0) return false;
+    uint64_t pos = 8 + headerLength;
+    unsigned found = 0;
+    while (found < tracks) {
+        if (pos + 8 > size) return false;
+        uint64_t length = Be32(p + pos + 4);
+        if (length > size - pos - 8) return false;
+        if (std::memcmp(p + pos, "MTrk", 4) == 0) ++found;
+        pos += 8 + length;
+    }
+    return true;
+}
+
+bool ReadFile(const std::string& path, std::vector<char>* out) {
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    bool ok = std::fseek(f, 0, SEEK_END) == 0;
+    long size = ok ? std::ftell(f) : -1;
+    ok = ok && size >= 0 && size <= kMaxMidiFileBytes && std::fseek(f, 0, SEEK_SET) == 0;
+    if (ok) {
+        out->resize(static_cast<size_t>(size));
+        ok = std::fread(out->data(), 1, out->size(), f) == out->size();
+    }
+    std::fclose(f);
+    return ok;
+}
+
+bool Readable(const std::string& path) { return !path.empty() && access(path.c_str(), R_OK) == 0; }
+
+void Notify(uint32_t flag) { PostMessage(MM_MCINOTIFY, flag, kSequencerId); }
+
+// Creates the synthesiser and loads the soundfont once. Needs gLock.
+bool EnsureSynth() {
+    if (gSynth) return true;
+    if (gSynthTried) return false;
+    gSynthTried = true;
+    for (int level : {FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) fluid_set_log_function(level, nullptr, nullptr);
+    gSettings = new_fluid_settings();
+    if (!gSettings) return false;
+    fluid_settings_setnum(gSettings, "synth.sample-rate", kMixRate);
+    fluid_settings_setstr(gSettings, "player.timing-source", "sample");
+    gSynth = new_fluid_synth(gSettings);
+    if (!gSynth) return false;
+    std::string font = MciSoundFontPath();
+    if (!font.empty()) fluid_synth_sfload(gSynth, font.c_str(), 1);
+    return true;
+}
+
+// A fresh player at the piece's start. Needs gLock.
+bool ResetPlayer() {
+    if (gSeq.player) delete_fluid_player(gSeq.player);
+    gSeq.player = new_fluid_player(gSynth);
+    if (!gSeq.player) return false;
+    if (fluid_player_add_mem(gSeq.player, gSeq.file.data(), gSeq.file.size()) != FLUID_OK) {
+        delete_fluid_player(gSeq.player);
+        gSeq.player = nullptr;
+        return false;
+    }
+    gSeq.atEnd = false;
+    return true;
+}
+
+// Stops a playing piece where it is. Needs gLock.
+void Halt() {
+    if (gSeq.playing) {
+        if (gSeq.player) fluid_player_stop(gSeq.player);
+        fluid_synth_all_sounds_off(gSynth, -1);
+        gSeq.playing = false;
+        gSeq.tailFrames = kTailFrames;
+    }
+    if (gSeq.notifyPending) {
+        gSeq.notifyPending = false;
+        Notify(MCI_NOTIFY_ABORTED);
+    }
+}
+
+// The piece has played its last event. The player itself reports done only
+// once every voice has died away, which would put a gap of the notes'
+// release into every loop.
+bool PieceOver() {
+    return fluid_player_get_status(gSeq.player) == FLUID_PLAYER_DONE ||
+           fluid_player_get_current_tick(gSeq.player) >= fluid_player_get_total_ticks(gSeq.player);
+}
+
+// The mixer's second stream: the synthesiser while a piece plays or rings out.
+void RenderMusic(float* mix, int frames, void*) {
+    std::lock_guard<std::mutex> lock(gLock);
+    if (!gSeq.open || !gSynth || (!gSeq.playing && gSeq.tailFrames <= 0)) return;
+    constexpr int kBlock = 512;
+    float scratch[2 * kBlock];
+    while (frames > 0) {
+        int n = std::min(frames, kBlock);
+        fluid_synth_write_float(gSynth, n, scratch, 0, 2, scratch, 1, 2);
+        for (int i = 0; i < 2 * n; ++i) mix[i] += scratch[i];
+        mix += 2 * n;
+        frames -= n;
+        if (gSeq.playing && PieceOver()) {
+            gSeq.playing = false;
+            gSeq.atEnd = true;
+            gSeq.tailFrames = kTailFrames;
+            if (gSeq.notifyPending) {
+                gSeq.notifyPending = false;
+                Notify(MCI_NOTIFY_SUCCESSFUL);
+            }
+        } else if (!gSeq.playing) {
+            gSeq.tailFrames -= n;
+            if (gSeq.tailFrames <= 0) return;
+        }
+    }
+}
+
+// Removes "notify" and "wait" from the words; reports whether notify was there.
+bool TakeFlags(std::vector<std::string>& words) {
+    bool notify = false;
+    words.erase(std::remove_if(words.begin(), words.end(),
+                               [&](const std::string& w) {
+                                   std::string l = Lower(w);
+                                   if (l == "notify") notify = true;
+                                   return l == "notify" || l == "wait";
+                               }),
+                words.end());
+    return notify;
+}
+
+int Open(const std::vector<std::string>& words) {
+    if (words.size() < 2) return kMciMissingParameter;
+    std::string path = words[1];
+    std::string alias = Lower(path);
+    for (size_t i = 2; i < words.size(); ++i) {
+        std::string key = Lower(words[i]);
+        if ((key == "type" || key == "alias") && i + 1 < words.size()) {
+            std::string value = words[++i];
+            if (key == "alias") alias = Lower(value);
+            else if (Lower(value) != "sequencer") return kMciBadParameter;
+        } else if (key != "shareable") {
+            return kMciBadParameter;
+        }
+    }
+    {
+        std::lock_guard<std::mutex> lock(gLock);
+        if (gSeq.open) return gSeq.alias == alias ? kMciDuplicateAlias : kMciDeviceInUse;
+    }
+    std::vector<char> file;
+    if (!ReadFile(path, &file)) return kMciFileNotFound;
+    if (!IsMidiFile(file)) return kMciInvalidFile;
+    if (!AudioOpen()) return kMciDeviceNotReady;
+    int result = kMciOk;
+    bool setSource = false;
+    {
+        std::lock_guard<std::mutex> lock(gLock);
+        if (gSeq.open) {
+            result = gSeq.alias == alias ? kMciDuplicateAlias : kMciDeviceInUse;
+        } else if (!EnsureSynth()) {
+            result = kMciDeviceNotReady;
+        } else {
+            gSeq = Sequencer{};
+            gSeq.file = std::move(file);
+            gSeq.alias = alias;
+            if (ResetPlayer()) {
+                gSeq.open = true;
+                fluid_synth_system_reset(gSynth);
+                setSource = !gSourceSet;
+                gSourceSet = true;
+            } else {
+                gSeq = Sequencer{};
+                result = kMciInvalidFile;
+            }
+        }
+    }
+    if (result != kMciOk) AudioClose();
+    if (setSource) SetAudioSource(RenderMusic, nullptr);
+    return result;
+}
+
+int Close(const std::string& alias) {
+    {
+        std::lock_guard<std::mutex> lock(gLock);
+        if (!gSeq.open || (alias != gSeq.alias && alias != "all")) return alias == "all" ? kMciOk : kMciInvalidDeviceName;
+        Halt();
+        if (gSeq.player) delete_fluid_player(gSeq.player);
+        fluid_synth_system_reset(gSynth);
+        gSeq = Sequencer{};
+    }
+    AudioClose();
+    return kMciOk;
+}
+
+// Commands for the open device; gLock is held.
+int Command(const std::string& verb, const std::vector<std::string>& words, bool notify, std::string* reply) {
+    if (words.size() < 2) return kMciMissingParameter;
+    if (!gSeq.open || Lower(words[1]) != gSeq.alias) return kMciInvalidDeviceName;
+    if (verb == "play") {
+        if (words.size() > 2) return kMciBadParameter;
+        if (notify) {
+            if (gSeq.notifyPending) Notify(MCI_NOTIFY_SUPERSEDED);
+            gSeq.notifyPending = true;
+        }
+        if (gSeq.playing) return kMciOk;
+        if (gSeq.atEnd || !gSeq.player) {
+            // Nothing left to play: done at once.
+            if (gSeq.notifyPending) {
+                gSeq.notifyPending = false;
+                Notify(MCI_NOTIFY_SUCCESSFUL);
+            }
+            return kMciOk;
+        }
+        fluid_player_play(gSeq.player);
+        gSeq.playing = true;
+        gSeq.tailFrames = 0;
+        return kMciOk;
+    }
+    if (verb == "stop") {
+        if (words.size() > 2) return kMciBadParameter;
+        Halt();
+        return kMciOk;
+    }
+    if (verb == "seek") {
+        if (words.size() != 4 || Lower(words[2]) != "to") return kMciMissingParameter;
+        std::string where = Lower(words[3]);
+        if (where != "start" && where != "end") return kMciBadParameter;
+        Halt();
+        if (where == "start") return ResetPlayer() ? kMciOk : kMciInvalidFile;
+        gSeq.atEnd = true;
+        return kMciOk;
+    }
+    if (verb == "status") {
+        if (words.size() != 3) return kMciMissingParameter;
+        std::string item = Lower(words[2]);
+        if (item == "mode") *reply = gSeq.playing ? "playing" : "stopped";
+        else if (item == "ready") *reply = "true";
+        else return kMciBadParameter;
+        return kMciOk;
+    }
+    return kMciUnrecognizedCommand;
+}
+
+}  // namespace
+
+std::string MciSoundFontPath() {
+    std::string font;
+    fluid_settings_t* settings = new_fluid_settings();
+    if (settings) {
+        char* value = nullptr;
+        if (fluid_settings_dupstr(settings, "synth.default-soundfont", &value) == FLUID_OK && value) font = value;
+        fluid_free(value);
+        delete_fluid_settings(settings);
+    }
+    if (Readable(font)) return font;
+    for (const char* path : {"/usr/share/sounds/sf2/FluidR3_GM.sf2", "/usr/share/sounds/sf2/TimGM6mb.sf2"})
+        if (Readable(path)) return path;
+    return "";
+}
+
+void MciPrepare() {
+    std::lock_guard<std::mutex> lock(gLock);
+    EnsureSynth();
+}
+
+int MciSendString(const std::string& command, std::string* reply) {
+    std::string scratch;
+    if (!reply) reply = &scratch;
+    reply->clear();
+    std::vector<std::string> words = Split(command);
+    bool notify = TakeFlags(words);
+    if (words.empty()) return kMciUnrecognizedCommand;
+    std::string verb = Lower(words[0]);
+    int result;
+    if (verb == "open") {
+        result = Open(words);
+    } else if (verb == "close") {
+        result = words.size() == 2 ? Close(Lower(words[1])) : kMciMissingParameter;
+    } else {
+        std::lock_guard<std::mutex> lock(gLock);
+        result = Command(verb, words, notify, reply);
+    }
+    if (result != kMciOk) reply->clear();
+    if (result == kMciOk && notify && verb != "play") Notify(MCI_NOTIFY_SUCCESSFUL);
+    return result;
+}
+
+}  // namespace plat

@@ -1,0 +1,182 @@
+#include "platform/mci.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/audio.h"
+#include "platform/window.h"
+#include "tests/support/sound_files.h"
+
+namespace {
+
+using testsupport::Peak;
+using testsupport::Render;
+
+constexpr int kSecond = plat::kMixRate;
+
+// The notices waiting in the window's queue, oldest first.
+std::vector<uintptr_t> TakeNotices() {
+    std::vector<uintptr_t> notices;
+    plat::Message m;
+    while (plat::PeekMessage(m))
+        if (m.message == plat::MM_MCINOTIFY) notices.push_back(m.wParam);
+    return notices;
+}
+
+class MciTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (plat::MciSoundFontPath().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+        plat::SetAudioOutput(plat::AudioOutput::Buffer);
+        ASSERT_TRUE(plat::AudioOpen());
+        plat::ClearMessages();
+        file_ = dir_.Write("SONG.MID", testsupport::MakeMidi(2));  // one second
+    }
+    void TearDown() override {
+        plat::MciSendString("close all", nullptr);
+        plat::AudioClose();
+        plat::SetAudioOutput(plat::AudioOutput::Device);
+        plat::ClearMessages();
+    }
+    int Send(const std::string& command, std::string* reply = nullptr) { return plat::MciSendString(command, reply); }
+    std::string Mode() {
+        std::string reply;
+        Send("status midi mode", &reply);
+        return reply;
+    }
+    void OpenAndPlay() {
+        ASSERT_EQ(Send("open \"" + file_ + "\" type sequencer alias midi"), plat::kMciOk);
+        ASSERT_EQ(Send("seek midi to start"), plat::kMciOk);
+        ASSERT_EQ(Send("play midi notify"), plat::kMciOk);
+    }
+    // Renders in tenths of a second until the piece reports stopped;
+    // returns the seconds that took (capped at `limit`).
+    double RenderUntilStopped(double limit) {
+        double t = 0;
+        while (Mode() == "playing" && t < limit) {
+            Render(kSecond / 10);
+            t += 0.1;
+        }
+        return t;
+    }
+    testsupport::ScratchDir dir_;
+    std::string file_;
+};
+
+TEST_F(MciTest, PlayedPieceSoundsEndsOnceAndReportsStopped) {
+    OpenAndPlay();
+    EXPECT_EQ(Mode(), "playing");
+    EXPECT_GT(Peak(Render(kSecond / 2)), 500);
+    EXPECT_TRUE(TakeNotices().empty());
+    double t = RenderUntilStopped(5.0);
+    EXPECT_GE(t, 0.45);  // half a second rendered already, one in all
+    EXPECT_LE(t, 0.65);
+    EXPECT_EQ(Mode(), "stopped");
+    EXPECT_EQ(TakeNotices(), (std::vector<uintptr_t>{plat::MCI_NOTIFY_SUCCESSFUL}));
+    Render(kSecond);
+    EXPECT_TRUE(TakeNotices().empty());
+    EXPECT_EQ(Mode(), "stopped");
+}
+
+TEST_F(MciTest, SeekAndPlayStartTheEndedPieceAgain) {
+    OpenAndPlay();
+    RenderUntilStopped(5.0);
+    ASSERT_EQ(TakeNotices().size(), 1u);
+    Render(kSecond);  // the ring-out is over
+    EXPECT_EQ(Peak(Render(kSecond / 10)), 0);
+    ASSERT_EQ(Send("seek midi to start"), plat::kMciOk);
+    ASSERT_EQ(Send("play midi notify"), plat::kMciOk);
+    EXPECT_EQ(Mode(), "playing");
+    EXPECT_GT(Peak(Render(kSecond / 2)), 500);
+    RenderUntilStopped(5.0);
+    EXPECT_EQ(TakeNotices(), (std::vector<uintptr_t>{plat::MCI_NOTIFY_SUCCESSFUL}));
+}
+
+TEST_F(MciTest, StopBringsSilenceWithinASecondAndAbortsTheNotice) {
+    file_ = dir_.Write("LONG.MID", testsupport::MakeMidi(20));
+    OpenAndPlay();
+    Render(kSecond / 4);
+    ASSERT_EQ(Send("stop midi"), plat::kMciOk);
+    EXPECT_EQ(Mode(), "stopped");
+    Render(kSecond);
+    EXPECT_EQ(Peak(Render(kSecond)), 0);
+    EXPECT_EQ(TakeNotices(), (std::vector<uintptr_t>{plat::MCI_NOTIFY_ABORTED}));
+}
+
+TEST_F(MciTest, CloseBringsSilenceAtOnceAndAbortsTheNotice) {
+    file_ = dir_.Write("LONG.MID", testsupport::MakeMidi(20));
+    OpenAndPlay();
+    Render(kSecond / 4);
+    ASSERT_EQ(Send("close midi"), plat::kMciOk);
+    EXPECT_EQ(Peak(Render(kSecond)), 0);
+    EXPECT_EQ(TakeNotices(), (std::vector<uintptr_t>{plat::MCI_NOTIFY_ABORTED}));
+    std::string reply = "x";
+    EXPECT_EQ(Send("status midi mode", &reply), plat::kMciInvalidDeviceName);
+    EXPECT_EQ(reply, "");
+}
+
+TEST_F(MciTest, CommandsForAnAliasThatIsNotOpenDoNothing) {
+    std::string reply = "x";
+    EXPECT_EQ(Send("status midi mode", &reply), plat::kMciInvalidDeviceName);
+    EXPECT_EQ(reply, "");
+    EXPECT_EQ(Send("seek midi to start"), plat::kMciInvalidDeviceName);
+    EXPECT_EQ(Send("play midi notify"), plat::kMciInvalidDeviceName);
+    EXPECT_EQ(Send("stop midi"), plat::kMciInvalidDeviceName);
+    EXPECT_EQ(Send("close midi"), plat::kMciInvalidDeviceName);
+    // Another alias than the open one is just as unknown.
+    OpenAndPlay();
+    EXPECT_EQ(Send("stop music"), plat::kMciInvalidDeviceName);
+    EXPECT_EQ(Mode(), "playing");
+    Render(kSecond / 10);
+    EXPECT_TRUE(TakeNotices().empty());
+}
+
+TEST_F(MciTest, OpenRefusesMissingAndBrokenFilesAndASecondAlias) {
+    EXPECT_EQ(Send("open \"" + dir_.path + "NONE.MID\" type sequencer alias midi"), plat::kMciFileNotFound);
+    auto midi = testsupport::MakeMidi(2);
+    midi.resize(midi.size() - 3);  // the track chunk is cut short
+    std::string cut = dir_.Write("CUT.MID", midi);
+    EXPECT_EQ(Send("open \"" + cut + "\" type sequencer alias midi"), plat::kMciInvalidFile);
+    std::string wave = dir_.Write("A.WAV", testsupport::MakeWave(1, 8000, 8, {1, 2}));
+    EXPECT_EQ(Send("open \"" + wave + "\" type sequencer alias midi"), plat::kMciInvalidFile);
+    EXPECT_EQ(Send("status midi mode"), plat::kMciInvalidDeviceName);
+    ASSERT_EQ(Send("open \"" + file_ + "\" type sequencer alias midi"), plat::kMciOk);
+    EXPECT_EQ(Send("open \"" + file_ + "\" type sequencer alias midi"), plat::kMciDuplicateAlias);
+    EXPECT_EQ(Send("open \"" + file_ + "\" type sequencer alias other"), plat::kMciDeviceInUse);
+    EXPECT_EQ(Send("frobnicate midi"), plat::kMciUnrecognizedCommand);
+    EXPECT_EQ(Send(""), plat::kMciUnrecognizedCommand);
+}
+
+TEST_F(MciTest, NewPlayWithNotifySupersedesThePendingOne) {
+    file_ = dir_.Write("LONG.MID", testsupport::MakeMidi(20));
+    OpenAndPlay();
+    ASSERT_EQ(Send("play midi notify"), plat::kMciOk);
+    EXPECT_EQ(TakeNotices(), (std::vector<uintptr_t>{plat::MCI_NOTIFY_SUPERSEDED}));
+    EXPECT_EQ(Mode(), "playing");
+}
+
+TEST_F(MciTest, StopThenPlayGoesOnAndNothingSoundsWhileStopped) {
+    file_ = dir_.Write("LONG.MID", testsupport::MakeMidi(4));  // two seconds
+    OpenAndPlay();
+    Render(kSecond);
+    Send("stop midi");
+    Render(kSecond);
+    EXPECT_EQ(Peak(Render(kSecond)), 0);
+    Send("play midi notify");
+    EXPECT_GT(Peak(Render(kSecond / 4)), 500);
+    // One second was left, a quarter of it rendered.
+    double t = RenderUntilStopped(5.0);
+    EXPECT_GE(t, 0.65);
+    EXPECT_LE(t, 0.85);
+}
+
+TEST(Mci, WithoutAudioOutputOpenFailsQuietly) {
+    testsupport::ScratchDir dir;
+    std::string file = dir.Write("SONG.MID", testsupport::MakeMidi(1));
+    plat::SetAudioOutput(plat::AudioOutput::None);
+    EXPECT_EQ(plat::MciSendString("open \"" + file + "\" type sequencer alias midi", nullptr),
+              plat::kMciDeviceNotReady);
+    EXPECT_EQ(plat::MciSendString("play midi notify", nullptr), plat::kMciInvalidDeviceName);
+    plat::SetAudioOutput(plat::AudioOutput::Device);
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+#include "tests/support/sound_files.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/audio.h"
+
+namespace testsupport {
+namespace {
+
+void Put(std::vector<uint8_t>& v, const char* tag) { v.insert(v.end(), tag, tag + 4); }
+void Le(std::vector<uint8_t>& v, uint32_t x, int bytes) {
+    for (int i = 0; i < bytes; ++i) v.push_back(static_cast<uint8_t>(x >> (8 * i)));
+}
+void Be(std::vector<uint8_t>& v, uint32_t x, int bytes) {
+    for (int i = bytes - 1; i >= 0; --i) v.push_back(static_cast<uint8_t>(x >> (8 * i)));
+}
+
+}  // namespace
+
+std::vector<uint8_t> MakeWave(int channels, int rate, int bits, const std::vector<uint8_t>& samples) {
+    std::vector<uint8_t> v;
+    const int align = channels * bits / 8;
+    Put(v, "RIFF");
+    Le(v, static_cast<uint32_t>(36 + samples.size()), 4);
+    Put(v, "WAVE");
+    Put(v, "fmt ");
+    Le(v, 16, 4);
+    Le(v, 1, 2);
+    Le(v, channels, 2);
+    Le(v, rate, 4);
+    Le(v, rate * align, 4);
+    Le(v, align, 2);
+    Le(v, bits, 2);
+    Put(v, "data");
+    Le(v, static_cast<uint32_t>(samples.size()), 4);
+    v.insert(v.end(), samples.begin(), samples.end());
+    return v;
+}
+
+std::vector<uint8_t> Pcm16(const std::vector<int16_t>& samples) {
+    std::vector<uint8_t> v;
+    for (int16_t s : samples) Le(v, static_cast<uint16_t>(s), 2);
+    return v;
+}
+
+std::vector<uint8_t> Constant16(int frames, int16_t value) {
+    return Pcm16(std::vector<int16_t>(static_cast<size_t>(frames), value));
+}
+
+std::vector<uint8_t> MakeMidi(int beats) {
+    std::vector<uint8_t> track = {0x00, 0xC0, 0x00};  // piano
+    for (int i = 0; i < beats; ++i) {
+        // Note on at once, note off 480 ticks (one beat) later: 0x83 0x60.
+        const uint8_t key = static_cast<uint8_t>(60 + i % 12);
+        track.insert(track.end(), {0x00, 0x90, key, 100, 0x83, 0x60, 0x80, key, 0});
+    }
+    track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
+    std::vector<uint8_t> v;
+    Put(v, "MThd");
+    Be(v, 6, 4);
+    Be(v, 0, 2);
+    Be(v, 1, 2);
+    Be(v, 480, 2);
+    Put(v, "MTrk");
+    Be(v, static_cast<uint32_t>(track.size()), 4);
+    v.insert(v.end(), track.begin(), track.end());
+    return v;
+}
+
+ScratchDir::ScratchDir() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "vqsoundXXXXXX").string();
+    char* made = mkdtemp(tmpl.data());
+    path = std::string(made ? made : "/tmp") + "/";
+}
+
+ScratchDir::~ScratchDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path, ec);
+}
+
+std::string ScratchDir::Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+    std::string file = path + name;
+    std::filesystem::create_directories(std::filesystem::path(file).parent_path());
+    if (FILE* f = std::fopen(file.c_str(), "wb")) {
+        if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+    }
+    return file;
+}
+
+std::vector<int16_t> Render(int frames) {
+    std::vector<int16_t> out(static_cast<size_t>(frames) * 2);
+    plat::AudioRender(out.data(), frames);
+    return out;
+}
+
+int Peak(const std::vector<int16_t>& block) {
+    int peak = 0;
+    for (int16_t s : block) peak = std::max(peak, std::abs(static_cast<int>(s)));
+    return peak;
+}
+
+}  // namespace testsupport

@@ -1,0 +1,34 @@
+// Wave and MIDI files made by the tests, a scratch folder to hold them, and
+// the mixer running into a buffer so that tests can listen to it.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// A canonical wave file: "RIFF", "WAVE", a 16-byte "fmt " chunk, "data".
+std::vector<uint8_t> MakeWave(int channels, int rate, int bits, const std::vector<uint8_t>& samples);
+// 16-bit mono samples as bytes.
+std::vector<uint8_t> Pcm16(const std::vector<int16_t>& samples);
+// `frames` frames of one constant 16-bit mono value.
+std::vector<uint8_t> Constant16(int frames, int16_t value);
+
+// A format-0 MIDI file at 120 beats per minute, 480 ticks per beat: one
+// piano note per beat (0.5 s each) for `beats` beats, then its end.
+std::vector<uint8_t> MakeMidi(int beats);
+
+// A fresh folder under the system's temporary folder, removed on destruction.
+struct ScratchDir {
+    ScratchDir();
+    ~ScratchDir();
+    std::string path;  // with a trailing '/'
+    std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const;
+};
+
+// Output frames (interleaved left, right) from the mixer in buffer mode.
+std::vector<int16_t> Render(int frames);
+// Largest absolute sample of a rendered block.
+int Peak(const std::vector<int16_t>& block);
+
+}  // namespace testsupport
