@@ -11,7 +11,9 @@
 namespace testsupport {
 namespace {
 
-void Put(std::vector<uint8_t>& v, const char* tag) { v.insert(v.end(), tag, tag + 4); }
+void Put(std::vector<uint8_t>& v, const char* tag) {
+    for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(tag[i]));
+}
 void Le(std::vector<uint8_t>& v, uint32_t x, int bytes) {
     for (int i = 0; i < bytes; ++i) v.push_back(static_cast<uint8_t>(x >> (8 * i)));
 }
