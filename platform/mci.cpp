@@ -162,8 +162,10 @@ void Halt() {
 // once every voice has died away, which would put a gap of the notes'
 // release into every loop.
 bool PieceOver() {
-    return fluid_player_get_status(gSeq.player) == FLUID_PLAYER_DONE ||
-           fluid_player_get_current_tick(gSeq.player) >= fluid_player_get_total_ticks(gSeq.player);
+    if (fluid_player_get_status(gSeq.player) == FLUID_PLAYER_DONE) return true;
+    // Before the player has read the file it knows no length at all.
+    const int total = fluid_player_get_total_ticks(gSeq.player);
+    return total > 0 && fluid_player_get_current_tick(gSeq.player) >= total;
 }
 
 // The mixer's second stream: the synthesiser while a piece plays or rings out.

@@ -129,26 +129,6 @@ TEST_F(MixerTest, HalfTheRateTakesTwiceAsLong) {
     EXPECT_EQ(plat::AudioBufferStatus(b), 0u);
 }
 
-TEST_F(MixerTest, WaveOfAnotherRatePlaysForItsOwnDuration) {
-    // 11025 Hz: 100 samples last 400 output frames.
-    plat::AudioBuffer* b = MakeMono(std::vector<int16_t>(100, 3000), 11025);
-    plat::PlayAudioBuffer(b, false);
-    Render(399);
-    EXPECT_EQ(plat::AudioBufferStatus(b), plat::kAudioPlaying);
-    Render(1);
-    EXPECT_EQ(plat::AudioBufferStatus(b), 0u);
-}
-
-TEST_F(MixerTest, FrequencyIsClampedAndZeroRestoresTheFormatRate) {
-    plat::AudioBuffer* b = MakeMono(std::vector<int16_t>(10, 0), 22050);
-    plat::SetAudioFrequency(b, 50);
-    EXPECT_EQ(plat::GetAudioFrequency(b), plat::kFrequencyMin);
-    plat::SetAudioFrequency(b, 500000);
-    EXPECT_EQ(plat::GetAudioFrequency(b), plat::kFrequencyMax);
-    plat::SetAudioFrequency(b, plat::kFrequencyOriginal);
-    EXPECT_EQ(plat::GetAudioFrequency(b), 22050u);
-}
-
 TEST_F(MixerTest, PlayCursorAdvancesAsSamplesAreConsumed) {
     plat::AudioBuffer* b = Make(Format(2, plat::kMixRate, 16), std::vector<uint8_t>(4000, 0));
     EXPECT_EQ(plat::GetAudioPosition(b), 0u);

@@ -146,14 +146,6 @@ TEST_F(MciTest, OpenRefusesMissingAndBrokenFilesAndASecondAlias) {
     EXPECT_EQ(Send(""), plat::kMciUnrecognizedCommand);
 }
 
-TEST_F(MciTest, NewPlayWithNotifySupersedesThePendingOne) {
-    file_ = dir_.Write("LONG.MID", testsupport::MakeMidi(20));
-    OpenAndPlay();
-    ASSERT_EQ(Send("play midi notify"), plat::kMciOk);
-    EXPECT_EQ(TakeNotices(), (std::vector<uintptr_t>{plat::MCI_NOTIFY_SUPERSEDED}));
-    EXPECT_EQ(Mode(), "playing");
-}
-
 TEST_F(MciTest, StopThenPlayGoesOnAndNothingSoundsWhileStopped) {
     file_ = dir_.Write("LONG.MID", testsupport::MakeMidi(4));  // two seconds
     OpenAndPlay();

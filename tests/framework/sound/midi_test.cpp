@@ -94,13 +94,6 @@ TEST_F(MidiTest, WithoutLoopTheEndedPieceIsClosed) {
     EXPECT_EQ(Peak(Render(kSecond / 10)), 0);
 }
 
-TEST_F(MidiTest, ClearLoopMakesTheCurrentPieceEndForGood) {
-    fwMidi::Play("MIDI/QTW1.MID", 1);
-    fwMidi::ClearLoop();
-    RenderUntilNotice(3.0);
-    EXPECT_EQ(MidiOpen, 0);
-}
-
 TEST_F(MidiTest, NoticesOtherThanSuccessDoNothing) {
     fwMidi::Play("MIDI/QTW2.MID", 1);
     plat::PostMessage(plat::MM_MCINOTIFY, plat::MCI_NOTIFY_ABORTED, 1);

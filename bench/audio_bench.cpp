@@ -1,0 +1,93 @@
+// The mixer's cost per device period, and the music synthesiser's.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/audio.h"
+#include "platform/mci.h"
+
+namespace {
+
+constexpr int kPeriod = 1024;  // frames the device asks for at a time
+
+void OpenBufferMixer() {
+    static bool open = false;
+    if (open) return;
+    plat::SetAudioOutput(plat::AudioOutput::Buffer);
+    open = plat::AudioOpen();
+}
+
+// Twelve one-second sounds at mixed rates, formats and settings, all
+// looping, as a busy stage might have them.
+void BM_MixTwelveBuffers(benchmark::State& state) {
+    OpenBufferMixer();
+    std::vector<plat::AudioBuffer*> buffers;
+    for (int i = 0; i < 12; ++i) {
+        plat::AudioFormat f;
+        f.channels = static_cast<uint16_t>(1 + i % 2);
+        f.bitsPerSample = static_cast<uint16_t>(i % 3 == 0 ? 8 : 16);
+        f.samplesPerSec = i % 4 == 0 ? 22050 : 44100;
+        f.blockAlign = static_cast<uint16_t>(f.channels * f.bitsPerSample / 8);
+        f.avgBytesPerSec = f.samplesPerSec * f.blockAlign;
+        plat::AudioBuffer* b = plat::CreateAudioBuffer(f, f.avgBytesPerSec);
+        plat::SetAudioVolume(b, -100 * i);
+        plat::SetAudioPan(b, 800 * (i - 6));
+        if (i % 5 == 0) plat::SetAudioFrequency(b, 30000);
+        plat::PlayAudioBuffer(b, true);
+        buffers.push_back(b);
+    }
+    std::vector<int16_t> out(2 * kPeriod);
+    for (auto _ : state) {
+        plat::AudioRender(out.data(), kPeriod);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kPeriod);
+    for (plat::AudioBuffer* b : buffers) plat::ReleaseAudioBuffer(b);
+}
+BENCHMARK(BM_MixTwelveBuffers);
+
+// A dense piece: chords of four notes, a new one every eighth note.
+std::string WriteDenseMidi() {
+    std::vector<uint8_t> track = {0x00, 0xC0, 48};  // strings
+    for (int i = 0; i < 4000; ++i) {
+        const uint8_t base = static_cast<uint8_t>(48 + i % 24);
+        for (int k = 0; k < 4; ++k) track.insert(track.end(), {0x00, 0x90, uint8_t(base + 4 * k), 90});
+        track.insert(track.end(), {0x81, 0x70, 0x80, base, 0});  // 240 ticks later
+        for (int k = 1; k < 4; ++k) track.insert(track.end(), {0x00, 0x80, uint8_t(base + 4 * k), 0});
+    }
+    track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
+    std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0, 'M', 'T', 'r', 'k'};
+    for (int s = 24; s >= 0; s -= 8) file.push_back(static_cast<uint8_t>(track.size() >> s));
+    file.insert(file.end(), track.begin(), track.end());
+    std::string path = (std::filesystem::temp_directory_path() / "vq_bench_dense.mid").string();
+    if (FILE* f = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(file.data(), 1, file.size(), f);
+        std::fclose(f);
+    }
+    return path;
+}
+
+void BM_MusicPeriod(benchmark::State& state) {
+    if (plat::MciSoundFontPath().empty()) {
+        state.SkipWithError("no General MIDI soundfont installed");
+        return;
+    }
+    OpenBufferMixer();
+    const std::string path = WriteDenseMidi();
+    plat::MciSendString("open \"" + path + "\" type sequencer alias bench", nullptr);
+    plat::MciSendString("play bench", nullptr);
+    std::vector<int16_t> out(2 * kPeriod);
+    for (auto _ : state) {
+        plat::AudioRender(out.data(), kPeriod);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kPeriod);
+    plat::MciSendString("close bench", nullptr);
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_MusicPeriod);
+
+}  // namespace
