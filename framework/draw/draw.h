@@ -4,10 +4,13 @@
 //   object.h      DrawObjects and the loaders, colour keys and fills
 //   blit.h        the clip rule, the source check and the hardware blits
 //   transition.h  fwDraw::Present, the wipes, CaptureRect and the viewer
+//   backsurface.h shapes and pixels through the back surface's drawing context,
+//                 the context pair of the text functions, capture, pixel effects
 //   blend.h, rotate.h, effect.h: the software blitters
 #pragma once
 #include <cstdint>
 
+#include "framework/draw/backsurface.h"
 #include "framework/draw/blit.h"
 #include "framework/draw/object.h"
 #include "framework/draw/screen.h"
