@@ -262,8 +262,8 @@ void Paint(Canvas& c, const Model& m, const View& v) {
                     }
                     float nz = std::sqrt(std::max(0.f, 1.f - nx * nx - ny * ny));
                     float diffuse = std::max(0.f, nx * lx + ny * ly + nz * lz);
-                    float spec = std::pow(std::max(0.f, nx * hx + ny * hy + nz * hz), 24.f);
-                    value = 0.12f + 0.8f * diffuse + mat.gloss * spec * 0.6f;
+                    float shine = std::pow(std::max(0.f, nx * hx + ny * hy + nz * hz), 24.f);
+                    value = 0.12f + 0.8f * diffuse + mat.gloss * shine * 0.6f;
                 }
                 Rgb col = RampAt(mat, value * part.shade);
                 if (!Visible565(col)) col = {16, 16, 20};
