@@ -14,7 +14,17 @@
 #include <string>
 #include <vector>
 
+#include "framework/draw/draw.h"
+#include "framework/draw/object.h"
+#include "framework/sound/sound.h"
+#include "framework/system/system.h"
+#include "platform/audio.h"
+#include "platform/mci.h"
+#include "platform/surface.h"
+#include "platform/system.h"
+#include "platform/wave.h"
 #include "tests/support/run.h"
+#include "tests/support/sound_files.h"
 
 namespace fs = std::filesystem;
 
@@ -556,6 +566,124 @@ TEST(AssetFiles, MusicLoopsAreGeneralMidiPiecesEndingOnTheirLastBar) {
         EXPECT_GE(seconds, 60.0) << l.path;
         EXPECT_LE(seconds, 120.0) << l.path;
     }
+}
+
+// ------------------------------------------------------------------ through the game's own loaders
+
+class GameLoaders : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plat::SetMessageBoxesShown(false);
+        plat::SetExecutableDirectory(VQ_DATA_DIR);
+    }
+    void TearDown() override { plat::SetExecutableDirectory(""); }
+};
+
+TEST_F(GameLoaders, EveryPictureLoadsAsTheGameLoadsItAndKeepsItsOpaquePixels) {
+    FullScreen = 1;
+    ASSERT_EQ(fwDraw::Screen(800, 600, 2), 1);
+    int loaded = 0;
+    for (const Listed& l : kListed) {
+        if (!EndsWith(l.path, ".BMP")) continue;
+        ErrorFlag = 0;
+        int h = fwDraw::LoadObject(l.path, 1);
+        ASSERT_GE(h, kFirstLoadedObject) << l.path;
+        ++loaded;
+        const DrawObject& r = DrawObjects[h];
+        EXPECT_EQ(ErrorFlag, 0) << l.path;
+        EXPECT_GE(r.width, l.w) << l.path;
+        EXPECT_GE(r.height, l.h) << l.path;
+        EXPECT_EQ(r.colorKey, 0u) << l.path;  // keyed on black
+        // On the 16-bit surface, black stays the key and nothing else becomes it.
+        Picture p = Load(l);
+        plat::LockedPixels px;
+        ASSERT_EQ(plat::Lock(r.surface, px), plat::kOk) << l.path;
+        int lost = 0, stray = 0;
+        for (int y = 0; y < p.h; ++y)
+            for (int x = 0; x < p.w; ++x) {
+                uint16_t v = px.pixels[size_t(y) * px.pitch + x];
+                lost += !p.at(x, y).black() && v == 0;
+                stray += p.at(x, y).black() && v != 0;
+            }
+        plat::Unlock(r.surface);
+        EXPECT_EQ(lost, 0) << l.path;
+        EXPECT_EQ(stray, 0) << l.path;
+    }
+    EXPECT_EQ(loaded, 162);
+    fwDraw::ReleaseAll();
+}
+
+TEST_F(GameLoaders, SoundsReadAndPlayThroughTheWaveReaderAndTheMixer) {
+    for (const char* name : {"SOUND/SHOT.WAV", "SOUND/BOM.WAV"}) {
+        plat::WaveData w;
+        ASSERT_TRUE(plat::ReadWaveFile(std::string(VQ_DATA_DIR) + "/" + name, &w)) << name;
+        EXPECT_EQ(w.format.channels, 1) << name;
+        EXPECT_EQ(w.format.samplesPerSec, 22050u) << name;
+        EXPECT_EQ(w.format.bitsPerSample, 16) << name;
+    }
+    plat::SetAudioOutput(plat::AudioOutput::Buffer);
+    ASSERT_EQ(fwSound::Init(), 1);
+    fwSound::ClearObjects();
+    int shot = fwSound::LoadObject("SOUND/SHOT.WAV", 1), bom = fwSound::LoadObject("SOUND/BOM.WAV", 1);
+    EXPECT_EQ(shot, 0);
+    EXPECT_EQ(bom, 1);
+    // Restarted every frame during a defeat: the first frame's worth must be loud.
+    fwSound::Play(bom, 0);
+    EXPECT_GT(testsupport::Peak(testsupport::Render(plat::kMixRate * 16 / 1000)), 8000);
+    fwSound::Stop(bom, 0);
+    fwSound::Play(shot, 0);
+    EXPECT_GT(testsupport::Peak(testsupport::Render(plat::kMixRate * 30 / 1000)), 4000);
+    fwSound::ClearObjects();
+    fwSound::ReleaseAll();
+    SoundAvailable = 0;
+    plat::SetAudioOutput(plat::AudioOutput::Device);
+}
+
+TEST_F(GameLoaders, MusicOpensInTheSequencerAndSoundsFromItsFirstBeat) {
+    if (plat::MciSoundFontPath().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    plat::SetAudioOutput(plat::AudioOutput::Buffer);
+    ASSERT_TRUE(plat::AudioOpen());
+    for (const Listed& l : kListed) {
+        if (!EndsWith(l.path, ".MID")) continue;
+        std::string open = "open \"" + std::string(VQ_DATA_DIR) + "/" + l.path + "\" type sequencer alias midi";
+        ASSERT_EQ(plat::MciSendString(open, nullptr), plat::kMciOk) << l.path;
+        ASSERT_EQ(plat::MciSendString("seek midi to start", nullptr), plat::kMciOk);
+        ASSERT_EQ(plat::MciSendString("play midi", nullptr), plat::kMciOk);
+        EXPECT_GT(testsupport::Peak(testsupport::Render(plat::kMixRate / 10)), 300) << l.path;  // no lead-in silence
+        std::string mode;
+        plat::MciSendString("status midi mode", &mode);
+        EXPECT_EQ(mode, "playing") << l.path;
+        plat::MciSendString("close midi", nullptr);
+    }
+    plat::AudioClose();
+    plat::SetAudioOutput(plat::AudioOutput::Device);
+}
+
+TEST_F(GameLoaders, ShortestLoopPlaysToItsLastBarAndEndsThere) {
+    if (plat::MciSoundFontPath().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    const char* path = "MIDI/KV5.MID";
+    Song s = ParseMidi(ReadAll(fs::path(VQ_DATA_DIR) / path));
+    ASSERT_TRUE(s.error.empty());
+    double length = Seconds(s, s.lastTick);
+    plat::SetAudioOutput(plat::AudioOutput::Buffer);
+    ASSERT_TRUE(plat::AudioOpen());
+    ASSERT_EQ(plat::MciSendString("open \"" + std::string(VQ_DATA_DIR) + "/" + path + "\" type sequencer alias midi", nullptr),
+              plat::kMciOk);
+    ASSERT_EQ(plat::MciSendString("play midi notify", nullptr), plat::kMciOk);
+    // Sounding right up to the end, then reported stopped at once.
+    double t = 0;
+    int lastBlockPeak = 0;
+    std::string mode = "playing";
+    while (mode == "playing" && t < 130) {
+        lastBlockPeak = testsupport::Peak(testsupport::Render(plat::kMixRate / 4));
+        t += 0.25;
+        plat::MciSendString("status midi mode", &mode);
+    }
+    EXPECT_NEAR(t, length, 0.5);
+    EXPECT_GT(lastBlockPeak, 300);
+    plat::MciSendString("close midi", nullptr);
+    plat::AudioClose();
+    plat::SetAudioOutput(plat::AudioOutput::Device);
 }
 
 // ------------------------------------------------------------------ the generator
