@@ -58,6 +58,7 @@ Canvas MakeReticle(const Job&);
 
 // craft.cpp: player, enemies, missiles, bosses and their entry pictures.
 Canvas MakePlayerShip(const Job&);   // a: ship type 1 or 2
+Canvas PlayerShipArt(int type, float scale, float roll);  // one large pose for the menus
 Canvas MakeEnemy(const Job&);        // a: design; b: facing angle (degrees); f: roll
 Canvas MakeTurningEnemy(const Job&); // a: design; b: start angle; c: end angle (5 cells)
 Canvas MakeSpinner(const Job&);      // a: design

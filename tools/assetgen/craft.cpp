@@ -82,6 +82,18 @@ void PlayerType2(Model& m, float flame) {
 
 }  // namespace
 
+Canvas PlayerShipArt(int type, float scale, float roll) {
+    Model m;
+    if (type == 2)
+        PlayerType2(m, 4.f);
+    else
+        PlayerType1(m, 4.f);
+    int w = int(60 * scale), h = int(70 * scale);
+    View v = At(w / 2.f, h / 2.f + 0.5f * scale, 0, roll);
+    v.sx = v.sy = scale;
+    return Render(m, w, h, v);
+}
+
 Canvas MakePlayerShip(const Job& j) {
     return Cells(j.w, j.h, 7, 60, 70, 7, [&](int cell) {
         Model m;
@@ -665,9 +677,16 @@ Canvas MakeBoss(const Job& j) {
 Canvas MakeMothership(const Job& j) {
     Model m;
     Rng rng(j.name);
-    Palette p = j.args.a == 0 ? Palette{0x3c4660, 0x2a3042, 0x8a3040, 0x4080a0, 0xff6020, 0xffc080}
-                              : Palette{0x5a4a38, 0x3a3028, 0x4a7090, 0x4080a0, 0x40a0ff, 0xc0e0ff};
+    Palette p = j.args.a == 0 ? Palette{0x323c54, 0x242a3a, 0x7a2a38, 0x4080a0, 0xff6020, 0xffc080}
+                              : Palette{0x4a3e30, 0x302820, 0x3a6080, 0x4080a0, 0x40a0ff, 0xc0e0ff};
     Mothership(m, rng, p);
+    if (j.args.a == 1) {  // the stage-4 carrier wears two sensor dishes and a reactor
+        Kit k = MakeKit(m, p);
+        m.disc(150, -60, 34, 34, k.ring, 8, 8);
+        m.disc(150, -60, 22, 22, k.armour, 10, 9);
+        m.disc(150, -60, 6, 6, k.light, 6, 10);
+        Core(m, k, 0, 40, 30, 8);
+    }
     return Render(m, j.w, j.h, At(j.w / 2.f, j.h / 2.f));
 }
 

@@ -451,7 +451,7 @@ Canvas FireCell(int size, int frame, int frames, int style, const std::vector<Pu
                 c.set(x, y, Scale(col, k));
             } else {
                 if (dens < cut) continue;
-                float temp = (dens - cut) / (1.f - cut) * heat + (smoke ? 0.f : 0.12f);
+                float temp = (dens - cut) / (1.f - cut) * heat + (smoke ? 0.f : 0.25f);
                 c.set(x, y, FireColour(temp, smoke ? style : 0));
             }
         }

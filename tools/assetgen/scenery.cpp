@@ -194,17 +194,7 @@ void RingBand(Canvas& c, float cx, float cy, float r0, float r1, float tilt, boo
         }
 }
 
-Canvas ShipPicture(int type, float scale, float roll = 0) {
-    Job j{type == 2 ? "MYME2" : "MYME1", 420, 70, {}};
-    j.args.a = type;
-    Canvas sheet = MakePlayerShip(j);
-    int cell = roll < 0 ? 1 : roll > 0 ? 5 : 3;
-    Canvas one = sheet.crop(cell * 60, 0, 60, 70);
-    Canvas big(int(60 * scale), int(70 * scale));
-    for (int y = 0; y < big.h; ++y)
-        for (int x = 0; x < big.w; ++x) big.px[size_t(y) * big.w + x] = one.get(int(x / scale), int(y / scale));
-    return big;
-}
+Canvas ShipPicture(int type, float scale, float roll = 0) { return PlayerShipArt(type, scale, roll * 15.f); }
 
 void PasteCentred(Canvas& dst, const Canvas& src, int cx, int cy) { dst.paste(src, cx - src.w / 2, cy - src.h / 2); }
 
@@ -438,15 +428,15 @@ Canvas MakeEnding(const Job& j) {
             for (int y = 0; y < small.h; ++y)
                 for (int x = 0; x < small.w; ++x)
                     if (std::fabs(x - 115 - 18 * std::sin(y * 0.09f)) < 3 + 2 * std::sin(y * 0.7f)) small.px[size_t(y) * small.w + x] = {};
-            c.paste(small, 105, 40);
+            c.paste(small, 105, 230);
             Light l(j.w, j.h);
             for (int i = 0; i < 9; ++i) {
-                float x = rng.range(130, 310), y = rng.range(60, 210), r = rng.range(8, 22);
+                float x = rng.range(130, 310), y = rng.range(250, 400), r = rng.range(8, 22);
                 l.glow(x, y, r, 1.f, 0.55f, 0.15f);
                 l.glow(x, y, r * 0.4f, 1.f, 0.95f, 0.7f);
             }
             Develop(l, c, 0.08f);
-            PasteCentred(c, ShipPicture(1, 1.5f, 1.f), 220, 350);
+            PasteCentred(c, ShipPicture(1, 1.5f, 1.f), 220, 110);
             caption = "THE FORTRESS FALLS";
             break;
         }
