@@ -1,0 +1,47 @@
+#include "game/shell/resets.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "framework/system/random.h"
+#include "platform/clock.h"
+
+namespace resets {
+namespace {
+
+struct Entry {
+    int rank;
+    int serial;
+    void (*step)();
+};
+
+std::vector<Entry>& Steps(Phase phase) {
+    static std::vector<Entry> steps[kPhaseCount];
+    return steps[phase];
+}
+
+}  // namespace
+
+void Add(Phase phase, int rank, void (*step)()) {
+    auto& list = Steps(phase);
+    Entry e{rank, static_cast<int>(list.size()), step};
+    auto at = std::upper_bound(list.begin(), list.end(), e, [](const Entry& a, const Entry& b) {
+        return a.rank < b.rank;
+    });
+    list.insert(at, e);
+}
+
+void Run(Phase phase) {
+    for (const auto& e : Steps(phase)) e.step();
+}
+
+int StepCount(Phase phase) { return static_cast<int>(Steps(phase).size()); }
+
+}  // namespace resets
+
+void ResetGameStateA() {
+    rng::srand(static_cast<uint32_t>(plat::CalendarTime()));
+    resets::Run(resets::PhaseA);
+}
+
+void ResetGameStateB() { resets::Run(resets::PhaseB); }

@@ -1,0 +1,321 @@
+#include "game/stages/background.h"
+
+#include <cstring>
+#include <limits>
+
+#include "framework/draw/blit.h"
+#include "framework/system/named.h"
+#include "framework/system/system.h"
+#include "game/shell/assets.h"
+#include "game/shell/gamemode.h"
+#include "game/shell/resets.h"
+#include "game/stages/stage_state.h"
+
+BackgroundTile ScrollBackground1Tiles[kTilesPerLayer];
+BackgroundTile ScrollBackground2Tiles[kTilesPerLayer];
+BackgroundTile ScrollBackground3Tiles[kTilesPerLayer];
+BackgroundTile ScrollBackground8Tiles[kTilesPerLayer];
+BackgroundTile ScrollBackgroundAlt4Tiles[kTilesPerLayer];
+BackgroundTile ScrollBackground6Tiles[kTilesPerLayer];
+BackgroundTile ScrollBackgroundUnusedATiles[kTilesPerLayer];
+BackgroundTile ScrollBackgroundUnusedBTiles[kTilesPerLayer];
+BackgroundTile SideStripATiles[kTilesPerLayer];
+BackgroundTile SideStripBTiles[kTilesPerLayer];
+BackdropRecord BackdropA, BackdropB, BackdropC;
+ParadeRecord BossParade[8];
+
+int32_t ImgBackAlt4, ImgBackUnusedA, ImgBackUnusedB, ImgSideStripA, ImgSideStripB, ImgSidePanel;
+int32_t ImgBackdropA, ImgBackdropB, ImgBackdropC, ImgParadeAlt2Boss, ImgParadeAlt5Boss;
+
+namespace {
+
+constexpr float kOpen = std::numeric_limits<float>::infinity();
+
+// One row of a stepped speed table: a closed interval of the stage clock.
+struct SpeedStep {
+    float from, to, speed;
+};
+
+constexpr SpeedStep kSpeed130[] = {{-kOpen, kOpen, 130}};
+constexpr SpeedStep kSpeed100[] = {{-kOpen, kOpen, 100}};
+constexpr SpeedStep kSpeed0[] = {{-kOpen, kOpen, 0}};
+constexpr SpeedStep kTableA[] = {{0, 500, 140},    {500, 530, 150},   {530, 560, 250},
+                                 {560, 590, 350},  {590, 620, 450},   {620, 650, 550},
+                                 {650, 1000, 650}, {1000, 1150, 300}, {1150, kOpen, 150}};
+constexpr SpeedStep kTableB[] = {{0, 400, 140},    {400, 450, 200},   {450, 500, 250},
+                                 {500, 550, 320},  {550, 600, 390},   {600, 650, 450},
+                                 {650, 1000, 400}, {1000, 1150, 360}, {1150, kOpen, 140}};
+constexpr SpeedStep kTableC[] = {{0, 500, 150},    {500, 530, 150},   {530, 560, 250},
+                                 {560, 590, 350},  {590, 620, 450},   {620, 650, 2550},
+                                 {650, 1000, 400}, {1000, 1150, 300}, {1150, kOpen, 250}};
+constexpr SpeedStep kTableD[] = {{0, 600, 140},    {600, 650, 200},   {650, 700, 250},
+                                 {700, 750, 300},  {750, 800, 370},   {800, 850, 430},
+                                 {850, 900, 530},  {900, 1150, 320},  {1150, kOpen, 140}};
+constexpr SpeedStep kTableE[] = {{0, 500, 150},     {500, 530, 200},   {530, 560, 300},
+                                 {560, 590, 400},   {590, 620, 2550},  {620, 650, 600},
+                                 {650, 700, 640},   {750, 800, 360},   {800, 830, 200},
+                                 {830, 960, 300},   {960, 990, 400},   {990, 1020, 2550},
+                                 {1020, 1050, 600}, {1050, 1100, 400}, {1100, kOpen, 260}};
+constexpr SpeedStep kTableF[] = {{0, 500, 150},    {500, 530, 200},   {530, 560, 300},
+                                 {560, 590, 400},  {590, 620, 300},   {620, 650, 400},
+                                 {650, 1000, 250}, {1000, 1150, 200}, {1150, kOpen, 150}};
+
+constexpr float kNoChange = std::numeric_limits<float>::quiet_NaN();
+
+enum class Restack { OneTile, WholeStrip };
+
+// What distinguishes one layer of the family from another.
+struct LayerDef {
+    const char* name;
+    BackgroundTile* tiles;
+    const int32_t* image;
+    int width;
+    float keptX;          // NaN: x is not reset each frame
+    const SpeedStep* steps;
+    int stepCount;
+    bool sideways;        // drift sideways, clamped to +-100
+    float restackX;       // NaN: x unchanged by the restack
+    Restack restack;
+    float newGameX;       // NaN: not placed by a new game
+    float driftScale;     // speed stored by the player's steering; 0: none
+};
+
+#define STEPS(t) t, static_cast<int>(sizeof(t) / sizeof(t[0]))
+
+const LayerDef kLayers[] = {
+    {.name = "ScrollBackground1", .tiles = ScrollBackground1Tiles, .image = &ImgBback1S, .width = 440,
+     .keptX = 180, .steps = STEPS(kSpeed130), .sideways = false, .restackX = 100,
+     .restack = Restack::OneTile, .newGameX = 180, .driftScale = 0},
+    {.name = "ScrollBackground2", .tiles = ScrollBackground2Tiles, .image = &ImgBback2S, .width = 440,
+     .keptX = 180, .steps = STEPS(kSpeed100), .sideways = false, .restackX = 100,
+     .restack = Restack::OneTile, .newGameX = 180, .driftScale = 0},
+    {.name = "ScrollBackground3", .tiles = ScrollBackground3Tiles, .image = &ImgBback3S, .width = 440,
+     .keptX = 180, .steps = STEPS(kTableA), .sideways = false, .restackX = 100,
+     .restack = Restack::OneTile, .newGameX = 180, .driftScale = 0},
+    {.name = "ScrollBackground8", .tiles = ScrollBackground8Tiles, .image = &ImgBback8S, .width = 440,
+     .keptX = 180, .steps = STEPS(kTableF), .sideways = false, .restackX = kNoChange,
+     .restack = Restack::OneTile, .newGameX = -500, .driftScale = 0},
+    {.name = "ScrollBackgroundAlt4", .tiles = ScrollBackgroundAlt4Tiles, .image = &ImgBackAlt4, .width = 640,
+     .keptX = 80, .steps = STEPS(kTableB), .sideways = true, .restackX = kNoChange,
+     .restack = Restack::OneTile, .newGameX = 80, .driftScale = 50},
+    {.name = "ScrollBackground6", .tiles = ScrollBackground6Tiles, .image = &ImgBback6S, .width = 640,
+     .keptX = 80, .steps = STEPS(kTableD), .sideways = false, .restackX = kNoChange,
+     .restack = Restack::OneTile, .newGameX = 80, .driftScale = 60},
+    {.name = "ScrollBackgroundUnusedA", .tiles = ScrollBackgroundUnusedATiles, .image = &ImgBackUnusedA,
+     .width = 640, .keptX = kNoChange, .steps = STEPS(kTableC), .sideways = true, .restackX = kNoChange,
+     .restack = Restack::OneTile, .newGameX = 80, .driftScale = 55},
+    {.name = "ScrollBackgroundUnusedB", .tiles = ScrollBackgroundUnusedBTiles, .image = &ImgBackUnusedB,
+     .width = 640, .keptX = 80, .steps = STEPS(kTableE), .sideways = true, .restackX = kNoChange,
+     .restack = Restack::OneTile, .newGameX = 80, .driftScale = 65},
+    {.name = "SideStripA", .tiles = SideStripATiles, .image = &ImgSideStripA, .width = 100, .keptX = 0,
+     .steps = STEPS(kSpeed0), .sideways = false, .restackX = 0, .restack = Restack::WholeStrip,
+     .newGameX = kNoChange, .driftScale = 0},
+    {.name = "SideStripB", .tiles = SideStripBTiles, .image = &ImgSideStripB, .width = 100, .keptX = 540,
+     .steps = STEPS(kSpeed0), .sideways = false, .restackX = 540, .restack = Restack::WholeStrip,
+     .newGameX = kNoChange, .driftScale = 0},
+};
+#undef STEPS
+
+enum LayerIndex { L1, L2, L3, L8, LAlt4, L6, LUnusedA, LUnusedB, LStripA, LStripB };
+
+bool Set(float v) { return v == v; }  // not NaN
+
+// Coordinates reach the blits truncated toward zero, saturated to the int range.
+int ToInt(float v) {
+    if (!(v > -2147483520.0f)) return v != v ? 0 : -2147483647 - 1;
+    if (v > 2147483520.0f) return 2147483647;
+    return static_cast<int>(v);
+}
+
+void Scroll(const LayerDef& L) {
+    BackgroundTile* t = L.tiles;
+    const float fs = FrameSeconds;
+    const float clock = StageClock;
+    for (int i = 0; i < kTilesPerLayer; ++i) {
+        BackgroundTile& tile = t[i];
+        fwDraw::BltObject(ToInt(tile.x), ToInt(tile.y), *L.image, 0, 0, L.width, 480);
+        if (Set(L.keptX)) tile.x = L.keptX;
+        for (int s = 0; s < L.stepCount; ++s) {
+            const SpeedStep& st = L.steps[s];
+            if (st.from <= clock && clock <= st.to) tile.y += st.speed * fs;
+        }
+        if (L.sideways) {
+            tile.x += tile.sideSpeed * fs;
+            tile.sideSpeed = 0;
+            if (tile.x < -100) tile.x = -100;
+            if (tile.x > 100) tile.x = 100;
+        }
+        if (L.restack == Restack::OneTile) {
+            if (t[kTilesPerLayer - 1].y >= 0) {
+                tile.y = -(static_cast<float>(i) * kTileHeight);
+                if (Set(L.restackX)) tile.x = L.restackX;
+            }
+        }
+    }
+    if (L.restack == Restack::WholeStrip && t[kTilesPerLayer - 1].y >= 0) {
+        for (int j = 0; j < kTilesPerLayer; ++j) {
+            t[j].x = L.restackX;
+            t[j].y = -(static_cast<float>(j) * kTileHeight);
+        }
+    }
+}
+
+// The falling backdrops: one piece of code, three records.
+struct BackdropDef {
+    BackdropRecord* rec;
+    const int32_t* image;
+    float speed;
+};
+const BackdropDef kBackdrops[] = {{&BackdropA, &ImgBackdropA, 180}, {&BackdropB, &ImgBackdropB, 220},
+                                  {&BackdropC, &ImgBackdropC, 220}};
+
+void SpawnBackdrop(const BackdropDef& d) {
+    if (d.rec->active) return;
+    d.rec->x = 100;
+    d.rec->y = -300;
+    d.rec->active = 1;
+}
+void DrawBackdrop(const BackdropDef& d) {
+    if (d.rec->active == 1) fwDraw::BltObject(ToInt(d.rec->x), ToInt(d.rec->y), *d.image, 0, 0, 440, 300);
+}
+void MoveBackdrop(const BackdropDef& d) {
+    BackdropRecord& r = *d.rec;
+    if (r.active) {
+        r.y += FrameSeconds * r.speed;
+        r.speed = d.speed;
+    }
+    if (r.y > 480) {
+        r.active = 0;
+        r.x = -500;
+        r.y = 2550;
+    }
+}
+
+struct ParadeDef {
+    uint32_t armAt;
+    float x, y;
+    const int32_t* image;
+    int width, height;
+};
+const ParadeDef kParade[8] = {
+    {10, 100, -360, &ImgBoss11, 440, 360},          {400, 100, -380, &ImgParadeAlt2Boss, 440, 380},
+    {800, 90, -380, &ImgBoss31, 460, 380},          {1200, 100, -380, &ImgBoss41, 440, 380},
+    {1600, 130, -460, &ImgBoss51, 380, 460},        {2000, 100, -460, &ImgBoss61, 440, 400},
+    {2400, 70, -400, &ImgBoss71, 500, 400},         {2800, 80, -380, &ImgParadeAlt5Boss, 480, 380},
+};
+
+void ParkParade() {
+    for (auto& r : BossParade) r = ParadeRecord{0, -500.0f, 2550.0f, 0.0f, 0};
+}
+
+named::Registrar reg([] {
+    std::vector<named::Field> tile = {NAMED_FIELD(BackgroundTile, x), NAMED_FIELD(BackgroundTile, y),
+                                      NAMED_FIELD(BackgroundTile, sideSpeed)};
+    for (const auto& L : kLayers) {
+        static std::string names[sizeof(kLayers) / sizeof(kLayers[0])];
+        auto& n = names[&L - kLayers];
+        n = std::string(L.name) + "Tiles";
+        named::AddPool(n.c_str(), L.tiles, kTilesPerLayer, sizeof(BackgroundTile), tile, nullptr);
+    }
+    named::Pool("BossParade", BossParade,
+                {NAMED_FIELD(ParadeRecord, frame), NAMED_FIELD(ParadeRecord, x), NAMED_FIELD(ParadeRecord, y),
+                 NAMED_FIELD(ParadeRecord, speed), NAMED_FIELD(ParadeRecord, active)});
+});
+
+resets::Step resetParade(resets::PhaseA, resets::kRankWeapons, ParkParade);
+
+}  // namespace
+
+void ScrollBackground1() { Scroll(kLayers[L1]); }
+void ScrollBackground2() { Scroll(kLayers[L2]); }
+void ScrollBackground3() { Scroll(kLayers[L3]); }
+void ScrollBackground8() { Scroll(kLayers[L8]); }
+void ScrollBackgroundAlt4() { Scroll(kLayers[LAlt4]); }
+void ScrollBackground6() { Scroll(kLayers[L6]); }
+void ScrollBackgroundUnusedA() { Scroll(kLayers[LUnusedA]); }
+void ScrollBackgroundUnusedB() { Scroll(kLayers[LUnusedB]); }
+void ScrollSideStripA() { Scroll(kLayers[LStripA]); }
+void ScrollSideStripB() { Scroll(kLayers[LStripB]); }
+
+void DrawSidePanels() {
+    fwDraw::BltObjectOpaque(0, 0, ImgSidePanel, 0, 0, 100, 480);
+    fwDraw::BltObjectOpaque(540, 0, ImgSidePanel, 0, 0, 100, 480);
+}
+
+void SpawnBackdropA() { SpawnBackdrop(kBackdrops[0]); }
+void SpawnBackdropB() { SpawnBackdrop(kBackdrops[1]); }
+void SpawnBackdropC() { SpawnBackdrop(kBackdrops[2]); }
+void DrawBackdropA() { DrawBackdrop(kBackdrops[0]); }
+void DrawBackdropB() { DrawBackdrop(kBackdrops[1]); }
+void DrawBackdropC() { DrawBackdrop(kBackdrops[2]); }
+void MoveBackdropA() { MoveBackdrop(kBackdrops[0]); }
+void MoveBackdropB() { MoveBackdrop(kBackdrops[1]); }
+void MoveBackdropC() { MoveBackdrop(kBackdrops[2]); }
+
+void UpdateBossParade() {
+    for (int i = 0; i < 8; ++i) {
+        ParadeRecord& r = BossParade[i];
+        r.frame += 1;
+        if (r.frame == kParade[i].armAt && !r.active) {
+            r.x = kParade[i].x;
+            r.y = kParade[i].y;
+            r.active = 1;
+        }
+        if (r.frame >= 3200) r.frame = 0;
+    }
+}
+
+void DrawBossParade() {
+    for (int i = 0; i < 8; ++i) {
+        const ParadeRecord& r = BossParade[i];
+        if (!r.active) continue;
+        const ParadeDef& d = kParade[i];
+        fwDraw::BltObject(ToInt(r.x), ToInt(r.y), *d.image, 0, 0, d.width, d.height);
+    }
+}
+
+void MoveBossParade() {
+    for (auto& r : BossParade) {
+        if (r.active) {
+            r.y += r.speed * FrameSeconds;
+            r.speed = 178;
+        }
+        if (r.y > 480) {
+            r.active = 0;
+            r.x = -500;
+            r.y = 2550;
+        }
+    }
+}
+
+void SetBackgroundDrift(float direction) {
+    for (const auto& L : kLayers) {
+        if (L.driftScale == 0) continue;
+        for (int i = 0; i < kTilesPerLayer; ++i) L.tiles[i].sideSpeed = direction * L.driftScale;
+    }
+}
+
+float LayerSpeedAt(const char* layer, float clock) {
+    for (const auto& L : kLayers) {
+        if (std::strcmp(L.name, layer) != 0) continue;
+        float sum = 0;
+        for (int s = 0; s < L.stepCount; ++s)
+            if (L.steps[s].from <= clock && clock <= L.steps[s].to) sum += L.steps[s].speed;
+        return sum;
+    }
+    return 0;
+}
+
+void ResetNewGame() {
+    for (const auto& L : kLayers) {
+        if (!Set(L.newGameX)) continue;
+        for (int i = 0; i < kTilesPerLayer; ++i) {
+            L.tiles[i].x = L.newGameX;
+            L.tiles[i].y = 120.0f - static_cast<float>(i) * kTileHeight;
+            L.tiles[i].sideSpeed = 0;
+        }
+    }
+    AutoFire = 0;
+    GameLevel = 0;
+    resets::Run(resets::PhaseNewGame);
+}

@@ -1,0 +1,21 @@
+#include "game/stages/stage_state.h"
+
+#include "framework/system/named.h"
+#include "game/shell/resets.h"
+
+uint32_t StageTick;
+float StageClock;
+int32_t StageIntro;
+
+namespace {
+named::Registrar reg([] {
+    named::Scalar("StageTick", &StageTick);
+    named::Scalar("StageClock", &StageClock);
+    named::Scalar("StageIntro", &StageIntro);
+});
+resets::Step resetA(resets::PhaseA, resets::kRankSingles, [] {
+    StageTick = 0;
+    StageClock = 0.0f;
+    StageIntro = 0;
+});
+}  // namespace
