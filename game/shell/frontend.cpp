@@ -1,5 +1,6 @@
 #include "framework/draw/draw.h"
 #include "framework/system/named.h"
+#include "framework/system/system.h"
 #include "game/shell/assets.h"
 #include "game/shell/gamemode.h"
 #include "game/shell/resets.h"

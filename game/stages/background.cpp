@@ -62,6 +62,15 @@ constexpr SpeedStep kTableF[] = {{0, 500, 150},    {500, 530, 200},   {530, 560,
 
 constexpr float kNoChange = std::numeric_limits<float>::quiet_NaN();
 
+struct SpeedTable {
+    const SpeedStep* rows;
+    int count;
+};
+template <size_t N>
+constexpr SpeedTable Table(const SpeedStep (&rows)[N]) {
+    return {rows, static_cast<int>(N)};
+}
+
 enum class Restack { OneTile, WholeStrip };
 
 // What distinguishes one layer of the family from another.
@@ -71,8 +80,7 @@ struct LayerDef {
     const int32_t* image;
     int width;
     float keptX;          // NaN: x is not reset each frame
-    const SpeedStep* steps;
-    int stepCount;
+    SpeedTable steps;
     bool sideways;        // drift sideways, clamped to +-100
     float restackX;       // NaN: x unchanged by the restack
     Restack restack;
@@ -80,41 +88,38 @@ struct LayerDef {
     float driftScale;     // speed stored by the player's steering; 0: none
 };
 
-#define STEPS(t) t, static_cast<int>(sizeof(t) / sizeof(t[0]))
-
 const LayerDef kLayers[] = {
     {.name = "ScrollBackground1", .tiles = ScrollBackground1Tiles, .image = &ImgBback1S, .width = 440,
-     .keptX = 180, .steps = STEPS(kSpeed130), .sideways = false, .restackX = 100,
+     .keptX = 180, .steps = Table(kSpeed130), .sideways = false, .restackX = 100,
      .restack = Restack::OneTile, .newGameX = 180, .driftScale = 0},
     {.name = "ScrollBackground2", .tiles = ScrollBackground2Tiles, .image = &ImgBback2S, .width = 440,
-     .keptX = 180, .steps = STEPS(kSpeed100), .sideways = false, .restackX = 100,
+     .keptX = 180, .steps = Table(kSpeed100), .sideways = false, .restackX = 100,
      .restack = Restack::OneTile, .newGameX = 180, .driftScale = 0},
     {.name = "ScrollBackground3", .tiles = ScrollBackground3Tiles, .image = &ImgBback3S, .width = 440,
-     .keptX = 180, .steps = STEPS(kTableA), .sideways = false, .restackX = 100,
+     .keptX = 180, .steps = Table(kTableA), .sideways = false, .restackX = 100,
      .restack = Restack::OneTile, .newGameX = 180, .driftScale = 0},
     {.name = "ScrollBackground8", .tiles = ScrollBackground8Tiles, .image = &ImgBback8S, .width = 440,
-     .keptX = 180, .steps = STEPS(kTableF), .sideways = false, .restackX = kNoChange,
+     .keptX = 180, .steps = Table(kTableF), .sideways = false, .restackX = kNoChange,
      .restack = Restack::OneTile, .newGameX = -500, .driftScale = 0},
     {.name = "ScrollBackgroundAlt4", .tiles = ScrollBackgroundAlt4Tiles, .image = &ImgBackAlt4, .width = 640,
-     .keptX = 80, .steps = STEPS(kTableB), .sideways = true, .restackX = kNoChange,
+     .keptX = 80, .steps = Table(kTableB), .sideways = true, .restackX = kNoChange,
      .restack = Restack::OneTile, .newGameX = 80, .driftScale = 50},
     {.name = "ScrollBackground6", .tiles = ScrollBackground6Tiles, .image = &ImgBback6S, .width = 640,
-     .keptX = 80, .steps = STEPS(kTableD), .sideways = false, .restackX = kNoChange,
+     .keptX = 80, .steps = Table(kTableD), .sideways = false, .restackX = kNoChange,
      .restack = Restack::OneTile, .newGameX = 80, .driftScale = 60},
     {.name = "ScrollBackgroundUnusedA", .tiles = ScrollBackgroundUnusedATiles, .image = &ImgBackUnusedA,
-     .width = 640, .keptX = kNoChange, .steps = STEPS(kTableC), .sideways = true, .restackX = kNoChange,
+     .width = 640, .keptX = kNoChange, .steps = Table(kTableC), .sideways = true, .restackX = kNoChange,
      .restack = Restack::OneTile, .newGameX = 80, .driftScale = 55},
     {.name = "ScrollBackgroundUnusedB", .tiles = ScrollBackgroundUnusedBTiles, .image = &ImgBackUnusedB,
-     .width = 640, .keptX = 80, .steps = STEPS(kTableE), .sideways = true, .restackX = kNoChange,
+     .width = 640, .keptX = 80, .steps = Table(kTableE), .sideways = true, .restackX = kNoChange,
      .restack = Restack::OneTile, .newGameX = 80, .driftScale = 65},
     {.name = "SideStripA", .tiles = SideStripATiles, .image = &ImgSideStripA, .width = 100, .keptX = 0,
-     .steps = STEPS(kSpeed0), .sideways = false, .restackX = 0, .restack = Restack::WholeStrip,
+     .steps = Table(kSpeed0), .sideways = false, .restackX = 0, .restack = Restack::WholeStrip,
      .newGameX = kNoChange, .driftScale = 0},
     {.name = "SideStripB", .tiles = SideStripBTiles, .image = &ImgSideStripB, .width = 100, .keptX = 540,
-     .steps = STEPS(kSpeed0), .sideways = false, .restackX = 540, .restack = Restack::WholeStrip,
+     .steps = Table(kSpeed0), .sideways = false, .restackX = 540, .restack = Restack::WholeStrip,
      .newGameX = kNoChange, .driftScale = 0},
 };
-#undef STEPS
 
 enum LayerIndex { L1, L2, L3, L8, LAlt4, L6, LUnusedA, LUnusedB, LStripA, LStripB };
 
@@ -135,8 +140,8 @@ void Scroll(const LayerDef& L) {
         BackgroundTile& tile = t[i];
         fwDraw::BltObject(ToInt(tile.x), ToInt(tile.y), *L.image, 0, 0, L.width, 480);
         if (Set(L.keptX)) tile.x = L.keptX;
-        for (int s = 0; s < L.stepCount; ++s) {
-            const SpeedStep& st = L.steps[s];
+        for (int s = 0; s < L.steps.count; ++s) {
+            const SpeedStep& st = L.steps.rows[s];
             if (st.from <= clock && clock <= st.to) tile.y += st.speed * fs;
         }
         if (L.sideways) {
@@ -299,8 +304,8 @@ float LayerSpeedAt(const char* layer, float clock) {
     for (const auto& L : kLayers) {
         if (std::strcmp(L.name, layer) != 0) continue;
         float sum = 0;
-        for (int s = 0; s < L.stepCount; ++s)
-            if (L.steps[s].from <= clock && clock <= L.steps[s].to) sum += L.steps[s].speed;
+        for (int s = 0; s < L.steps.count; ++s)
+            if (L.steps.rows[s].from <= clock && clock <= L.steps.rows[s].to) sum += L.steps.rows[s].speed;
         return sum;
     }
     return 0;
