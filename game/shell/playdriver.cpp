@@ -152,10 +152,10 @@ void PrintLine(long frame, const std::vector<std::string>& names) {
     for (const auto& n : names) {
         std::string v;
         if (!named::Read(n, v)) {
-            v = "?";
+            v.assign(1, '?');
             gStatus = 2;
         }
-        line += " " + n + "=" + v;
+        line.append(" ").append(n).append("=").append(v);
     }
     std::fprintf(gOut, "%s\n", line.c_str());
     std::fflush(gOut);
