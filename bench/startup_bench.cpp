@@ -1,0 +1,30 @@
+// Start-up: the screen set-up and every picture and sound of the game.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+#include "framework/draw/draw.h"
+#include "framework/sound/sound.h"
+#include "framework/system/system.h"
+#include "game/shell/scenes.h"
+#include "platform/system.h"
+
+namespace {
+
+void BM_StartupLoad(benchmark::State& state) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    plat::SetMessageBoxesShown(false);
+    plat::SetExecutableDirectory(VQ_DATA_DIR);
+    for (auto _ : state) {
+        LoadStartupAssets();
+        state.PauseTiming();
+        fwSound::ReleaseAll();
+        fwDraw::ReleaseAll();
+        state.ResumeTiming();
+    }
+    plat::SetExecutableDirectory("");
+}
+BENCHMARK(BM_StartupLoad)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
