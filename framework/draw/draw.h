@@ -7,12 +7,16 @@
 //   backsurface.h shapes and pixels through the back surface's drawing context,
 //                 the context pair of the text functions, capture, pixel effects
 //   blend.h, rotate.h, effect.h: the software blitters
+//   coord.h       ToBlitCoord: float positions to blit coordinates
 #pragma once
 #include <cstdint>
 
 #include "framework/draw/backsurface.h"
+#include "framework/draw/blend.h"
 #include "framework/draw/blit.h"
+#include "framework/draw/coord.h"
 #include "framework/draw/object.h"
+#include "framework/draw/rotate.h"
 #include "framework/draw/screen.h"
 #include "framework/draw/transition.h"
 

@@ -1,0 +1,152 @@
+// The software blends and the rotated blit that draw most of a frame, beside
+// pixman's r5g6b5 composites of the same sizes onto the same back surface.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "framework/draw/draw.h"
+#include "framework/system/system.h"
+#include "platform/surface.h"
+#include "platform/system.h"
+
+#ifdef VQ_HAVE_PIXMAN
+#include <pixman.h>
+#endif
+
+namespace {
+
+void SetUpScreen() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    plat::SetMessageBoxesShown(false);
+    FullScreen = 1;
+    fwDraw::Screen(800, 600, 2);
+    fwDraw::SetClipRect(180, 0, 620, 600);
+    // A mid-grey background, so that the blends have something to mix with.
+    plat::Fill(BackSurface, nullptr, 0x4208);
+}
+
+// Sprites of the three sizes: a lit ellipse on a transparent (0) ground, as
+// the glows and shots are drawn.
+struct Sprite {
+    int handle, w, h;
+};
+
+Sprite MakeSprite(int w, int h) {
+    SetUpScreen();
+    int handle = fwDraw::CreateObject(w, h, 1);
+    plat::LockedPixels p;
+    plat::Lock(fwDraw::ObjectSurface(handle), p);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const double dx = (x - w / 2.0) / (w / 2.0), dy = (y - h / 2.0) / (h / 2.0);
+            const double r = dx * dx + dy * dy;
+            p.pixels[y * p.pitch + x] =
+                r < 1 ? static_cast<uint16_t>((static_cast<int>(31 * (1 - r)) << 11) | ((x * 7 + y) & 63) << 5 | 12)
+                      : 0;
+        }
+    plat::Unlock(fwDraw::ObjectSurface(handle));
+    return {handle, w, h};
+}
+
+const Sprite& SpriteOf(int size) {
+    static const Sprite s16 = MakeSprite(16, 16), s64 = MakeSprite(64, 64), s440 = MakeSprite(440, 480);
+    return size == 16 ? s16 : size == 64 ? s64 : s440;
+}
+
+// Where each size is drawn: inside the playfield clip.
+constexpr int kX = 180, kY = 60;
+
+void Sizes(benchmark::internal::Benchmark* b) {
+    b->Arg(16)->Arg(64)->Arg(440);
+}
+
+void Count(benchmark::State& state, const Sprite& s) {
+    state.SetItemsProcessed(state.iterations() * s.w * s.h);
+}
+
+void BM_BltAdditive(benchmark::State& state) {
+    const Sprite& s = SpriteOf(static_cast<int>(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(fwDraw::BltAdditive(kX, kY, s.handle, 0, 0, s.w, s.h));
+    Count(state, s);
+}
+BENCHMARK(BM_BltAdditive)->Apply(Sizes);
+
+void BM_BltHalfBlend(benchmark::State& state) {
+    const Sprite& s = SpriteOf(static_cast<int>(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(fwDraw::BltHalfBlend(kX, kY, s.handle, 0, 0, s.w, s.h));
+    Count(state, s);
+}
+BENCHMARK(BM_BltHalfBlend)->Apply(Sizes);
+
+// Turned by 30 degrees in a box of the sprite's own size, as the enemies and
+// aimed bullets are drawn.
+void BM_BltRotated(benchmark::State& state) {
+    const Sprite& s = SpriteOf(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            fwDraw::BltRotated(kX, kY, kX + s.w, kY + s.h, 30, s.handle, 0, 0, s.w, s.h));
+    Count(state, s);
+}
+BENCHMARK(BM_BltRotated)->Apply(Sizes);
+
+#ifdef VQ_HAVE_PIXMAN
+
+pixman_image_t* Wrap(plat::Surface* surface) {
+    return pixman_image_create_bits(PIXMAN_r5g6b5, surface->width, surface->height,
+                                    reinterpret_cast<uint32_t*>(surface->pixels), surface->pitch * 2);
+}
+
+pixman_image_t* BackImage() {
+    SetUpScreen();
+    static pixman_image_t* back = Wrap(BackSurface);
+    return back;
+}
+
+pixman_image_t* SpriteImage(const Sprite& s) { return Wrap(fwDraw::ObjectSurface(s.handle)); }
+
+void Composite(benchmark::State& state, pixman_op_t op, pixman_image_t* mask, bool rotated) {
+    const Sprite& s = SpriteOf(static_cast<int>(state.range(0)));
+    pixman_image_t* dst = BackImage();
+    pixman_image_t* src = SpriteImage(s);
+    if (rotated) {
+        // Box pixel -> sprite point: about the centres, by 30 degrees, nearest.
+        pixman_f_transform f;
+        pixman_f_transform_init_translate(&f, -s.w / 2.0, -s.h / 2.0);
+        const double a = 30 * M_PI / 180;
+        pixman_f_transform_rotate(&f, nullptr, std::cos(a), -std::sin(a));
+        pixman_f_transform_translate(&f, nullptr, s.w / 2.0, s.h / 2.0);
+        pixman_transform t;
+        pixman_transform_from_pixman_f_transform(&t, &f);
+        pixman_image_set_transform(src, &t);
+        pixman_image_set_filter(src, PIXMAN_FILTER_NEAREST, nullptr, 0);
+    }
+    for (auto _ : state) pixman_image_composite32(op, src, mask, dst, 0, 0, 0, 0, kX, kY, s.w, s.h);
+    pixman_image_unref(src);
+    Count(state, s);
+}
+
+void BM_PixmanAdd565(benchmark::State& state) { Composite(state, PIXMAN_OP_ADD, nullptr, false); }
+BENCHMARK(BM_PixmanAdd565)->Apply(Sizes);
+
+// An opaque r5g6b5 source over r5g6b5: pixman reduces it to a copy.
+void BM_PixmanOver565(benchmark::State& state) { Composite(state, PIXMAN_OP_OVER, nullptr, false); }
+BENCHMARK(BM_PixmanOver565)->Apply(Sizes);
+
+// Over through a solid half-alpha mask: the half-blend's real counterpart.
+void BM_PixmanOverHalf565(benchmark::State& state) {
+    const pixman_color_t half{0, 0, 0, 0x8000};
+    pixman_image_t* mask = pixman_image_create_solid_fill(&half);
+    Composite(state, PIXMAN_OP_OVER, mask, false);
+    pixman_image_unref(mask);
+}
+BENCHMARK(BM_PixmanOverHalf565)->Apply(Sizes);
+
+// Over with the sprite turned by 30 degrees, nearest filter.
+void BM_PixmanOverRotated565(benchmark::State& state) { Composite(state, PIXMAN_OP_OVER, nullptr, true); }
+BENCHMARK(BM_PixmanOverRotated565)->Apply(Sizes);
+
+#endif
+
+}  // namespace

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "tests/framework/draw/draw_fixture.h"
+
+namespace {
+
+// Pictures whose pixel (x, y) is 1 + x + 64 y, with a transparent pixel at
+// (1, 1), on a background of 0x0841 under the playfield clip.
+class RotateTest : public ScreenTest {
+protected:
+    static constexpr uint16_t kBack = 0x0841;
+    void SetUp() override {
+        ScreenTest::SetUp();
+        fwDraw::SetClipRect(180, 0, 620, 600);
+        fwDraw::FillRectColor16(0, 0, 800, 600, kBack);
+    }
+    static uint16_t Src(int x, int y) { return x == 1 && y == 1 ? 0 : static_cast<uint16_t>(1 + x + 64 * y); }
+    static int Picture(int w, int h) { return Sprite(w, h, Src); }
+    // The w x h block of the back surface at (x, y).
+    static std::vector<uint16_t> Block(int x, int y, int w, int h) {
+        std::vector<uint16_t> v;
+        plat::LockedPixels p;
+        plat::Lock(BackSurface, p);
+        for (int j = 0; j < h; ++j)
+            for (int i = 0; i < w; ++i) v.push_back(p.pixels[(y + j) * p.pitch + x + i]);
+        plat::Unlock(BackSurface);
+        return v;
+    }
+    // Checks the w x h box at (x, y) against want(i, j), the source pixel
+    // expected there (0: the background shows).
+    template <class F>
+    static void ExpectBox(int x, int y, int w, int h, F want) {
+        auto box = Block(x, y, w, h);
+        for (int j = 0; j < h; ++j)
+            for (int i = 0; i < w; ++i) {
+                const uint16_t s = want(i, j);
+                ASSERT_EQ(box[j * w + i], s ? s : kBack) << i << "," << j;
+            }
+    }
+    // The screen after one call, from a clean background.
+    template <class F>
+    std::vector<uint16_t> After(F draw) {
+        fwDraw::FillRectColor16(0, 0, 800, 600, kBack);
+        draw();
+        return Block(0, 0, 800, 600);
+    }
+};
+
+TEST_F(RotateTest, AngleZeroInABoxOfTheSpritesSizeIsBltObject) {
+    const int h = Picture(24, 16);
+    for (int x : {300, 170, 610}) {  // whole, and cut at either clip edge
+        auto object = After([&] { fwDraw::BltObject(x, 100, h, 0, 0, 24, 16); });
+        auto turned = After([&] { EXPECT_EQ(fwDraw::BltRotated(x, 100, x + 24, 116, 0, h, 0, 0, 24, 16), 1); });
+        EXPECT_TRUE(object == turned) << x;
+    }
+    // A sub-rectangle of the picture.
+    auto object = After([&] { fwDraw::BltObject(300, 100, h, 3, 2, 13, 9); });
+    auto turned = After([&] { fwDraw::BltRotated(300, 100, 310, 107, 0, h, 3, 2, 13, 9); });
+    EXPECT_TRUE(object == turned);
+}
+
+TEST_F(RotateTest, HalfTurnMirrorsBothAxes) {
+    // Odd sizes: box pixel (i, j) shows source (w - 1 - i, h - 1 - j).
+    const int odd = Picture(15, 11);
+    fwDraw::BltRotated(300, 100, 315, 111, 180, odd, 0, 0, 15, 11);
+    ExpectBox(300, 100, 15, 11, [](int i, int j) { return Src(14 - i, 10 - j); });
+    // Even sizes: the centre is the pixel right of and below the middle, so
+    // box pixel (i, j) shows source (w - i, h - j) and the first column and
+    // row stay empty.
+    const int even = Picture(16, 12);
+    fwDraw::BltRotated(300, 200, 316, 212, 180, even, 0, 0, 16, 12);
+    ExpectBox(300, 200, 16, 12, [](int i, int j) { return i && j ? Src(16 - i, 12 - j) : 0; });
+}
+
+TEST_F(RotateTest, QuarterTurnPutsTheBottomEdgeOnTheRight) {
+    const int h = Picture(16, 16);
+    fwDraw::BltRotated(300, 100, 316, 116, 90, h, 0, 0, 16, 16);
+    ExpectBox(300, 100, 16, 16, [](int i, int j) { return j ? Src(16 - j, i) : 0; });
+    EXPECT_EQ(Block(315, 105, 1, 1)[0], Src(11, 15));  // the right column: the source's bottom row
+}
+
+TEST_F(RotateTest, AnglesOutsideTheTableAreReducedModulo360) {
+    const int h = Picture(20, 14);
+    auto at = [&](int angle) {
+        return After([&] { EXPECT_EQ(fwDraw::BltRotated(300, 100, 330, 130, angle, h, 0, 0, 20, 14), 1); });
+    };
+    EXPECT_TRUE(at(-90) == at(270));
+    EXPECT_TRUE(at(-180) == at(180));
+    EXPECT_TRUE(at(539) == at(179));
+    EXPECT_TRUE(at(450) == at(90));
+    EXPECT_TRUE(at(360) == at(0));
+    EXPECT_TRUE(at(INT_MIN) == at(INT_MIN % 360 + 360));
+    EXPECT_FALSE(at(1) == at(0));
+}
+
+TEST_F(RotateTest, DiagonalSpriteLosesItsCornersInItsOwnBoxOnly) {
+    const int h = Sprite(30, 30, [](int x, int y) { return static_cast<uint16_t>(1 + x + 64 * y); });
+    auto shows = [&](const std::vector<uint16_t>& box, int x, int y) {
+        for (uint16_t v : box)
+            if (v == 1 + x + 64 * y) return true;
+        return false;
+    };
+    fwDraw::BltRotated(300, 100, 330, 130, 45, h, 0, 0, 30, 30);
+    auto small = Block(300, 100, 30, 30);
+    EXPECT_EQ(small[0], kBack);
+    EXPECT_FALSE(shows(small, 0, 0) || shows(small, 29, 0) || shows(small, 0, 29) || shows(small, 29, 29));
+    fwDraw::BltRotated(300, 200, 345, 245, 45, h, 0, 0, 30, 30);
+    auto large = Block(300, 200, 45, 45);
+    EXPECT_TRUE(shows(large, 1, 1) && shows(large, 28, 1) && shows(large, 1, 28) && shows(large, 28, 28));
+}
+
+TEST_F(RotateTest, ClipLimitsTheBoxWithoutMovingThePicture) {
+    const int h = Picture(40, 40);
+    fwDraw::SetClipRect(0, 0, 800, 600);
+    auto whole = After([&] { fwDraw::BltRotated(160, 100, 200, 140, 30, h, 0, 0, 40, 40); });
+    fwDraw::SetClipRect(180, 110, 620, 600);
+    auto cut = After([&] { fwDraw::BltRotated(160, 100, 200, 140, 30, h, 0, 0, 40, 40); });
+    for (int y = 95; y < 145; ++y)
+        for (int x = 155; x < 205; ++x) {
+            const size_t k = static_cast<size_t>(y) * 800 + x;
+            ASSERT_EQ(cut[k], x >= 180 && y >= 110 ? whole[k] : kBack) << x << "," << y;
+        }
+}
+
+TEST_F(RotateTest, NothingToDrawReturnsBeforeLockingAndRefusalsDrawNothing) {
+    const int h = Picture(16, 16);
+    plat::MarkSurfaceLost(BackSurface);  // any lock would now fail with 0
+    EXPECT_EQ(fwDraw::BltRotated(620, 100, 636, 116, 1000, h, 0, 0, 16, 16), 1);
+    EXPECT_EQ(fwDraw::BltRotated(164, 100, 180, 116, -1000, h, 0, 0, 16, 16), 1);
+    EXPECT_EQ(fwDraw::BltRotated(INT_MIN, INT_MIN, INT_MIN + 16, INT_MIN + 16, 7, h, 0, 0, 16, 16), 1);
+    const int far = fwDraw::ToBlitCoord(-1.0e30f);
+    EXPECT_EQ(fwDraw::BltRotatedScaledTint(far, 100, far + 16, 116, 7, 1, 0, 1, 0, 1, 1, 1, h, 0, 0, 16, 16), 1);
+    EXPECT_EQ(fwDraw::BltRotated(300, 100, 316, 116, 7, h, 0, 0, 16, 16), 0);  // the lock fails
+    EXPECT_EQ(DrawObjects[h].surface->locks, 0);
+    plat::Restore(BackSurface);
+    fwDraw::FillRectColor16(0, 0, 800, 600, kBack);
+    auto before = Block(0, 0, 800, 600);
+    EXPECT_EQ(fwDraw::BltRotated(300, 100, 316, 116, 0, h, 0, 0, 17, 16), 0);  // past the picture
+    EXPECT_EQ(fwDraw::BltRotatedWrap(300, 100, 316, 116, 0, h + 1, 0, 0, 16, 16), 0);  // no surface
+    EXPECT_EQ(fwDraw::BltRotatedScaled(300, 100, 316, 116, 0, 0.0f, h, 0, 0, 16, 16), 0);
+    EXPECT_EQ(fwDraw::BltRotatedScaledWrap(300, 100, 316, 116, 0, std::numeric_limits<float>::quiet_NaN(), h, 0, 0,
+                                           16, 16), 0);
+    EXPECT_TRUE(before == Block(0, 0, 800, 600));
+}
+
+TEST_F(RotateTest, WrapRepeatsTheSourceMirroredAtItsOrigin) {
+    const int h = Picture(4, 4);
+    fwDraw::BltRotatedWrap(300, 100, 316, 116, 0, h, 0, 0, 4, 4);
+    // Centring offset (16 - 4) / 2 = 6.
+    ExpectBox(300, 100, 16, 16, [](int i, int j) { return Src(std::abs(i - 6) % 4, std::abs(j - 6) % 4); });
+}
+
+TEST_F(RotateTest, ScaledMembersEnlargeAboutTheCentre) {
+    const int h = Picture(8, 8);
+    fwDraw::BltRotatedScaled(300, 100, 316, 116, 0, 2.0f, h, 0, 0, 8, 8);
+    ExpectBox(300, 100, 16, 16, [](int i, int j) { return Src(i / 2, j / 2); });
+    // Offset (32 - 16) / 2 = 8; each step of 2 box pixels is one source pixel.
+    fwDraw::BltRotatedScaledWrap(300, 200, 332, 232, 0, 2.0f, h, 0, 0, 8, 8);
+    ExpectBox(300, 200, 32, 32, [](int i, int j) { return Src(std::abs((i - 8) / 2) % 8, std::abs((j - 8) / 2) % 8); });
+}
+
+TEST_F(RotateTest, TintedRecedingScaleCountsTheClippedRows) {
+    // Blue holds the row, green the column; red is halved by the tint.
+    const int h = Sprite(8, 8, [](int x, int y) { return static_cast<uint16_t>(31 << 11 | (8 + x) << 6 | y); });
+    // The vertical scale falls by 1/8 per box row, from row 0 on: the first
+    // 3 rows lie above ClipTop and still count.
+    fwDraw::SetClipRect(180, 103, 620, 600);
+    fwDraw::BltRotatedScaledTint(300, 100, 308, 108, 0, 1, 0, 1, -0.125f, 0.5f, 1, 1, h, 0, 0, 8, 8);
+    ExpectBox(300, 100, 8, 8, [](int i, int j) {
+        float scale = 1;
+        for (int k = 0; k < j; ++k) scale -= 0.125f;
+        const int sv = static_cast<int>(j / scale) % 8;  // sprite-sized box: no centring offset
+        return j < 3 ? uint16_t{0} : static_cast<uint16_t>(15 << 11 | (8 + i) << 6 | sv);
+    });
+}
+
+}  // namespace
