@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "framework/draw/blit.h"
+#include "framework/draw/coord.h"
 #include "framework/system/named.h"
 #include "framework/system/system.h"
 #include "game/shell/assets.h"
@@ -125,20 +126,13 @@ enum LayerIndex { L1, L2, L3, L8, LAlt4, L6, LUnusedA, LUnusedB, LStripA, LStrip
 
 bool Set(float v) { return v == v; }  // not NaN
 
-// Coordinates reach the blits truncated toward zero, saturated to the int range.
-int ToInt(float v) {
-    if (!(v > -2147483520.0f)) return v != v ? 0 : -2147483647 - 1;
-    if (v > 2147483520.0f) return 2147483647;
-    return static_cast<int>(v);
-}
-
 void Scroll(const LayerDef& L) {
     BackgroundTile* t = L.tiles;
     const float fs = FrameSeconds;
     const float clock = StageClock;
     for (int i = 0; i < kTilesPerLayer; ++i) {
         BackgroundTile& tile = t[i];
-        fwDraw::BltObject(ToInt(tile.x), ToInt(tile.y), *L.image, 0, 0, L.width, 480);
+        fwDraw::BltObject(fwDraw::ToBlitCoord(tile.x), fwDraw::ToBlitCoord(tile.y), *L.image, 0, 0, L.width, 480);
         if (Set(L.keptX)) tile.x = L.keptX;
         for (int s = 0; s < L.steps.count; ++s) {
             const SpeedStep& st = L.steps.rows[s];
@@ -181,7 +175,7 @@ void SpawnBackdrop(const BackdropDef& d) {
     d.rec->active = 1;
 }
 void DrawBackdrop(const BackdropDef& d) {
-    if (d.rec->active == 1) fwDraw::BltObject(ToInt(d.rec->x), ToInt(d.rec->y), *d.image, 0, 0, 440, 300);
+    if (d.rec->active == 1) fwDraw::BltObject(fwDraw::ToBlitCoord(d.rec->x), fwDraw::ToBlitCoord(d.rec->y), *d.image, 0, 0, 440, 300);
 }
 void MoveBackdrop(const BackdropDef& d) {
     BackdropRecord& r = *d.rec;
@@ -275,7 +269,7 @@ void DrawBossParade() {
         const ParadeRecord& r = BossParade[i];
         if (!r.active) continue;
         const ParadeDef& d = kParade[i];
-        fwDraw::BltObject(ToInt(r.x), ToInt(r.y), *d.image, 0, 0, d.width, d.height);
+        fwDraw::BltObject(fwDraw::ToBlitCoord(r.x), fwDraw::ToBlitCoord(r.y), *d.image, 0, 0, d.width, d.height);
     }
 }
 
