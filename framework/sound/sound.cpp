@@ -88,10 +88,13 @@ void StartCopy(int obj, int mix, bool loop) {
     plat::AudioBuffer* b = o->buffers[c];
     const bool stream = o->stream.dataSize != 0;
     plat::StopAudioBuffer(b);
-    if (stream && loop) ResetStream(obj);
+    // A stream whose pack cannot be read stays stopped rather than playing
+    // what its buffer held before.
+    bool refilled = true;
+    if (stream && loop) refilled = ResetStream(obj) == 1;
     plat::SetAudioPosition(b, 0);
-    if (stream && !loop) ResetStream(obj);
-    plat::PlayAudioBuffer(b, loop || stream);
+    if (stream && !loop) refilled = ResetStream(obj) == 1;
+    if (refilled) plat::PlayAudioBuffer(b, loop || stream);
     if (mix < 0 && ++o->nextMix >= o->mixCount) o->nextMix = 0;
     o->looping = loop ? 1 : 0;
 }
@@ -221,11 +224,29 @@ void RestoreAll() {
     ReloadAll();
 }
 
+int MixCount(const char* where, int mix) {
+    const int64_t n = std::llabs(static_cast<int64_t>(mix));
+    if (n > kSoundMaxMix) return fwSystem::ShowErrorBox(where, "ミックス数が多過ぎます"), -1;
+    if (n < 1) return fwSystem::ShowErrorBox(where, "ミックス数が少な過ぎます"), -1;
+    return static_cast<int>(n);
+}
+
+void FinishLoad(SoundObject* o, int count, int mix, const std::string& name, uint32_t fromPack) {
+    o->mixCount = count;
+    o->sweepStep = mix < 2 ? -1 : 0;
+    if (!SoundReloadMode) {
+        o->nextMix = 0;
+        o->name = name;
+    }
+    o->inUse = 1;
+    o->fromPack = fromPack;
+    o->stream = SoundStream{};
+}
+
 int LoadObject(const std::string& name, int mix) {
     if (!SoundAvailable) return -1;
-    const int64_t n = std::llabs(static_cast<int64_t>(mix));
-    if (n > kSoundMaxMix) return fwSystem::ShowErrorBox(kWhereLoad, "ミックス数が多過ぎます"), -1;
-    if (n < 1) return fwSystem::ShowErrorBox(kWhereLoad, "ミックス数が少な過ぎます"), -1;
+    const int n = MixCount(kWhereLoad, mix);
+    if (n < 0) return -1;
     const int slot = SoundReloadMode ? SoundReloadSlot : FindFreeSlot();
     if (slot < 0 || slot >= kSoundObjectCount)
         return fwSystem::ShowErrorBox(kWhereLoad, "オブジェクト数が多過ぎます"), -1;
@@ -240,17 +261,9 @@ int LoadObject(const std::string& name, int mix) {
     }
     SoundObject* o = &SoundObjects[slot];
     const uint32_t bytes = static_cast<uint32_t>(wave.samples.size());
-    if (!CreateCopies(o, static_cast<int>(n), wave.format, wave.samples.data(), bytes, bytes))
+    if (!CreateCopies(o, n, wave.format, wave.samples.data(), bytes, bytes))
         return fwSystem::ShowErrorBox(kWhereLoad, "サウンドバッファが生成できません"), -1;
-    o->mixCount = static_cast<int32_t>(n);
-    o->sweepStep = mix < 2 ? -1 : 0;
-    if (!SoundReloadMode) {
-        o->nextMix = 0;
-        o->name = name;
-    }
-    o->inUse = 1;
-    o->fromPack = 0;
-    o->stream.dataSize = 0;
+    FinishLoad(o, n, mix, name, 0);
     return slot;
 }
 
@@ -285,7 +298,8 @@ void PauseResume(int obj, int mix) {
             plat::StopAudioBuffer(b);
         } else {
             plat::SetAudioPosition(b, o->pausePosition[i]);
-            plat::PlayAudioBuffer(b, o->looping == 1);
+            // A stream's ring buffer always plays looping; its refills end it.
+            plat::PlayAudioBuffer(b, o->looping == 1 || o->stream.dataSize != 0);
         }
     });
 }

@@ -110,13 +110,28 @@ void PlaySystemSound(const std::string& name);
 int ReadWaveFile(const std::string& path, plat::AudioFormat* format, uint32_t* formatSize,
                  std::vector<uint8_t>* data, uint32_t* dataSize);
 
-// Sound pack and streams.
+// Sound pack and streams. The pack's path is the executable's folder
+// followed by the name given to SetPackFile.
 void SetPackFile(const std::string& name);
+// Loads the entry NAME (any case) with |mix| copies: the handle, or -1 after
+// an error message (also for a damaged pack).
 int LoadPack(const std::string& name, int mix);
+// An entry of five seconds or more becomes a stream: one four-second buffer
+// refilled from the pack in two-second parts by Streaming; after its end a
+// looping play goes on from loopOffset bytes into the samples. A shorter
+// entry loads as LoadPack(name, 1).
 int LoadStream(const std::string& name, uint32_t loopOffset);
+// Once per frame: refills every playing stream that is due. 1, or 0 after
+// an error message (the failing stream is stopped).
 int Streaming();
+// Refills a stream from its first sample (Play and PlayLoop do this).
 int ResetStream(int obj);
+// Appends every .WAV file of FOLDER (relative to the executable's folder;
+// empty for that folder itself) to the pack PACK, emptied first when
+// `truncate` is non-zero. Always 1.
 int Convert(const std::string& pack, const std::string& folder, int truncate);
+// Appends the wave NAME (relative to the executable's folder) as an entry
+// named after its last path part; nothing when it cannot be read.
 void ConvertOne(const std::string& pack, const std::string& name);
 
 // Shared by the loaders: the addressed object, or nullptr when the handle
@@ -124,6 +139,11 @@ void ConvertOne(const std::string& pack, const std::string& name);
 SoundObject* ObjectAt(int obj);
 // The lowest free slot, or -1.
 int FindFreeSlot();
+// |mix| when it is 1..10, else -1 after the message for `where`.
+int MixCount(const char* where, int mix);
+// The last step of every load: copies, sweep state, name (unless
+// reloading), source, and no stream.
+void FinishLoad(SoundObject* o, int count, int mix, const std::string& name, uint32_t fromPack);
 // Creates `count` copies holding `samples` and applies the stored (reload)
 // or fresh frequency, pan and volume to `o`. On failure nothing is kept and
 // false is returned.

@@ -2,11 +2,15 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
+#include "framework/sound/sound.h"
+#include "framework/system/system.h"
 #include "platform/audio.h"
+#include "platform/system.h"
 
 namespace testsupport {
 namespace {
@@ -23,20 +27,28 @@ void Be(std::vector<uint8_t>& v, uint32_t x, int bytes) {
 
 }  // namespace
 
-std::vector<uint8_t> MakeWave(int channels, int rate, int bits, const std::vector<uint8_t>& samples) {
+std::vector<uint8_t> PcmFormatBlock(int channels, int rate, int bits) {
     std::vector<uint8_t> v;
     const int align = channels * bits / 8;
-    Put(v, "RIFF");
-    Le(v, static_cast<uint32_t>(36 + samples.size()), 4);
-    Put(v, "WAVE");
-    Put(v, "fmt ");
-    Le(v, 16, 4);
     Le(v, 1, 2);
     Le(v, channels, 2);
     Le(v, rate, 4);
     Le(v, rate * align, 4);
     Le(v, align, 2);
     Le(v, bits, 2);
+    Le(v, 0, 2);
+    return v;
+}
+
+std::vector<uint8_t> MakeWave(int channels, int rate, int bits, const std::vector<uint8_t>& samples) {
+    std::vector<uint8_t> v;
+    Put(v, "RIFF");
+    Le(v, static_cast<uint32_t>(36 + samples.size()), 4);
+    Put(v, "WAVE");
+    Put(v, "fmt ");
+    Le(v, 16, 4);
+    const std::vector<uint8_t> format = PcmFormatBlock(channels, rate, bits);
+    v.insert(v.end(), format.begin(), format.begin() + 16);  // without cbSize
     Put(v, "data");
     Le(v, static_cast<uint32_t>(samples.size()), 4);
     v.insert(v.end(), samples.begin(), samples.end());
@@ -51,6 +63,35 @@ std::vector<uint8_t> Pcm16(const std::vector<int16_t>& samples) {
 
 std::vector<uint8_t> Constant16(int frames, int16_t value) {
     return Pcm16(std::vector<int16_t>(static_cast<size_t>(frames), value));
+}
+
+std::vector<uint8_t> MakePackEntry(const std::string& name, const std::vector<uint8_t>& formatBlock,
+                                   const std::vector<uint8_t>& samples) {
+    // Sized first and filled in place.
+    std::vector<uint8_t> v(4 + name.size() + 1 + 4 + formatBlock.size() + samples.size());
+    size_t at = 0;
+    auto put32 = [&](uint32_t x) {
+        for (int i = 0; i < 4; ++i) v[at++] = static_cast<uint8_t>(x >> (8 * i));
+    };
+    put32(static_cast<uint32_t>(samples.size()));
+    for (char c : name) v[at++] = static_cast<uint8_t>(c);
+    v[at++] = 0;
+    put32(static_cast<uint32_t>(formatBlock.size()));
+    for (uint8_t b : formatBlock) v[at++] = b;
+    for (uint8_t b : samples) v[at++] = b;
+    return v;
+}
+
+std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts) {
+    size_t size = 0;
+    for (const auto& p : parts) size += p.size();
+    std::vector<uint8_t> v(size);
+    size_t at = 0;
+    for (const auto& p : parts) {
+        std::copy(p.begin(), p.end(), v.begin() + static_cast<std::ptrdiff_t>(at));
+        at += p.size();
+    }
+    return v;
 }
 
 std::vector<uint8_t> MakeMidi(int beats) {
@@ -92,6 +133,23 @@ std::string ScratchDir::Write(const std::string& name, const std::vector<uint8_t
         std::fclose(f);
     }
     return file;
+}
+
+void StartSoundWithoutDevice(const std::string& exeDir) {
+    plat::SetAudioOutput(plat::AudioOutput::Buffer);
+    plat::SetMessageBoxesShown(false);
+    plat::SetExecutableDirectory(exeDir);
+    fwSound::Init();
+    fwSound::ClearObjects();
+    ErrorFlag = 0;
+}
+
+void StopSound() {
+    fwSound::ClearObjects();
+    fwSound::ReleaseAll();
+    SoundAvailable = 0;
+    plat::SetExecutableDirectory("");
+    plat::SetAudioOutput(plat::AudioOutput::Device);
 }
 
 std::vector<int16_t> Render(int frames) {

@@ -2,6 +2,7 @@
 // the mixer running into a buffer so that tests can listen to it.
 #pragma once
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,17 @@ std::vector<uint8_t> Pcm16(const std::vector<int16_t>& samples);
 // `frames` frames of one constant 16-bit mono value.
 std::vector<uint8_t> Constant16(int frames, int16_t value);
 
+// An 18-byte PCM format block: tag 1, channels, rate, bytes per second,
+// block align, bits, cbSize 0.
+std::vector<uint8_t> PcmFormatBlock(int channels, int rate, int bits);
+// One sound-pack entry: data size, the name and its NUL, the format block's
+// size, the format block, the samples.
+std::vector<uint8_t> MakePackEntry(const std::string& name, const std::vector<uint8_t>& formatBlock,
+                                   const std::vector<uint8_t>& samples);
+
+// The byte strings one after another.
+std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts);
+
 // A format-0 MIDI file at 120 beats per minute, 480 ticks per beat: one
 // piano note per beat (0.5 s each) for `beats` beats, then its end.
 std::vector<uint8_t> MakeMidi(int beats);
@@ -25,6 +37,12 @@ struct ScratchDir {
     std::string path;  // with a trailing '/'
     std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const;
 };
+
+// The sound module on the mixer without a device (AudioOutput::Buffer), no
+// message boxes, every object idle, the error flag clear, and `exeDir`
+// standing for the executable's folder; StopSound undoes it.
+void StartSoundWithoutDevice(const std::string& exeDir);
+void StopSound();
 
 // Output frames (interleaved left, right) from the mixer in buffer mode.
 std::vector<int16_t> Render(int frames);

@@ -18,21 +18,11 @@ using testsupport::Render;
 class SoundTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        plat::SetAudioOutput(plat::AudioOutput::Buffer);
-        plat::SetMessageBoxesShown(false);
-        plat::SetExecutableDirectory(dir_.path);
-        ASSERT_EQ(fwSound::Init(), 1);
-        fwSound::ClearObjects();
-        ErrorFlag = 0;
+        testsupport::StartSoundWithoutDevice(dir_.path);
+        ASSERT_EQ(SoundAvailable, 1u);
         FrameSeconds = 0.016f;
     }
-    void TearDown() override {
-        fwSound::ClearObjects();
-        fwSound::ReleaseAll();
-        SoundAvailable = 0;
-        plat::SetExecutableDirectory("");
-        plat::SetAudioOutput(plat::AudioOutput::Device);
-    }
+    void TearDown() override { testsupport::StopSound(); }
     // A 44100 Hz mono 16-bit wave of `frames` frames of one value.
     std::string Wave(const std::string& name, int frames, int16_t value = 1000) {
         dir_.Write(name, testsupport::MakeWave(1, 44100, 16, testsupport::Constant16(frames, value)));
