@@ -58,13 +58,9 @@ const Sprite& SpriteOf(int size) {
 // Where each size is drawn: inside the playfield clip.
 constexpr int kX = 180, kY = 60;
 
-void Sizes(benchmark::internal::Benchmark* b) {
-    b->Arg(16)->Arg(64)->Arg(440);
-}
+void Sizes(benchmark::internal::Benchmark* b) { b->Arg(16)->Arg(64)->Arg(440); }
 
-void Count(benchmark::State& state, const Sprite& s) {
-    state.SetItemsProcessed(state.iterations() * s.w * s.h);
-}
+void Count(benchmark::State& state, const Sprite& s) { state.SetItemsProcessed(state.iterations() * s.w * s.h); }
 
 void BM_BltAdditive(benchmark::State& state) {
     const Sprite& s = SpriteOf(static_cast<int>(state.range(0)));
@@ -85,8 +81,7 @@ BENCHMARK(BM_BltHalfBlend)->Apply(Sizes);
 void BM_BltRotated(benchmark::State& state) {
     const Sprite& s = SpriteOf(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            fwDraw::BltRotated(kX, kY, kX + s.w, kY + s.h, 30, s.handle, 0, 0, s.w, s.h));
+        benchmark::DoNotOptimize(fwDraw::BltRotated(kX, kY, kX + s.w, kY + s.h, 30, s.handle, 0, 0, s.w, s.h));
     Count(state, s);
 }
 BENCHMARK(BM_BltRotated)->Apply(Sizes);

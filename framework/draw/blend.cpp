@@ -105,8 +105,12 @@ struct Fields {
 };
 
 // The two members that draw most of a frame get a kernel of their own, built
-// for AVX2 as well as for the base instruction set.
+// for AVX2 as well as for the base instruction set where that is possible.
+#if defined(__x86_64__) && defined(__GNUC__) && defined(__linux__)
 #define VQ_HOT_KERNEL __attribute__((target_clones("avx2", "default")))
+#else
+#define VQ_HOT_KERNEL
+#endif
 
 // BltAdditive: the level-0 row of AdditiveTable, min(31, s + d) on each 5-bit
 // channel, worked on all three fields at once so that the loop vectorises:
@@ -124,9 +128,8 @@ VQ_HOT_KERNEL void AdditiveArea(const Area& a, Fields f) {
 }
 
 VQ_HOT_KERNEL void HalfBlendArea(const Area& a, uint16_t half) {
-    EachPixelVector(a, [=](uint16_t s, uint16_t d) {
-        return static_cast<uint16_t>(((s >> 1) & half) + ((d >> 1) & half));
-    });
+    EachPixelVector(
+        a, [=](uint16_t s, uint16_t d) { return static_cast<uint16_t>(((s >> 1) & half) + ((d >> 1) & half)); });
 }
 
 // The table levels 31 - level of three channel levels; false when a level
@@ -293,8 +296,8 @@ int BltLevelBlendRGB(int x, int y, int levelR, int levelG, int levelB, int handl
                 [&](const Area& a) { EachPixel(a, [&](uint16_t s, uint16_t d) { return LevelPixel(s, d, table); }); });
 }
 
-int BltLevelRamp(int x, int y, int levelR, int levelG, int levelB, int vertical, uint16_t start, int step,
-                 int handle, int left, int top, int right, int bottom) {
+int BltLevelRamp(int x, int y, int levelR, int levelG, int levelB, int vertical, uint16_t start, int step, int handle,
+                 int left, int top, int right, int bottom) {
     Levels first;
     if (!TableLevels(levelR, levelG, levelB, first.v)) return 0;
     return Walk(x, y, handle, left, top, right, bottom, [&](const Area& a) {
@@ -373,8 +376,8 @@ int BltDarkenRGB(int x, int y, int levelR, int levelG, int levelB, int handle, i
 
 int BltChannelMask(int x, int y, int keepR, int keepG, int keepB, int handle, int left, int top, int right,
                    int bottom) {
-    const uint16_t mask = static_cast<uint16_t>((keepR ? RedMask : 0) | (keepG ? GreenMask : 0) |
-                                                (keepB ? BlueMask : 0));
+    const uint16_t mask =
+        static_cast<uint16_t>((keepR ? RedMask : 0) | (keepG ? GreenMask : 0) | (keepB ? BlueMask : 0));
     return Walk(x, y, handle, left, top, right, bottom, [&](const Area& a) {
         EachPixelVector(a, [=](uint16_t s, uint16_t) { return static_cast<uint16_t>(s & mask); });
     });

@@ -22,7 +22,8 @@ namespace fwDraw {
 // min(31, s + d) per 5-bit channel.
 int BltAdditive(int x, int y, int handle, int left, int top, int right, int bottom);
 // min(31, max(0, s - L) + d) per 5-bit channel, L = 31 - level * 31
-// truncated: level 1 adds the whole source, level 0 nothing.
+// truncated: level 1 adds the whole source, level 0 nothing; levels past
+// either end act as that end.
 int BltAdditiveLevel(int x, int y, float level, int handle, int left, int top, int right, int bottom);
 // ((s >> 1) & HalfMask) + ((d >> 1) & HalfMask): the two halves, low bits lost.
 int BltHalfBlend(int x, int y, int handle, int left, int top, int right, int bottom);
@@ -35,8 +36,8 @@ int BltLevelBlendRGB(int x, int y, int levelR, int levelG, int levelB, int handl
                      int bottom);
 // BltLevelBlendRGB whose weights move toward the source by one table step
 // every `step` rows (vertical) or columns past `start`.
-int BltLevelRamp(int x, int y, int levelR, int levelG, int levelB, int vertical, uint16_t start, int step,
-                 int handle, int left, int top, int right, int bottom);
+int BltLevelRamp(int x, int y, int levelR, int levelG, int levelB, int vertical, uint16_t start, int step, int handle,
+                 int left, int top, int right, int bottom);
 // s * alpha + d * (1 - alpha) per native channel, truncated.
 int BltAlpha(int x, int y, float alpha, int handle, int left, int top, int right, int bottom);
 int BltAlphaRGB(int x, int y, float alphaR, float alphaG, float alphaB, int handle, int left, int top, int right,
@@ -54,8 +55,7 @@ int BltDarken(int x, int y, int level, int handle, int left, int top, int right,
 int BltDarkenRGB(int x, int y, int levelR, int levelG, int levelB, int handle, int left, int top, int right,
                  int bottom);
 // s with only the fields whose keep flag is non-zero.
-int BltChannelMask(int x, int y, int keepR, int keepG, int keepB, int handle, int left, int top, int right,
-                   int bottom);
+int BltChannelMask(int x, int y, int keepR, int keepG, int keepB, int handle, int left, int top, int right, int bottom);
 // (r + g + b) / 3 of the 5-bit channels, in all three.
 int BltGreyscale(int x, int y, int handle, int left, int top, int right, int bottom);
 // Each pixel averaged with the destination beside it where its neighbours in

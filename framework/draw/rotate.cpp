@@ -185,8 +185,8 @@ int BltRotatedWrap(int boxLeft, int boxTop, int boxRight, int boxBottom, int ang
     return Rotate(boxLeft, boxTop, boxRight, boxBottom, angle, handle, left, top, right, bottom, Unscaled<Repeat>{});
 }
 
-int BltRotatedScaled(int boxLeft, int boxTop, int boxRight, int boxBottom, int angle, float scale, int handle,
-                     int left, int top, int right, int bottom) {
+int BltRotatedScaled(int boxLeft, int boxTop, int boxRight, int boxBottom, int angle, float scale, int handle, int left,
+                     int top, int right, int bottom) {
     if (!UsableScale(scale)) return 0;
     return Rotate(boxLeft, boxTop, boxRight, boxBottom, angle, handle, left, top, right, bottom,
                   Enlarged<InRange>(scale));

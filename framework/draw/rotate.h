@@ -25,8 +25,8 @@ int BltRotated(int boxLeft, int boxTop, int boxRight, int boxBottom, int angle, 
 int BltRotatedWrap(int boxLeft, int boxTop, int boxRight, int boxBottom, int angle, int handle, int left, int top,
                    int right, int bottom);
 // Turned and enlarged by scale (2 draws the picture twice as large).
-int BltRotatedScaled(int boxLeft, int boxTop, int boxRight, int boxBottom, int angle, float scale, int handle,
-                     int left, int top, int right, int bottom);
+int BltRotatedScaled(int boxLeft, int boxTop, int boxRight, int boxBottom, int angle, float scale, int handle, int left,
+                     int top, int right, int bottom);
 int BltRotatedScaledWrap(int boxLeft, int boxTop, int boxRight, int boxBottom, int angle, float scale, int handle,
                          int left, int top, int right, int bottom);
 // Repeating, with a scale per axis that grows by its step after every box

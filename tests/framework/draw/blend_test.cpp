@@ -28,6 +28,12 @@ int Trunc(float v) { return static_cast<int>(v); }
 using Blit = std::function<int(int x, int y, int handle, int l, int t, int r, int b)>;
 using Ref = std::function<uint16_t(uint16_t s, uint16_t d, int i, int j)>;
 
+// A member with its extras bound: With(fwDraw::BltDarken, 31).
+template <class F, class... A>
+Blit With(F f, A... extra) {
+    return [=](int x, int y, int h, int l, int t, int r, int b) { return f(x, y, extra..., h, l, t, r, b); };
+}
+
 class BlendTest : public ScreenTest {
 protected:
     // Fills the back surface's w x h block at (x, y) with f(i, j).
@@ -61,6 +67,15 @@ protected:
         plat::Unlock(BackSurface);
         fwDraw::ReleaseObject(sprite);
     }
+    // One source pixel over one destination pixel; the pixel it leaves.
+    uint16_t One(const Blit& blit, uint16_t s, uint16_t d) {
+        fwDraw::SetClipRect(0, 0, 800, 600);
+        const int h = Sprite(1, 1, [=](int, int) { return s; });
+        SetPx(BackSurface, 0, 0, d);
+        EXPECT_EQ(blit(0, 0, h, 0, 0, 1, 1), 1);
+        fwDraw::ReleaseObject(h);
+        return Px(BackSurface, 0, 0);
+    }
     // Every pair of channel-boundary values, then 4096 fixed random pairs.
     void CheckPairs(const Blit& blit, const Ref& ref) {
         static const std::vector<uint16_t> edges = [] {
@@ -71,178 +86,138 @@ protected:
             return v;
         }();
         const int n = static_cast<int>(edges.size());
-        Check(blit, ref, n, n, [&](int i, int) { return edges[i]; }, [&](int, int j) { return edges[j]; });
+        Check(
+            blit, ref, n, n, [&](int i, int) { return edges[i]; }, [&](int, int j) { return edges[j]; });
         std::mt19937 gen(1234);
         std::vector<uint16_t> s(4096), d(4096);
         for (int k = 0; k < 4096; ++k) s[k] = static_cast<uint16_t>(gen()), d[k] = static_cast<uint16_t>(gen());
-        Check(blit, ref, 64, 64, [&](int i, int j) { return s[j * 64 + i]; }, [&](int i, int j) { return d[j * 64 + i]; });
+        Check(
+            blit, ref, 64, 64, [&](int i, int j) { return s[j * 64 + i]; },
+            [&](int i, int j) { return d[j * 64 + i]; });
     }
 };
 
 // Reference of the level blend at table level a per channel.
 uint16_t LevelRef(uint16_t s, uint16_t d, const int a[3]) {
-    return FromFive(Each(Five(s), Five(d), [&](int x, int y, int c) {
-        return std::max(x - a[c], 0) + std::max(y - (31 - a[c]), 0);
-    }));
+    return FromFive(Each(Five(s), Five(d),
+                         [&](int x, int y, int c) { return std::max(x - a[c], 0) + std::max(y - (31 - a[c]), 0); }));
 }
 uint16_t AlphaRef(uint16_t s, uint16_t d, const float ws[3], const float wd[3]) {
     return FromNative(Each(Native(s), Native(d), [&](int x, int y, int c) { return Trunc(x * ws[c] + y * wd[c]); }));
 }
 
 TEST_F(BlendTest, AdditiveSaturatesEachChannelAndLosesTheLowGreenBit) {
-    auto add = [](int x, int y, int h, int l, int t, int r, int b) { return fwDraw::BltAdditive(x, y, h, l, t, r, b); };
+    const Blit add = With(fwDraw::BltAdditive);
     CheckPairs(add, [](uint16_t s, uint16_t d, int, int) {
         return FromFive(Each(Five(s), Five(d), [](int a, int b, int) { return std::min(a + b, 31); }));
     });
-    fwDraw::SetClipRect(0, 0, 800, 600);
-    int white = Sprite(1, 1, [](int, int) { return uint16_t{0xFFFF}; });
-    int green = Sprite(1, 1, [](int, int) { return uint16_t{0x0020}; });
-    int clear = Sprite(1, 1, [](int, int) { return uint16_t{0}; });
     // White on white stays white in every 5-bit channel; the green field's
     // low bit, which the 5-bit channels do not carry, comes back 0.
-    SetPx(BackSurface, 5, 5, 0xFFFF);
-    fwDraw::BltAdditive(5, 5, white, 0, 0, 1, 1);
-    EXPECT_EQ(Px(BackSurface, 5, 5), 0xFFDF);
-    SetPx(BackSurface, 6, 5, 0x0000);
-    fwDraw::BltAdditive(6, 5, green, 0, 0, 1, 1);
-    EXPECT_EQ(Px(BackSurface, 6, 5), 0x0000);
-    SetPx(BackSurface, 7, 5, 0x1234);
-    fwDraw::BltAdditive(7, 5, clear, 0, 0, 1, 1);
-    EXPECT_EQ(Px(BackSurface, 7, 5), 0x1234);
+    EXPECT_EQ(One(add, 0xFFFF, 0xFFFF), 0xFFDF);
+    EXPECT_EQ(One(add, 0x0020, 0x0000), 0x0000);
+    EXPECT_EQ(One(add, 0x0000, 0x1234), 0x1234);
+    EXPECT_EQ(One(add, 0x1234 & 0xFFDF, 0x0000), 0x1234 & 0xFFDF);  // over black: its own colours
 }
 
 TEST_F(BlendTest, HalfBlendAddsTheHalves) {
-    CheckPairs([](int x, int y, int h, int l, int t, int r, int b) { return fwDraw::BltHalfBlend(x, y, h, l, t, r, b); },
-               [](uint16_t s, uint16_t d, int, int) {
-                   return FromNative(Each(Native(s), Native(d), [](int a, int b, int) { return a / 2 + b / 2; }));
-               });
-    fwDraw::SetClipRect(0, 0, 800, 600);
-    int white = Sprite(1, 1, [](int, int) { return uint16_t{0xFFFF}; });
-    SetPx(BackSurface, 5, 5, 0x0000);
-    fwDraw::BltHalfBlend(5, 5, white, 0, 0, 1, 1);
-    EXPECT_EQ(Px(BackSurface, 5, 5), 0x7BEF);
+    const Blit half = With(fwDraw::BltHalfBlend);
+    CheckPairs(half, [](uint16_t s, uint16_t d, int, int) {
+        return FromNative(Each(Native(s), Native(d), [](int a, int b, int) { return a / 2 + b / 2; }));
+    });
+    EXPECT_EQ(One(half, 0xFFFF, 0x0000), 0x7BEF);
 }
 
 TEST_F(BlendTest, TableMembersMatchTheReference) {
     for (float level : {1.0f, 0.5f, 0.1f, 0.0f, 2.0f, -1.0f}) {
-        // Levels outside 0..1 saturate at the table's ends.
-        const int L = std::clamp(Trunc(31 - level * 31), 0, 31);
-        CheckPairs([=](int x, int y, int h, int l, int t, int r, int b) {
-            return fwDraw::BltAdditiveLevel(x, y, level, h, l, t, r, b);
-        }, [=](uint16_t s, uint16_t d, int, int) {
-            return FromFive(Each(Five(s), Five(d), [=](int a, int b, int) { return std::min(std::max(a - L, 0) + b, 31); }));
+        const int L = std::clamp(Trunc(31 - level * 31), 0, 31);  // outside 0..1: the table's ends
+        CheckPairs(With(fwDraw::BltAdditiveLevel, level), [=](uint16_t s, uint16_t d, int, int) {
+            return FromFive(
+                Each(Five(s), Five(d), [=](int a, int b, int) { return std::min(std::max(a - L, 0) + b, 31); }));
         });
     }
-    CheckPairs([](int x, int y, int h, int l, int t, int r, int b) { return fwDraw::BltSubtractive(x, y, h, l, t, r, b); },
-               [](uint16_t s, uint16_t d, int, int) {
-                   const int red = Five(s).r;
-                   return FromFive(Each(Five(d), Five(d), [=](int a, int, int) { return std::max(a - red, 0); }));
-               });
+    CheckPairs(With(fwDraw::BltSubtractive), [](uint16_t s, uint16_t d, int, int) {
+        return FromFive(Each(Five(d), Five(d), [&](int a, int, int) { return std::max(a - Five(s).r, 0); }));
+    });
+    auto darken = [](const int cut[3]) {
+        return [=](uint16_t s, uint16_t, int, int) {
+            return FromFive(Each(Five(s), Five(s), [&](int v, int, int c) { return std::max(v - cut[c], 0); }));
+        };
+    };
     for (int level : {0, 1, 16, 31}) {
         const int a[3] = {31 - level, 31 - level, 31 - level};
-        CheckPairs([=](int x, int y, int h, int l, int t, int r, int b) { return fwDraw::BltLevelBlend(x, y, level, h, l, t, r, b); },
+        CheckPairs(With(fwDraw::BltLevelBlend, level),
                    [&](uint16_t s, uint16_t d, int, int) { return LevelRef(s, d, a); });
-        CheckPairs([=](int x, int y, int h, int l, int t, int r, int b) { return fwDraw::BltDarken(x, y, level, h, l, t, r, b); },
-                   [=](uint16_t s, uint16_t, int, int) {
-                       return FromFive(Each(Five(s), Five(s), [=](int v, int, int) { return std::max(v - (31 - level), 0); }));
-                   });
+        CheckPairs(With(fwDraw::BltDarken, level), darken(a));
     }
     const int rgb[3] = {31 - 3, 31 - 17, 31 - 31};
-    CheckPairs([](int x, int y, int h, int l, int t, int r, int b) { return fwDraw::BltLevelBlendRGB(x, y, 3, 17, 31, h, l, t, r, b); },
+    CheckPairs(With(fwDraw::BltLevelBlendRGB, 3, 17, 31),
                [&](uint16_t s, uint16_t d, int, int) { return LevelRef(s, d, rgb); });
-    CheckPairs([](int x, int y, int h, int l, int t, int r, int b) { return fwDraw::BltDarkenRGB(x, y, 31, 20, 0, h, l, t, r, b); },
-               [](uint16_t s, uint16_t, int, int) {
-                   const int cut[3] = {0, 11, 31};
-                   return FromFive(Each(Five(s), Five(s), [&](int v, int, int c) { return std::max(v - cut[c], 0); }));
-               });
-    CheckPairs([](int x, int y, int h, int l, int t, int r, int b) { return fwDraw::BltGreyscale(x, y, h, l, t, r, b); },
-               [](uint16_t s, uint16_t, int, int) {
-                   const Rgb c = Five(s);
-                   const int g = (c.r + c.g + c.b) / 3;
-                   return FromFive({g, g, g});
-               });
+    CheckPairs(With(fwDraw::BltDarkenRGB, 3, 17, 31), darken(rgb));
+    CheckPairs(With(fwDraw::BltGreyscale), [](uint16_t s, uint16_t, int, int) {
+        const Rgb c = Five(s);
+        const int g = (c.r + c.g + c.b) / 3;
+        return FromFive({g, g, g});
+    });
 }
 
 TEST_F(BlendTest, TableMemberEdgeCases) {
-    fwDraw::SetClipRect(0, 0, 800, 600);
-    auto draw = [&](const Blit& blit, uint16_t s, uint16_t d) {
-        int h = Sprite(1, 1, [=](int, int) { return s; });
-        SetPx(BackSurface, 0, 0, d);
-        EXPECT_EQ(blit(0, 0, h, 0, 0, 1, 1), 1);
-        fwDraw::ReleaseObject(h);
-        return Px(BackSurface, 0, 0);
-    };
-    auto sub = [](int x, int y, int h, int l, int t, int r, int b) { return fwDraw::BltSubtractive(x, y, h, l, t, r, b); };
-    EXPECT_EQ(draw(sub, 0x5000, FromFive({20, 15, 10})), FromFive({10, 5, 0}));  // red 10 darkens all three
-    EXPECT_EQ(draw(sub, 0x001F, FromFive({20, 15, 10})), FromFive({20, 15, 10}));
-    auto level = [](int v) {
-        return [=](int x, int y, int h, int l, int t, int r, int b) { return fwDraw::BltLevelBlend(x, y, v, h, l, t, r, b); };
-    };
-    EXPECT_EQ(draw(level(31), 0x1234 & 0xFFDF, 0xF0F0), 0x1234 & 0xFFDF);  // the source
-    EXPECT_EQ(draw(level(0), 0x1234, 0xF0C0), 0xF0C0);                      // the destination
+    EXPECT_EQ(One(With(fwDraw::BltSubtractive), 0x5000, FromFive({20, 15, 10})), FromFive({10, 5, 0}));  // red 10
+    EXPECT_EQ(One(With(fwDraw::BltSubtractive), 0x001F, FromFive({20, 15, 10})), FromFive({20, 15, 10}));
+    EXPECT_EQ(One(With(fwDraw::BltLevelBlend, 31), 0x1234 & 0xFFDF, 0xF0F0), 0x1234 & 0xFFDF);  // the source
+    EXPECT_EQ(One(With(fwDraw::BltLevelBlend, 0), 0x1234, 0xF0C0), 0xF0C0);                     // the destination
+    EXPECT_EQ(One(With(fwDraw::BltGreyscale), 0xF800, 0), FromFive({10, 10, 10}));
+    // Levels that would index past the tables are refused: nothing drawn.
     int one = Sprite(1, 1, [](int, int) { return uint16_t{0x1234}; });
     SetPx(BackSurface, 0, 0, 0x4321);
-    EXPECT_EQ(fwDraw::BltLevelBlend(0, 0, 32, one, 0, 0, 1, 1), 0);  // refused: nothing drawn
-    EXPECT_EQ(fwDraw::BltDarken(0, 0, -1, one, 0, 0, 1, 1), 0);
+    EXPECT_EQ(fwDraw::BltLevelBlend(0, 0, 32, one, 0, 0, 1, 1), 0);
+    EXPECT_EQ(fwDraw::BltDarkenRGB(0, 0, 0, -1, 0, one, 0, 0, 1, 1), 0);
+    EXPECT_EQ(fwDraw::BltLevelRamp(0, 0, 0, 0, 99, 1, 0, 1, one, 0, 0, 1, 1), 0);
     EXPECT_EQ(Px(BackSurface, 0, 0), 0x4321);
-    auto grey = [](int x, int y, int h, int l, int t, int r, int b) { return fwDraw::BltGreyscale(x, y, h, l, t, r, b); };
-    EXPECT_EQ(draw(grey, 0xF800, 0), FromFive({10, 10, 10}));
 }
 
 TEST_F(BlendTest, RampsStepTheirWeightsEveryStepIndicesPastStart) {
-    // Table level a0 falls by one (not below 0) every `step` indices past
-    // `start`: after index k the weights have taken (k - start) / step steps.
+    // After index k the weights have taken (k - start) / step steps: a table
+    // level falls by one (not below 0), a destination weight by 1/32.
     auto steps = [](int k, int start, int step) { return k > start ? (k - start) / step : 0; };
     for (int vertical : {1, 0}) {
-        CheckPairs([=](int x, int y, int h, int l, int t, int r, int b) {
-            return fwDraw::BltLevelRamp(x, y, 0, 20, 31, vertical, 5, 3, h, l, t, r, b);
-        }, [&](uint16_t s, uint16_t d, int i, int j) {
+        CheckPairs(With(fwDraw::BltLevelRamp, 0, 20, 31, vertical, 5, 3), [&](uint16_t s, uint16_t d, int i, int j) {
             const int n = steps(vertical ? j : i, 5, 3);
             const int a[3] = {std::max(31 - n, 0), std::max(11 - n, 0), 0};
             return LevelRef(s, d, a);
         });
-        CheckPairs([=](int x, int y, int h, int l, int t, int r, int b) {
-            return fwDraw::BltAlphaRamp(x, y, 0.25f, 0.5f, 1.0f, vertical, 2, 4, h, l, t, r, b);
-        }, [&](uint16_t s, uint16_t d, int i, int j) {
-            const float n = static_cast<float>(steps(vertical ? j : i, 2, 4));
-            const float ws[3] = {0.25f, 0.5f, 1.0f};
-            const float wd[3] = {std::max(0.75f - n / 32, 0.0f), std::max(0.5f - n / 32, 0.0f), 0.0f};
-            return AlphaRef(s, d, ws, wd);
-        });
+        CheckPairs(With(fwDraw::BltAlphaRamp, 0.25f, 0.5f, 1.0f, vertical, 2, 4),
+                   [&](uint16_t s, uint16_t d, int i, int j) {
+                       const float n = static_cast<float>(steps(vertical ? j : i, 2, 4));
+                       const float ws[3] = {0.25f, 0.5f, 1.0f};
+                       const float wd[3] = {std::max(0.75f - n / 32, 0.0f), std::max(0.5f - n / 32, 0.0f), 0.0f};
+                       return AlphaRef(s, d, ws, wd);
+                   });
     }
 }
 
 TEST_F(BlendTest, FloatMembersWorkOnNativeChannelsUnclamped) {
     for (float alpha : {0.0f, 0.3f, 0.5f, 1.0f}) {
         const float ws[3] = {alpha, alpha, alpha}, wd[3] = {1 - alpha, 1 - alpha, 1 - alpha};
-        CheckPairs([=](int x, int y, int h, int l, int t, int r, int b) { return fwDraw::BltAlpha(x, y, alpha, h, l, t, r, b); },
+        CheckPairs(With(fwDraw::BltAlpha, alpha),
                    [&](uint16_t s, uint16_t d, int, int) { return AlphaRef(s, d, ws, wd); });
     }
     const float ws[3] = {0.9f, 0.5f, 0.1f}, wd[3] = {1 - 0.9f, 1 - 0.5f, 1 - 0.1f};
-    CheckPairs([](int x, int y, int h, int l, int t, int r, int b) { return fwDraw::BltAlphaRGB(x, y, 0.9f, 0.5f, 0.1f, h, l, t, r, b); },
+    CheckPairs(With(fwDraw::BltAlphaRGB, 0.9f, 0.5f, 0.1f),
                [&](uint16_t s, uint16_t d, int, int) { return AlphaRef(s, d, ws, wd); });
     const float f[3] = {0.5f, 1.0f, 1.5f};
-    CheckPairs([](int x, int y, int h, int l, int t, int r, int b) { return fwDraw::BltTintRGB(x, y, 0.5f, 1.0f, 1.5f, h, l, t, r, b); },
-               [&](uint16_t s, uint16_t, int, int) {
-                   return FromNative(Each(Native(s), Native(s), [&](int v, int, int c) { return Trunc(v * f[c]); }));
-               });
-    // White at half alpha over black; blue doubled spills into green.
-    fwDraw::SetClipRect(0, 0, 800, 600);
-    int white = Sprite(1, 1, [](int, int) { return uint16_t{0xFFFF}; });
-    int blue = Sprite(1, 1, [](int, int) { return uint16_t{0x001F}; });
-    fwDraw::ClearBackBuffer();
-    fwDraw::BltAlpha(0, 0, 0.5f, white, 0, 0, 1, 1);
-    EXPECT_EQ(Px(BackSurface, 0, 0), 0x7BEF);
-    fwDraw::BltBrightness(1, 0, 2.0f, blue, 0, 0, 1, 1);
-    EXPECT_EQ(Px(BackSurface, 1, 0), 0x003E);
+    CheckPairs(With(fwDraw::BltTintRGB, 0.5f, 1.0f, 1.5f), [&](uint16_t s, uint16_t, int, int) {
+        return FromNative(Each(Native(s), Native(s), [&](int v, int, int c) { return Trunc(v * f[c]); }));
+    });
+    EXPECT_EQ(One(With(fwDraw::BltAlpha, 0.5f), 0xFFFF, 0x0000), 0x7BEF);
+    EXPECT_EQ(One(With(fwDraw::BltBrightness, 2.0f), 0x001F, 0x0000), 0x003E);  // blue doubled spills into green
 }
 
 TEST_F(BlendTest, ChannelMaskKeepsTheChosenFields) {
     for (int keep = 0; keep < 8; ++keep) {
-        const uint16_t mask = static_cast<uint16_t>((keep & 1 ? 0xF800 : 0) | (keep & 2 ? 0x07E0 : 0) | (keep & 4 ? 0x001F : 0));
-        CheckPairs([=](int x, int y, int h, int l, int t, int r, int b) {
-            return fwDraw::BltChannelMask(x, y, keep & 1, keep & 2, keep & 4, h, l, t, r, b);
-        }, [=](uint16_t s, uint16_t, int, int) { return static_cast<uint16_t>(s & mask); });
+        const uint16_t mask =
+            static_cast<uint16_t>((keep & 1 ? 0xF800 : 0) | (keep & 2 ? 0x07E0 : 0) | (keep & 4 ? 0x001F : 0));
+        CheckPairs(With(fwDraw::BltChannelMask, keep & 1, keep & 2, keep & 4),
+                   [=](uint16_t s, uint16_t, int, int) { return static_cast<uint16_t>(s & mask); });
     }
 }
 
@@ -305,27 +280,25 @@ TEST_F(BlendTest, FlippedMirrorsAndClipsThePictureInPlace) {
 // of a grey background under a bright picture.
 std::vector<Blit> AllMembers() {
     using namespace fwDraw;
-    return {
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltAdditive(x, y, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltAdditiveLevel(x, y, 1.0f, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltHalfBlend(x, y, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltSubtractive(x, y, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltLevelBlend(x, y, 31, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltLevelBlendRGB(x, y, 31, 31, 31, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltLevelRamp(x, y, 31, 31, 31, 1, 0, 1, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltAlpha(x, y, 0.5f, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltAlphaRGB(x, y, 1, 1, 1, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltAlphaRamp(x, y, 1, 1, 1, 0, 0, 1, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltBrightness(x, y, 1, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltTintRGB(x, y, 1, 1, 1, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltDarken(x, y, 31, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltDarkenRGB(x, y, 31, 31, 31, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltChannelMask(x, y, 1, 1, 1, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltGreyscale(x, y, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltSoftEdge(x, y, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltBlur(x, y, 1, h, l, t, r, b); },
-        [](int x, int y, int h, int l, int t, int r, int b) { return BltFlipped(x, y, 0, h, l, t, r, b); },
-    };
+    return {With(BltAdditive),
+            With(BltAdditiveLevel, 1.0f),
+            With(BltHalfBlend),
+            With(BltSubtractive),
+            With(BltLevelBlend, 31),
+            With(BltLevelBlendRGB, 31, 31, 31),
+            With(BltLevelRamp, 31, 31, 31, 1, 0, 1),
+            With(BltAlpha, 0.5f),
+            With(BltAlphaRGB, 1.0f, 1.0f, 1.0f),
+            With(BltAlphaRamp, 1.0f, 1.0f, 1.0f, 0, 0, 1),
+            With(BltBrightness, 1.0f),
+            With(BltTintRGB, 1.0f, 1.0f, 1.0f),
+            With(BltDarken, 31),
+            With(BltDarkenRGB, 31, 31, 31),
+            With(BltChannelMask, 1, 1, 1),
+            With(BltGreyscale),
+            With(BltSoftEdge),
+            With(BltBlur, 1),
+            With(BltFlipped, 0)};
 }
 
 TEST_F(BlendTest, EveryMemberIsCutByTheClipRuleExactlyAsBltObject) {
@@ -346,9 +319,10 @@ TEST_F(BlendTest, EveryMemberIsCutByTheClipRuleExactlyAsBltObject) {
         int x, y, l, t, r, b;
     };
     const Place places[] = {
-        {170, 60, 0, 0, 32, 24},     {600, 70, 0, 0, 32, 24},   {588, 576, 0, 0, 32, 24}, {300, 30, 4, 2, 30, 20},
-        {300, 45, 0, 0, 32, 24},     {620, 80, 0, 0, 32, 24},   {148, 80, 0, 0, 32, 24},  {300, 600, 0, 0, 32, 24},
-        {INT_MIN, INT_MAX, 0, 0, 32, 24}, {INT_MAX, INT_MIN, 0, 0, 32, 24}, {300, 100, 5, 5, 5, 9}};
+        {170, 60, 0, 0, 32, 24},          {600, 70, 0, 0, 32, 24},  {588, 576, 0, 0, 32, 24},
+        {300, 30, 4, 2, 30, 20},          {300, 45, 0, 0, 32, 24},  {620, 80, 0, 0, 32, 24},
+        {148, 80, 0, 0, 32, 24},          {300, 600, 0, 0, 32, 24}, {INT_MIN, INT_MAX, 0, 0, 32, 24},
+        {INT_MAX, INT_MIN, 0, 0, 32, 24}, {300, 100, 5, 5, 5, 9}};
     const std::vector<Blit> members = AllMembers();
     ASSERT_EQ(members.size(), 19u);
     for (const Place& at : places) {

@@ -140,11 +140,12 @@ TEST_F(RotateTest, NothingToDrawReturnsBeforeLockingAndRefusalsDrawNothing) {
     plat::Restore(BackSurface);
     fwDraw::FillRectColor16(0, 0, 800, 600, kBack);
     auto before = Block(0, 0, 800, 600);
-    EXPECT_EQ(fwDraw::BltRotated(300, 100, 316, 116, 0, h, 0, 0, 17, 16), 0);  // past the picture
+    EXPECT_EQ(fwDraw::BltRotated(300, 100, 316, 116, 0, h, 0, 0, 17, 16), 0);          // past the picture
     EXPECT_EQ(fwDraw::BltRotatedWrap(300, 100, 316, 116, 0, h + 1, 0, 0, 16, 16), 0);  // no surface
     EXPECT_EQ(fwDraw::BltRotatedScaled(300, 100, 316, 116, 0, 0.0f, h, 0, 0, 16, 16), 0);
-    EXPECT_EQ(fwDraw::BltRotatedScaledWrap(300, 100, 316, 116, 0, std::numeric_limits<float>::quiet_NaN(), h, 0, 0,
-                                           16, 16), 0);
+    EXPECT_EQ(
+        fwDraw::BltRotatedScaledWrap(300, 100, 316, 116, 0, std::numeric_limits<float>::quiet_NaN(), h, 0, 0, 16, 16),
+        0);
     EXPECT_TRUE(before == Block(0, 0, 800, 600));
 }
 
