@@ -118,9 +118,19 @@ bool CreateMainWindow(const char* title, WindowProc proc, int w, int h) {
     gProc = proc;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
     gVideoUp = true;
-    Uint32 flags = SDL_WINDOW_FULLSCREEN_DESKTOP;
-    if (IsHeadless()) flags = SDL_WINDOW_HIDDEN;
-    gWindow = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, flags);
+    // A borderless pop-up over the whole desktop, also asked to be full
+    // screen: without a window manager to honour the request the window
+    // still covers the screen.
+    int x = 0, y = 0, width = w, height = h;
+    Uint32 flags = SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
+    SDL_DisplayMode desktop;
+    if (IsHeadless()) {
+        flags = SDL_WINDOW_HIDDEN;
+    } else if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
+        width = desktop.w;
+        height = desktop.h;
+    }
+    gWindow = SDL_CreateWindow(title, x, y, width, height, flags);
     if (!gWindow) return false;
     Uint32 rflags = IsHeadless() ? SDL_RENDERER_SOFTWARE : (SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
     gRenderer = SDL_CreateRenderer(gWindow, -1, rflags);
