@@ -8,6 +8,7 @@
 #include "framework/system/system.h"
 #include "platform/surface.h"
 #include "platform/system.h"
+#include "bench/support/screen.h"
 
 #ifdef VQ_HAVE_PIXMAN
 #include <pixman.h>
@@ -19,10 +20,7 @@ void SetUpScreen() {
     static bool done = false;
     if (done) return;
     done = true;
-    plat::SetMessageBoxesShown(false);
-    FullScreen = 1;
-    fwDraw::Screen(800, 600, 2);
-    fwDraw::SetClipRect(180, 0, 620, 600);
+    benchsupport::SetUpScreen();
     // A mid-grey background, so that the blends have something to mix with.
     plat::Fill(BackSurface, nullptr, 0x4208);
 }

@@ -8,19 +8,11 @@
 #include "platform/present.h"
 #include "platform/surface.h"
 #include "platform/system.h"
+#include "bench/support/screen.h"
 
 namespace {
 
-// One 800 x 600 screen for the whole run.
-void SetUpScreen() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    plat::SetMessageBoxesShown(false);
-    FullScreen = 1;
-    fwDraw::Screen(800, 600, 2);
-    fwDraw::SetClipRect(180, 0, 620, 600);
-}
+using benchsupport::SetUpScreen;
 
 // A 64 x 64 sprite with a transparent (black) border around a disc.
 int KeyedSprite() {

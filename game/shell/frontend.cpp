@@ -25,15 +25,6 @@ void ShowMenuPicture(int32_t image) {
     plat::Sleep(20);
 }
 
-void TitleDefaults() {
-    PlainBackground = 0;
-    MouseControl = 0;
-    KeyboardControl = 1;
-    AdditiveEffects = 1;
-    DeathSequenceOff = 0;
-    ShipType = 0;
-}
-
 // Loads the ship picture into its own record the first time and back into
 // that record on every later visit, so that the visits never fill the table.
 void LoadShipPicture(const char* path) {
@@ -54,7 +45,7 @@ void StartStage1(int level) {
 }  // namespace
 
 void RunTitle() {
-    if (SceneEntered) TitleDefaults();
+    if (SceneEntered) SetTitleDefaults();
     ShowMenuPicture(ImgTitlec);
     if (LastKey == plat::VK_RETURN) {
         ResetNewGame();

@@ -33,3 +33,12 @@ named::Registrar reg([] {
     named::Scalar("AutoFire", &AutoFire);
 });
 }  // namespace
+
+void SetTitleDefaults() {
+    PlainBackground = 0;
+    MouseControl = 0;
+    KeyboardControl = 1;
+    AdditiveEffects = 1;
+    DeathSequenceOff = 0;
+    ShipType = 0;
+}

@@ -15,3 +15,7 @@ extern int32_t ContinuePrompt;
 extern int32_t GameOver;
 extern int32_t ShipType;
 extern int32_t AutoFire;
+
+// The options the title restores: no plain background, keyboard control,
+// additive effects, the death sequence on, no ship chosen.
+void SetTitleDefaults();

@@ -166,12 +166,7 @@ void OnKeyDown(int vk) {
         break;
     case 'T':
         fwMidi::Stop();
-        PlainBackground = 0;
-        MouseControl = 0;
-        KeyboardControl = 1;
-        AdditiveEffects = 1;
-        DeathSequenceOff = 0;
-        ShipType = 0;
+        SetTitleDefaults();
         SceneNumber = SceneTitle;
         LastScene = 0;
         break;
