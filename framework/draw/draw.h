@@ -6,6 +6,8 @@
 //   transition.h  fwDraw::Present, the wipes, CaptureRect and the viewer
 //   backsurface.h shapes and pixels through the back surface's drawing context,
 //                 the context pair of the text functions, capture, pixel effects
+//   viewport.h    the viewport open/close effect on the clip rectangle
+//   pack.h        the image pack file
 //   blend.h, rotate.h, effect.h: the software blitters
 //   coord.h       ToBlitCoord: float positions to blit coordinates
 #pragma once
@@ -19,7 +21,4 @@
 #include "framework/draw/rotate.h"
 #include "framework/draw/screen.h"
 #include "framework/draw/transition.h"
-
-// Viewport open/close effect: the clip rectangle it saved and its state.
-extern int32_t SavedClipLeft, SavedClipTop, SavedClipRight, SavedClipBottom;
-extern int32_t ViewportEffectState;
+#include "framework/draw/viewport.h"
