@@ -105,7 +105,10 @@ int CreateObject(int width, int height, int placement) {
     rec.width = static_cast<uint16_t>(width);
     rec.height = static_cast<uint16_t>(height);
     rec.surface = plat::CreateSurface(width, height);
-    if (!rec.surface) return fwSystem::ShowErrorBox(where, "スプライトを作成できません");
+    if (!rec.surface) {
+        ResetRecord(rec);  // a failed creation leaves the record free, not taken by a nameless "*"
+        return fwSystem::ShowErrorBox(where, "スプライトを作成できません");
+    }
     KeyFromDefaults(rec);
     return index;
 }
