@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "framework/draw/backsurface.h"
 #include "framework/draw/object.h"
 #include "framework/draw/transition.h"
 #include "framework/input/input.h"
@@ -13,6 +14,7 @@
 #include "framework/system/random.h"
 #include "framework/system/system.h"
 #include "framework/text/text.h"
+#include "platform/display_driver.h"
 #include "platform/present.h"
 #include "platform/surface.h"
 
@@ -201,9 +203,12 @@ int Screen(int width, int height, int placement) {
     ScreenHeight = height;
     SetClipRect(0, 0, width, height);
 
-    // The platform offers one display driver, with 3-D and texture caps.
+    // The first driver with 3-D and texture caps, else the default one. The
+    // platform draws by itself, so the chosen driver object is not kept.
+    plat::DisplayDriver* driver = nullptr;
+    plat::EnumerateDisplayDrivers(EnumDriverCallback, &driver);
+    plat::ReleaseDisplayDriver(driver);
     DirectDraw = 1;
-    AcceleratedDriver = 1;
 
     if (FullScreen) {
         if (!TakeDisplayMode(width, height)) return Fail("解像度が変更できません");
