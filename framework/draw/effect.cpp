@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/draw/blend.h"
 #include "framework/draw/blit.h"
 #include "framework/draw/object.h"
 #include "framework/draw/screen.h"
@@ -76,17 +77,17 @@ bool Place(Walk& k, int x, int y, int left, int top, int right, int bottom) {
 // Locks the picture, then the back surface. 1: ready; 0: a lock failed
 // (nothing left locked).
 int Lock(Walk& k) {
-    if (plat::Lock(k.src, k.s) != plat::kOk) return 0;
-    if (plat::Lock(BackSurface, k.d) != plat::kOk) {
-        plat::Unlock(k.src);
-        return 0;
-    }
+    fwDraw::SoftLocks locks;
+    if (!fwDraw::LockForSoftBlit(k.src, locks)) return 0;
+    k.s = locks.src;
+    k.d = locks.dst;
     return 1;
 }
 
 void Unlock(Walk& k) {
-    plat::Unlock(k.src);
-    plat::Unlock(BackSurface);
+    fwDraw::SoftLocks locks;
+    locks.picture = k.src;
+    fwDraw::UnlockSoftBlit(locks);
 }
 
 // The usual start: checked source, clipped rectangle, both locks.
