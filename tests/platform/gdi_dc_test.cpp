@@ -74,24 +74,6 @@ constexpr uint16_t kRedPx = 0xF800;
 constexpr uint16_t kGreenPx = 0x07E0;
 constexpr uint16_t kBluePx = 0x001F;
 
-TEST_F(Dc, DefaultStateIsBlackPenWhiteBrushOpaqueWhiteBackground) {
-    EXPECT_EQ(dc->pen, plat::BlackPen());
-    EXPECT_EQ(dc->brush, plat::WhiteBrush());
-    EXPECT_EQ(dc->bkMode, plat::kBkOpaque);
-    EXPECT_EQ(dc->bkColor, 0xFFFFFFu);
-    EXPECT_EQ(dc->textColor, 0u);
-    EXPECT_EQ(plat::SetBkMode(dc, plat::kBkTransparent), plat::kBkOpaque);
-    EXPECT_EQ(plat::SetBkMode(dc, 7), 0);  // unknown modes are refused
-    EXPECT_EQ(dc->bkMode, plat::kBkTransparent);
-    EXPECT_EQ(plat::SetBkColor(dc, 0x123456), 0xFFFFFFu);
-    EXPECT_EQ(plat::SetTextColor(dc, kRed), 0u);
-    plat::Point old{};
-    plat::MoveTo(dc, 3, 4);
-    plat::MoveTo(dc, 5, 6, &old);
-    EXPECT_EQ(old.x, 3);
-    EXPECT_EQ(old.y, 4);
-}
-
 TEST_F(Dc, ThinLinesLeaveTheirEndPixel) {
     Pen(1, kRed);
     Line(10, 10, 20, 10);  // horizontal, rightwards: 10..19
