@@ -29,10 +29,6 @@ constexpr double kPi = 3.14159265358979323846;
 // BltLightSpill's place in RandomBytes, kept from call to call.
 int gLightCursor = 0;
 
-inline uint16_t Compose(int r, int g, int b) {
-    return static_cast<uint16_t>((r << RedShift5) | (g << GreenShift5) | (b << BlueShift5));
-}
-
 // A clipped walk over a picture's rectangle with both surfaces locked: walk
 // pixel (i, j) reads the picture at (left + i, top + j) and lands on the
 // back surface at (x + i, y + j).
@@ -238,7 +234,7 @@ int BltLightSpill(int x, int y, uint16_t shiftR, uint16_t shiftG, uint16_t shift
                     if (!InClip(tx, ty) || !k.OnBack(tx, ty)) continue;
                     uint16_t& d = k.Dst(static_cast<int>(tx), static_cast<int>(ty));
                     const uint8_t* c = PixelToRgb[d];
-                    d = Compose(std::min(c[0] + light[0], 31), std::min(c[1] + light[1], 31),
+                    d = Compose5(std::min(c[0] + light[0], 31), std::min(c[1] + light[1], 31),
                                 std::min(c[2] + light[2], 31));
                 }
             }

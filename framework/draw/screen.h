@@ -32,6 +32,11 @@ extern uint32_t RedMask, GreenMask, BlueMask;
 extern int16_t RedShift, GreenShift, BlueShift;
 extern uint32_t RedMax, GreenMax, BlueMax;
 extern int16_t RedShift5, GreenShift5, BlueShift5;  // places a 5-bit value at the top of its field
+
+// A screen pixel of three 5-bit channel values.
+inline uint16_t Compose5(int r, int g, int b) {
+    return static_cast<uint16_t>((r << RedShift5) | (g << GreenShift5) | (b << BlueShift5));
+}
 extern uint32_t HalfMask;    // every channel less its top bit: ((a >> 1) & HalfMask) + ((b >> 1) & HalfMask)
 extern uint32_t WhitePixel;  // every channel at its maximum
 

@@ -33,10 +33,6 @@ uint8_t Next(RandomCursor& c) {
     return v;
 }
 
-inline uint16_t Compose(int r, int g, int b) {
-    return static_cast<uint16_t>((r << RedShift5) | (g << GreenShift5) | (b << BlueShift5));
-}
-
 // The rectangle cut to the locked surface; false when nothing is left.
 bool CutToSurface(const plat::LockedPixels& px, int& x, int& y, int& w, int& h) {
     int64_t x0 = std::max<int64_t>(x, 0), y0 = std::max<int64_t>(y, 0);
@@ -80,7 +76,7 @@ uint16_t Average(uint16_t p0, uint16_t p1, uint16_t p2, uint16_t p3, const int f
         v[k] = (c[0][k] + c[1][k] + c[2][k] + c[3][k]) / 4;
         if (fade[k] && v[k] > 0) --v[k];
     }
-    return Compose(v[0], v[1], v[2]);
+    return Compose5(v[0], v[1], v[2]);
 }
 
 int Blur(RandomCursor& cur, const int fade[3], int x, int y, int w, int h) {
@@ -154,7 +150,7 @@ int Noise(RandomCursor& cur, const int add[3], int shift, int x, int y, int w, i
             const uint8_t* c = PixelToRgb[a.At(i, j)];
             int v[3];
             for (int k = 0; k < 3; ++k) v[k] = add[k] ? std::min(c[k] + n, 31) : c[k];
-            a.At(i, j) = Compose(v[0], v[1], v[2]);
+            a.At(i, j) = Compose5(v[0], v[1], v[2]);
         }
     plat::Unlock(BackSurface);
     return 1;
