@@ -55,7 +55,11 @@ bool VirtualFrequency(int64_t* f) {
 }
 int64_t VirtualCalendar() { return vCalendar; }
 void VirtualSleep(uint32_t) {}
-void VirtualIdle() { vMs += vStep; }
+void (*vStepHook)() = nullptr;
+void VirtualIdle() {
+    vMs += vStep;
+    if (vStepHook) vStepHook();
+}
 const ClockSource kVirtual{VirtualMs, VirtualCounter, VirtualFrequency, VirtualCalendar,
                            VirtualSleep, SystemMinPeriod, VirtualIdle};
 
@@ -105,8 +109,12 @@ void VirtualClock::Install(uint32_t stepMs, int64_t calendarTime) {
     vCalendar = calendarTime;
     gSource = &kVirtual;
 }
-void VirtualClock::Uninstall() { gSource = &kSystem; }
+void VirtualClock::Uninstall() {
+    gSource = &kSystem;
+    vStepHook = nullptr;
+}
 void VirtualClock::Step() { VirtualIdle(); }
+void VirtualClock::SetStepHook(void (*hook)()) { vStepHook = hook; }
 uint32_t VirtualClock::Now() { return static_cast<uint32_t>(vMs); }
 bool VirtualClock::Installed() { return gSource == &kVirtual; }
 

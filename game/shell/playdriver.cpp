@@ -53,6 +53,10 @@ Options gOpt;
 std::FILE* gOut = stdout;
 long gFrame = 0;
 int gStatus = 0;
+long gIdlePasses = 0;  // loop passes since the last due frame
+
+// A scene without a handler runs no frame at all; give up rather than spin.
+constexpr long kMaxIdlePasses = 100000;
 
 std::vector<std::string> SplitNames(const std::string& s) {
     std::vector<std::string> out;
@@ -183,7 +187,15 @@ void BeforeFrame(long frame) {
     }
 }
 
+void WatchPasses() {
+    if (++gIdlePasses != kMaxIdlePasses) return;
+    std::fprintf(stderr, "playtest: no frame ran in scene %u for %ld passes\n", SceneNumber, kMaxIdlePasses);
+    gStatus = 2;
+    plat::PostQuitMessage(0);
+}
+
 void AfterFrame() {
+    gIdlePasses = 0;
     long f = ++gFrame;
     for (const auto& p : gOpt.prints)
         if (p.frame == f) PrintLine(f, p.names);
@@ -230,6 +242,8 @@ int RunPlaytest(int argc, char** argv, std::FILE* out) {
     plat::SetMessageBoxesShown(false);
     if (!gOpt.data.empty()) plat::SetExecutableDirectory(gOpt.data);
     plat::VirtualClock::Install(gOpt.dt, gOpt.time);
+    plat::VirtualClock::SetStepHook(WatchPasses);
+    gIdlePasses = 0;
     fwTimer::SetFrameRate(60);
 
     BeforeLoopHook = BeforeLoop;

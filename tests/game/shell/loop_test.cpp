@@ -216,3 +216,11 @@ TEST(SingleInstance, SecondStartExitsAtOnceWhileTheFirstHoldsTheLock) {
 }
 
 }  // namespace
+
+namespace {
+TEST(Playtest, SceneWithoutHandlerEndsWithAnErrorInsteadOfSpinning) {
+    auto r = testsupport::Playtest("--frames 5 --set 2:SceneNumber=4 --print 1:SceneNumber");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("frames=1 scene=4"), std::string::npos) << r.out;
+}
+}  // namespace
