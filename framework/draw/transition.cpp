@@ -51,6 +51,8 @@ void Piece(int x, int y, int left, int top, int right, int bottom) {
 // Sideways shake of the shaking wipes: -1..0 at s = p, widening to -p..p-1.
 int Shake(int p, int s) {
     int span = 2 * (p - s) + 2;
+    // A closing wipe over a pitch below 10 reaches s = p + 1, where the span is
+    // 0: that row stays in place rather than dividing by zero.
     if (span == 0) return 0;
     return rng::rand() % span - (p - s + 1);
 }
