@@ -125,6 +125,15 @@ bool ClosePair(int32_t& lo, int32_t& hi, int32_t stopLo, int32_t stopHi, int d) 
     return false;
 }
 
+// Closing of shape 7: a pair moves inward until its edges meet or cross,
+// then both stand on the centre line.
+void MeetPair(int32_t& lo, int32_t& hi, int32_t centre, int d) {
+    if (lo == centre && hi == centre) return;
+    lo += d;
+    hi -= d;
+    if (lo >= hi) lo = hi = centre;
+}
+
 // Returns true when the closing has finished.
 bool Close(const Frame& f, int d) {
     switch (ViewportEffectDir) {
@@ -148,13 +157,12 @@ bool Close(const Frame& f, int d) {
         ClipLeft += d;
         ClipRight -= d;
         return ClipRight <= ClipLeft;
-    case 7: {
-        bool v = ClosePair(ClipTop, ClipBottom, f.cy, f.cy, d);
-        bool h = ClosePair(ClipLeft, ClipRight, f.cx, f.cx, d);
-        v = v || (ClipTop == f.cy && ClipBottom == f.cy);
-        h = h || (ClipLeft == f.cx && ClipRight == f.cx);
-        return v && h;
-    }
+    case 7:
+        // Each pair closes until its two edges meet or cross each other
+        // (on an odd size one edge passes the centre line a frame early).
+        MeetPair(ClipTop, ClipBottom, f.cy, d);
+        MeetPair(ClipLeft, ClipRight, f.cx, d);
+        return ClipTop == f.cy && ClipBottom == f.cy && ClipLeft == f.cx && ClipRight == f.cx;
     case 8:
         if (!ClosePair(ClipLeft, ClipRight, f.cx - f.h, f.cx + f.h, d)) return false;
         ClipTop += d;

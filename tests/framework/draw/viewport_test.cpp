@@ -120,6 +120,22 @@ TEST_F(ViewportTest, OddWidthOpensExactlyAndZeroFrameTimeStillMoves) {
     EXPECT_EQ(Clip(), (Rect4{180, 0, 621, 601}));
 }
 
+TEST_F(ViewportTest, ShapeSevenClosesEachPairWhenItsEdgesMeet) {
+    // 5 x 5: centre (2, 2). One pixel a frame: after two frames the edges
+    // stand at 2 and 3, not yet met; the third frame crosses them.
+    fwDraw::SetClipRect(0, 0, 5, 5);
+    FrameSeconds = 0.0f;
+    ASSERT_EQ(fwDraw::StartViewportEffect(1, 7, 100.0f, 0), 1);
+    fwDraw::UpdateViewportEffect();
+    fwDraw::UpdateViewportEffect();
+    EXPECT_EQ(Clip(), (Rect4{2, 2, 3, 3}));
+    EXPECT_EQ(ViewportEffectState, 2);
+    fwDraw::UpdateViewportEffect();
+    EXPECT_EQ(Clip(), (Rect4{2, 2, 2, 2}));
+    EXPECT_EQ(ViewportEffectState, -1);
+    EXPECT_EQ(ViewportClosed, 1);
+}
+
 TEST_F(ViewportTest, SecondStartIsRefusedAndUnknownShapesToo) {
     ASSERT_EQ(fwDraw::StartViewportEffect(0, 3, 100.0f, 0), 1);
     fwDraw::UpdateViewportEffect();
