@@ -262,7 +262,8 @@ int BltRipple(int x, int y, int amplitude, int frequency, int step, float scale,
             const float fx = std::trunc((static_cast<float>(i) + static_cast<float>(j) * slant) * scale);
             const float fy = std::trunc(yl * scale);
             if (!(std::fabs(fx) < 1e9f) || !(std::fabs(fy) < 1e9f)) continue;  // far off, or not a number
-            const int64_t tx = x + static_cast<int64_t>(fx), ty = y + static_cast<int64_t>(fy);
+            // From the walk's own corner, moved by the clip like the picture's.
+            const int64_t tx = k.x + static_cast<int64_t>(fx), ty = k.y + static_cast<int64_t>(fy);
             if (InClip(tx, ty) && k.OnBack(tx, ty)) k.Dst(static_cast<int>(tx), static_cast<int>(ty)) = k.Src(i, j);
         }
     Unlock(k);

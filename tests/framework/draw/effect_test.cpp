@@ -189,6 +189,15 @@ TEST_F(EffectBlitTest, RippleMapsEachPixelForward) {
     EXPECT_EQ(At(610, 110), 0x102);
     EXPECT_EQ(At(620, 100), 0);
     EXPECT_EQ(fwDraw::BltRipple(610, 100, 0, 0, 1, 1e30f, 1e30f, pic, 0, 0, 2, 2), 1);
+    // Cut at the clip's left and top edges: the walk starts at the clip
+    // corner, so with no amplitude the picture lands where BltObject puts it.
+    fwDraw::ClearBackBuffer();
+    int wide = Sprite(20, 10, [](int x, int y) { return static_cast<uint16_t>(1 + x + 32 * y); });
+    fwDraw::SetClipRect(180, 105, 620, 600);
+    ASSERT_EQ(fwDraw::BltRipple(170, 100, 0, 0, 1, 1.0f, 0.0f, wide, 0, 0, 20, 10), 1);
+    for (int j = 0; j < 5; ++j)
+        for (int i = 0; i < 10; ++i) ASSERT_EQ(At(180 + i, 105 + j), 1 + (10 + i) + 32 * (5 + j)) << i << "," << j;
+    EXPECT_EQ(At(190, 105), 0);
 }
 
 TEST_F(EffectBlitTest, EdgeStretchRepeatsTheEdgeColumnOrRow) {
