@@ -5,6 +5,7 @@
 
 #include "framework/draw/blend.h"
 #include "framework/draw/blit.h"
+#include "framework/draw/coord.h"
 #include "framework/draw/object.h"
 #include "framework/draw/screen.h"
 #include "framework/system/named.h"
@@ -274,15 +275,16 @@ int BltDisplace(int x, int y, float level, int handle, int left, int top, int ri
     Walk k;
     const int begun = Begin(k, x, y, handle, left, top, right, bottom);
     if (begun <= 0) return Result(begun);
-    const float scaled = level * 31.0f;
-    const int L = 31 - (std::fabs(scaled) < 1e6f ? static_cast<int>(scaled) : 0);
+    // 31 - level x 31, truncated as a whole (level 0.5 gives 15); 64-bit so
+    // that a far-off level cannot overflow the subtraction below.
+    const int64_t L = ToBlitCoord(31.0f - level * 31.0f);
     for (int j = 0; j < k.h; ++j)
         for (int i = 0; i < k.w; ++i) {
             const uint16_t s = k.Src(i, j);
             if (s == 0) continue;
-            int t = PixelToRgb[s][0] - L;
+            int64_t t = PixelToRgb[s][0] - L;
             if (t <= 0 || t >= k.h - j) t = 0;
-            k.Dst(k.x + i, k.y + j) = k.Dst(k.x + i, k.y + j + t);
+            k.Dst(k.x + i, k.y + j) = k.Dst(k.x + i, k.y + j + static_cast<int>(t));
         }
     Unlock(k);
     return 1;

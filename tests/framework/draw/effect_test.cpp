@@ -159,6 +159,15 @@ TEST_F(EffectBlitTest, DisplacePullsTheBackgroundUpByTheRedChannel) {
     EXPECT_EQ(At(100, 100), P5(0, 10, 1));   // the pixel 10 rows lower
     EXPECT_EQ(At(100, 115), P5(0, 15, 1));   // 10 rows would leave the rectangle: stays
     EXPECT_EQ(At(100, 101), P5(0, 1, 1));    // transparent map pixels change nothing
+    // Level 0.5: L = 31 - 15.5 truncated = 15, so red 20 pulls 5 rows up.
+    for (int y = 0; y < 40; ++y) Set(200, 100 + y, P5(0, y % 32, 1));
+    int red20 = Sprite(1, 20, [](int, int y) -> uint16_t { return y == 0 ? P5(20, 0, 0) : 0; });
+    ASSERT_EQ(fwDraw::BltDisplace(200, 100, 0.5f, red20, 0, 0, 1, 20), 1);
+    EXPECT_EQ(At(200, 100), P5(0, 5, 1));
+    // Far-off levels neither overflow nor pull past the rectangle.
+    EXPECT_EQ(fwDraw::BltDisplace(200, 100, -1e30f, red20, 0, 0, 1, 20), 1);
+    EXPECT_EQ(fwDraw::BltDisplace(200, 100, 1e30f, red20, 0, 0, 1, 20), 1);
+    EXPECT_EQ(At(200, 100), P5(0, 5, 1));
 }
 
 TEST_F(EffectBlitTest, RippleMapsEachPixelForward) {
