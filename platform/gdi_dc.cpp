@@ -223,6 +223,10 @@ int32_t ReleaseDC(Surface* surface, DC* dc) {
 
 int LiveDCCount() { return CountLive(gDCs); }
 
+bool FontSelected(const Font* font) {
+    return font && std::any_of(gDCs, gDCs + kDCCount, [font](const DC& dc) { return dc.inUse && dc.font == font; });
+}
+
 Pen* CreatePen(int32_t style, int32_t width, ColorRef color) {
     if (style != kPenSolid && style != kPenNull) return nullptr;
     Pen* p = Take(gPens);

@@ -108,6 +108,9 @@ struct DC {
 DC* GetDC(Surface* surface);
 int32_t ReleaseDC(Surface* surface, DC* dc);
 int LiveDCCount();  // contexts not yet given back
+// Whether a context in use has this font selected (the text module's
+// DeleteFont refuses such a font).
+bool FontSelected(const Font* font);
 
 // Pens and brushes. nullptr when the pool is exhausted or the style unknown.
 Pen* CreatePen(int32_t style, int32_t width, ColorRef color);
