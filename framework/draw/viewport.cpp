@@ -1,5 +1,8 @@
 #include "framework/draw/viewport.h"
 
+#include <algorithm>
+
+#include "framework/draw/coord.h"
 #include "framework/draw/screen.h"
 #include "framework/system/named.h"
 #include "framework/system/random.h"
@@ -239,7 +242,9 @@ void ResetViewportEffect() {
 
 int UpdateViewportEffect() {
     if (ViewportEffectState != kOpening && ViewportEffectState != kClosing) return 0;
-    int d = static_cast<int>(FrameSeconds * ViewportEffectSpeed) + 1;
+    // Saturated and bounded, so that an absurd speed only opens or closes
+    // the viewport at once; no edge moves further than a screen in one frame.
+    int d = std::min(fwDraw::ToBlitCoord(FrameSeconds * ViewportEffectSpeed), 1 << 16) + 1;
     if (d < 1) d = 1;
     const Frame f = Saved();
     if (ViewportEffectState == kOpening) {

@@ -120,6 +120,15 @@ TEST_F(ViewportTest, OddWidthOpensExactlyAndZeroFrameTimeStillMoves) {
     EXPECT_EQ(Clip(), (Rect4{180, 0, 621, 601}));
 }
 
+TEST_F(ViewportTest, AbsurdSpeedOpensAndClosesAtOnce) {
+    fwDraw::StartViewportEffect(0, 7, 1e30f, 0);
+    EXPECT_EQ(RunOut(), 1);
+    EXPECT_EQ(Clip(), (Rect4{180, 0, 620, 600}));
+    fwDraw::StartViewportEffect(1, 5, 1e30f, 0);
+    EXPECT_EQ(RunOut(), 1);
+    EXPECT_EQ(ViewportEffectState, -1);
+}
+
 TEST_F(ViewportTest, ShapeSevenClosesEachPairWhenItsEdgesMeet) {
     // 5 x 5: centre (2, 2). One pixel a frame: after two frames the edges
     // stand at 2 and 3, not yet met; the third frame crosses them.
