@@ -2,7 +2,7 @@
 // a wrapped text box.
 #include <benchmark/benchmark.h>
 
-#include "bench/bench_screen.h"
+#include "bench/support/screen.h"
 #include "framework/text/text.h"
 
 namespace {
