@@ -224,3 +224,20 @@ TEST(Playtest, SceneWithoutHandlerEndsWithAnErrorInsteadOfSpinning) {
     EXPECT_NE(r.out.find("frames=1 scene=4"), std::string::npos) << r.out;
 }
 }  // namespace
+
+namespace {
+TEST(Playtest, RecordFieldsAndActiveCounts) {
+    auto r = testsupport::Playtest(
+        "--frames 3 --set 2:BossParade[1].active=1 --set 2:BossParade[1].y=-40.5 "
+        "--print 1:active:BossParade --print 2:active:BossParade,BossParade[1].y,WaitSlots[1] "
+        "--print 3:BossParade[8].x,active:NoSuchPool");
+    EXPECT_EQ(testsupport::Value(r.out, 1, "active:BossParade"), "0");
+    EXPECT_EQ(testsupport::Value(r.out, 2, "active:BossParade"), "1");
+    EXPECT_EQ(testsupport::Value(r.out, 2, "BossParade[1].y"), "-40.5");
+    EXPECT_EQ(testsupport::Value(r.out, 2, "WaitSlots[1]"), "999999999");
+    // Past the end of a pool, or an unknown pool: no value, and a failing run.
+    EXPECT_EQ(testsupport::Value(r.out, 3, "BossParade[8].x"), "?");
+    EXPECT_EQ(testsupport::Value(r.out, 3, "active:NoSuchPool"), "?");
+    EXPECT_EQ(r.status, 2);
+}
+}  // namespace
