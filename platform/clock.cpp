@@ -113,9 +113,7 @@ void VirtualClock::Uninstall() {
     gSource = &kSystem;
     vStepHook = nullptr;
 }
-void VirtualClock::Step() { VirtualIdle(); }
 void VirtualClock::SetStepHook(void (*hook)()) { vStepHook = hook; }
-uint32_t VirtualClock::Now() { return static_cast<uint32_t>(vMs); }
 bool VirtualClock::Installed() { return gSource == &kVirtual; }
 
 void ManualClock::Install(uint32_t startMs, int64_t freq, bool hasCounter, uint32_t minPeriodMs) {

@@ -36,10 +36,8 @@ void Idle();
 struct VirtualClock {
     static void Install(uint32_t stepMs, int64_t calendarTime);
     static void Uninstall();
-    static void Step();
     // Called after every step (the play driver's watchdog); null for none.
     static void SetStepHook(void (*hook)());
-    static uint32_t Now();
     static bool Installed();
 };
 

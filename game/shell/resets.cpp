@@ -35,8 +35,6 @@ void Run(Phase phase) {
     for (const auto& e : Steps(phase)) e.step();
 }
 
-int StepCount(Phase phase) { return static_cast<int>(Steps(phase).size()); }
-
 }  // namespace resets
 
 void ResetGameStateA() {

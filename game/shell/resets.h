@@ -17,7 +17,6 @@ constexpr int kRankBosses = 100;         // phase B: + the boss's place in the o
 
 void Add(Phase phase, int rank, void (*step)());
 void Run(Phase phase);
-int StepCount(Phase phase);
 
 struct Step {
     Step(Phase phase, int rank, void (*step)()) { Add(phase, rank, step); }

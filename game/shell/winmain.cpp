@@ -338,9 +338,6 @@ int RunPass() {
     // A double click belongs to the first frame that can see it.
     if (ran) LeftDoubleClick = 0;
 
-    if (!FullScreen && !MessageBoxOpen) {
-        // Windowed display only: the game never runs windowed.
-    }
     if (ran && AfterFrameHook) AfterFrameHook();
     return ran;
 }

@@ -72,6 +72,8 @@ constexpr SpeedTable Table(const SpeedStep (&rows)[N]) {
     return {rows, static_cast<int>(N)};
 }
 
+bool Holds(const SpeedStep& row, float clock) { return row.from <= clock && clock <= row.to; }
+
 enum class Restack { OneTile, WholeStrip };
 
 // What distinguishes one layer of the family from another.
@@ -136,7 +138,7 @@ void Scroll(const LayerDef& L) {
         if (Set(L.keptX)) tile.x = L.keptX;
         for (int s = 0; s < L.steps.count; ++s) {
             const SpeedStep& st = L.steps.rows[s];
-            if (st.from <= clock && clock <= st.to) tile.y += st.speed * fs;
+            if (Holds(st, clock)) tile.y += st.speed * fs;
         }
         if (L.sideways) {
             tile.x += tile.sideSpeed * fs;
@@ -299,7 +301,7 @@ float LayerSpeedAt(const char* layer, float clock) {
         if (std::strcmp(L.name, layer) != 0) continue;
         float sum = 0;
         for (int s = 0; s < L.steps.count; ++s)
-            if (L.steps.rows[s].from <= clock && clock <= L.steps.rows[s].to) sum += L.steps.rows[s].speed;
+            if (Holds(L.steps.rows[s], clock)) sum += L.steps.rows[s].speed;
         return sum;
     }
     return 0;
