@@ -3,6 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 
 namespace named {
@@ -137,13 +140,23 @@ bool CountActive(const std::string& pool, std::string& out) {
     return true;
 }
 
+// Every name is registered once; a second registration is a fault of the
+// program, found at start-up.
+void Insert(const char* name, Entry e) {
+    auto [at, added] = Table().try_emplace(name, std::move(e));
+    if (!added) {
+        std::fprintf(stderr, "named: %s is registered twice\n", name);
+        std::abort();
+    }
+}
+
 }  // namespace
 
 void AddScalar(const char* name, Type type, void* address) {
     Entry e;
     e.type = type;
     e.base = static_cast<char*>(address);
-    Table()[name] = std::move(e);
+    Insert(name, std::move(e));
 }
 
 void AddArray(const char* name, Type type, void* base, int count, size_t stride) {
@@ -153,7 +166,7 @@ void AddArray(const char* name, Type type, void* base, int count, size_t stride)
     e.count = count;
     e.stride = stride;
     e.isArray = true;
-    Table()[name] = std::move(e);
+    Insert(name, std::move(e));
 }
 
 void AddPool(const char* name, void* base, int count, size_t stride, std::vector<Field> fields,
@@ -165,7 +178,14 @@ void AddPool(const char* name, void* base, int count, size_t stride, std::vector
     e.isPool = true;
     e.fields = std::move(fields);
     e.activeField = activeField ? activeField : "";
-    Table()[name] = std::move(e);
+    if (!e.activeField.empty() &&
+        std::none_of(e.fields.begin(), e.fields.end(),
+                     [&](const Field& f) { return e.activeField == f.name; })) {
+        std::fprintf(stderr, "named: the active field %s of %s is not among its fields\n",
+                     e.activeField.c_str(), name);
+        std::abort();
+    }
+    Insert(name, std::move(e));
 }
 
 bool Read(const std::string& expr, std::string& out) {

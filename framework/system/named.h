@@ -80,3 +80,9 @@ struct Registrar {
 
 #define NAMED_FIELD(Rec, member) \
     named::Field { #member, named::TypeOf<decltype(Rec::member)>(), offsetof(Rec, member) }
+
+// Registration that takes the name from the identifier, so a name is typed once.
+#define NAMED_SCALAR(x) named::Scalar(#x, &(x))
+#define NAMED_ARRAY(x) named::Array(#x, x)
+#define NAMED_POOL(x, ...) named::Pool(#x, x, __VA_ARGS__)
+#define NAMED_RECORD(x, ...) named::Record(#x, x, __VA_ARGS__)

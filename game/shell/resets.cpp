@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/system/random.h"
+#include "game/catalogue/catalogue.h"
 #include "platform/clock.h"
 
 namespace resets {
@@ -19,6 +20,10 @@ std::vector<Entry>& Steps(Phase phase) {
     static std::vector<Entry> steps[kPhaseCount];
     return steps[phase];
 }
+
+// The enemies and the bosses reset in the order of the owner catalogue.
+Step enemies(PhaseA, kRankEnemies, catalogue::ResetEnemies);
+Step bosses(PhaseB, kRankBosses, catalogue::ResetBosses);
 
 }  // namespace
 
