@@ -5,7 +5,10 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: play test build setup bench sanitize clean
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = bitmap_fuzz wave_fuzz drawpack_fuzz soundpack_fuzz midi_fuzz
+
+.PHONY: play test build setup bench sanitize fuzz clean
 
 setup:
 	@./scripts/setup.sh
@@ -28,5 +31,22 @@ sanitize: setup
 	@cmake --build build-asan -j $(JOBS)
 	@cd build-asan && ctest --output-on-failure -j $(JOBS)
 
+# Each loader's fuzz target for FUZZ_SECONDS on a corpus seeded from the
+# generated data; findings are kept under fuzz-findings/ and fail the run.
+fuzz:
+	@./scripts/setup.sh fuzz
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVQ_FUZZ=ON -DVQ_TESTS=OFF -DVQ_BENCH=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@cd build-fuzz && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./fuzz_seeds seeds . >/dev/null 2>&1
+	@mkdir -p fuzz-findings
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$t; \
+	  echo "fuzz: $$t for $(FUZZ_SECONDS) s"; \
+	  SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./build-fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	    -rss_limit_mb=2048 -malloc_limit_mb=256 -print_final_stats=0 -artifact_prefix=fuzz-findings/$$t- \
+	    build-fuzz/corpus/$$t build-fuzz/seeds/$${t%_fuzz} > build-fuzz/$$t.log 2>&1 \
+	    || { tail -40 build-fuzz/$$t.log; echo "fuzz: $$t found a fault, kept in fuzz-findings/"; exit 1; }; \
+	done; echo "fuzz: no findings"
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz

@@ -4,9 +4,54 @@
 
 namespace plat {
 
+namespace {
+
+uint32_t Le32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
+uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+
+}  // namespace
+
+bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize) {
+    constexpr size_t kFileHeader = 14;
+    if (headSize < kFileHeader + 12 || head[0] != 'B' || head[1] != 'M') return false;
+    const uint32_t dataOffset = Le32(head + 10);
+    const uint32_t infoSize = Le32(head + 14);
+    int64_t width, height;
+    uint32_t bits, compression = 0;
+    if (infoSize == 12) {  // the old core header: 16-bit sizes
+        width = Le16(head + 18);
+        height = static_cast<int16_t>(Le16(head + 20));
+        bits = Le16(head + 24);
+    } else if (infoSize >= 40 && headSize >= kFileHeader + 40) {
+        width = static_cast<int32_t>(Le32(head + 18));
+        height = static_cast<int32_t>(Le32(head + 22));
+        bits = Le16(head + 28);
+        compression = Le32(head + 30);
+    } else {
+        return false;
+    }
+    if (height < 0) height = -height;  // top-down rows
+    constexpr int64_t kMaxSide = 16384;
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return false;
+    const bool plain = compression == 0 || (compression == 3 && (bits == 16 || bits == 32));
+    if (!plain) return false;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;
+    const int64_t rowBytes = (width * bits + 31) / 32 * 4;
+    return dataOffset >= kFileHeader + infoSize && dataOffset + rowBytes * height <= fileSize;
+}
+
 Bitmap* LoadBitmapFile(const std::string& path) {
     SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
     if (!rw) return nullptr;
+    // The header is checked before anything reads or allocates the picture,
+    // so that a short file claiming a huge picture costs nothing.
+    uint8_t head[64] = {};
+    const int64_t fileSize = SDL_RWsize(rw);
+    const size_t got = SDL_RWread(rw, head, 1, sizeof head);
+    if (fileSize < 0 || !BitmapHeaderFits(head, got, fileSize) || SDL_RWseek(rw, 0, RW_SEEK_SET) != 0) {
+        SDL_RWclose(rw);
+        return nullptr;
+    }
     SDL_Surface* raw = SDL_LoadBMP_RW(rw, 1);
     if (!raw) return nullptr;
     SDL_Surface* rgb = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB888, 0);

@@ -35,6 +35,10 @@ struct Bitmap {
 // Reads a Windows bitmap file of any depth SDL decodes. nullptr when the
 // file is missing or not a bitmap.
 Bitmap* LoadBitmapFile(const std::string& path);
+// Whether a bitmap file's leading bytes (head, headSize of them) describe a
+// picture this reader takes (uncompressed, sides 1 to 16384, a depth of 1,
+// 4, 8, 16, 24 or 32 bits) whose rows all lie within fileSize bytes.
+bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize);
 void DeleteBitmap(Bitmap* bitmap);
 
 // Copies the source rectangle of the bitmap onto the whole surface

@@ -10,6 +10,9 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev libpixman-1-dev
 )
 
+# `setup.sh fuzz` also brings the compiler of the fuzz targets.
+if [ "${1:-}" = fuzz ]; then packages+=(clang); fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -1,0 +1,54 @@
+// Shared set-up of the fuzz targets: a scratch folder standing for the
+// executable's folder, no message boxes, and the input written to a file.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "framework/draw/draw.h"
+#include "framework/system/system.h"
+#include "platform/system.h"
+#include "tests/support/bitmaps.h"
+#include "tests/support/sound_files.h"
+
+namespace fuzz {
+
+inline const std::string& Dir() {
+    static const std::string dir = [] {
+        plat::SetMessageBoxesShown(false);
+        std::string d = testsupport::MakeTempDir();
+        plat::SetExecutableDirectory(d);
+        return d;
+    }();
+    return dir;
+}
+
+// Writes the input as `name` under the scratch folder.
+inline void WriteInput(const std::string& name, const uint8_t* data, size_t size) {
+    if (FILE* f = std::fopen((Dir() + name).c_str(), "wb")) {
+        if (size) std::fwrite(data, 1, size, f);
+        std::fclose(f);
+    }
+}
+
+// The 800 x 600 screen, set up once; false when it cannot be had.
+inline bool ScreenReady() {
+    static const bool ready = [] {
+        Dir();
+        FullScreen = 1;
+        return fwDraw::Screen(800, 600, 2) == 1;
+    }();
+    return ready;
+}
+
+// The sound module on the mixer without a device, set up once.
+inline void SoundReady() {
+    static const bool ready = [] {
+        testsupport::StartSoundWithoutDevice(Dir());
+        return true;
+    }();
+    (void)ready;
+}
+
+}  // namespace fuzz
