@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <vector>
 
 #include "framework/draw/draw.h"
 #include "framework/system/system.h"
@@ -139,6 +140,18 @@ BENCHMARK(BM_PixmanOverHalf565)->Apply(Sizes);
 // Over with the sprite turned by 30 degrees, nearest filter.
 void BM_PixmanOverRotated565(benchmark::State& state) { Composite(state, PIXMAN_OP_OVER, nullptr, true); }
 BENCHMARK(BM_PixmanOverRotated565)->Apply(Sizes);
+
+// The present's whole-frame conversion, r5g6b5 to a8r8g8b8 (pixman's
+// counterpart of plat::ConvertToArgb, measured in draw_bench).
+void BM_PixmanConvert800x600(benchmark::State& state) {
+    pixman_image_t* src = BackImage();
+    std::vector<uint32_t> out(800 * 600);
+    pixman_image_t* dst = pixman_image_create_bits(PIXMAN_a8r8g8b8, 800, 600, out.data(), 800 * 4);
+    for (auto _ : state) pixman_image_composite32(PIXMAN_OP_SRC, src, nullptr, dst, 0, 0, 0, 0, 0, 0, 800, 600);
+    pixman_image_unref(dst);
+    state.SetItemsProcessed(state.iterations() * 800 * 600);
+}
+BENCHMARK(BM_PixmanConvert800x600);
 
 #endif
 

@@ -25,6 +25,18 @@ TEST(Present, ConversionWidensEachChannelToEightBits) {
     plat::ReleaseSurface(s);
 }
 
+TEST(Present, TheWholeFrameConversionMatchesThePixelConversionForEveryValue) {
+    plat::Surface* s = plat::CreateSurface(256, 256);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) s->pixels[static_cast<size_t>(y) * s->pitch + x] = static_cast<uint16_t>(y * 256 + x);
+    std::vector<uint32_t> out(256 * 256);
+    plat::ConvertToArgb(s, out.data(), 256);
+    int wrong = 0;
+    for (uint32_t p = 0; p < 65536; ++p) wrong += out[p] != plat::ArgbOfPixel(static_cast<uint16_t>(p));
+    EXPECT_EQ(wrong, 0);
+    plat::ReleaseSurface(s);
+}
+
 TEST(Present, OnlySixteenBitsIsOfferedAndNothingIsSavedBeforeAShow) {
     EXPECT_FALSE(plat::SetDisplayMode(800, 600, 32));
     EXPECT_FALSE(plat::SetDisplayMode(800, 600, 8));
