@@ -85,6 +85,18 @@ void BM_BltRotated(benchmark::State& state) {
 }
 BENCHMARK(BM_BltRotated)->Apply(Sizes);
 
+// The 64 x 64 sprite doubled, keyed and opaque.
+void BM_BltStretched2x(benchmark::State& state) {
+    const Sprite& s = SpriteOf(64);
+    const bool keyed = state.range(0) != 0;
+    for (auto _ : state) {
+        if (keyed) fwDraw::BltStretched(kX, kY, s.handle, 0, 0, s.w, s.h, 2 * s.w, 2 * s.h);
+        else fwDraw::BltStretchedOpaque(kX, kY, s.handle, 0, 0, s.w, s.h, 2 * s.w, 2 * s.h);
+    }
+    state.SetItemsProcessed(state.iterations() * 4 * s.w * s.h);
+}
+BENCHMARK(BM_BltStretched2x)->Arg(0)->Arg(1);
+
 #ifdef VQ_HAVE_PIXMAN
 
 pixman_image_t* Wrap(plat::Surface* surface) {
@@ -140,6 +152,24 @@ BENCHMARK(BM_PixmanOverHalf565)->Apply(Sizes);
 // Over with the sprite turned by 30 degrees, nearest filter.
 void BM_PixmanOverRotated565(benchmark::State& state) { Composite(state, PIXMAN_OP_OVER, nullptr, true); }
 BENCHMARK(BM_PixmanOverRotated565)->Apply(Sizes);
+
+// The 64 x 64 sprite doubled with the nearest filter: a plain copy (SRC,
+// like the opaque stretch) and OVER (pixman's nearest counterpart of the
+// keyed one).
+void BM_PixmanStretch2x(benchmark::State& state) {
+    const Sprite& s = SpriteOf(64);
+    pixman_image_t* dst = BackImage();
+    pixman_image_t* src = SpriteImage(s);
+    pixman_transform t;
+    pixman_transform_init_scale(&t, pixman_double_to_fixed(0.5), pixman_double_to_fixed(0.5));
+    pixman_image_set_transform(src, &t);
+    pixman_image_set_filter(src, PIXMAN_FILTER_NEAREST, nullptr, 0);
+    const pixman_op_t op = state.range(0) ? PIXMAN_OP_OVER : PIXMAN_OP_SRC;
+    for (auto _ : state) pixman_image_composite32(op, src, nullptr, dst, 0, 0, 0, 0, kX, kY, 2 * s.w, 2 * s.h);
+    pixman_image_unref(src);
+    state.SetItemsProcessed(state.iterations() * 4 * s.w * s.h);
+}
+BENCHMARK(BM_PixmanStretch2x)->Arg(0)->Arg(1);
 
 // The present's whole-frame conversion, r5g6b5 to a8r8g8b8 (pixman's
 // counterpart of plat::ConvertToArgb, measured in draw_bench).

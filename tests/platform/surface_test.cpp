@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/surface.h"
 
 namespace {
@@ -126,6 +128,40 @@ TEST_F(Surfaces, StretchedCopyIsNearestNeighbourCutToTheTarget) {
     ASSERT_EQ(plat::CopyStretched(dst, Rect{8, 8, 14, 12}, src, Rect{0, 0, 3, 2}, false), plat::kOk);
     EXPECT_EQ(At(dst, 9, 9), 1);
     EXPECT_EQ(plat::CopyStretched(dst, Rect{0, 0, 4, 4}, src, Rect{0, 0, 4, 2}, false), plat::kInvalidRect);
+}
+
+// Every stretch, keyed or not, clipped on any side, matches the rule that
+// destination column x shows source column left + (x - dest left) * sw / dw.
+TEST_F(Surfaces, StretchedCopyMatchesTheNearestRuleForAnyRatioAndClip) {
+    Surface* src = Make(13, 7, 1);
+    plat::SetColorKey(src, 5, 9);
+    struct Case {
+        Rect dest, source;
+        bool keyed;
+    };
+    const Case cases[] = {
+        {{3, 2, 29, 16}, {0, 0, 13, 7}, false},    // exactly 2x
+        {{-5, -3, 20, 9}, {1, 1, 12, 6}, true},    // odd ratio, cut at left and top
+        {{10, 10, 17, 14}, {0, 0, 13, 7}, true},   // shrink
+        {{30, 20, 45, 45}, {2, 0, 13, 7}, false},  // cut at right and bottom
+    };
+    for (const Case& c : cases) {
+        Surface* dst = Make(40, 30, 7000);
+        Surface* want = Make(40, 30, 7000);
+        ASSERT_EQ(plat::CopyStretched(dst, c.dest, src, c.source, c.keyed), plat::kOk);
+        const int64_t dw = c.dest.right - c.dest.left, dh = c.dest.bottom - c.dest.top;
+        const int64_t sw = c.source.right - c.source.left, sh = c.source.bottom - c.source.top;
+        for (int y = std::max(0, c.dest.top); y < std::min(30, c.dest.bottom); ++y)
+            for (int x = std::max(0, c.dest.left); x < std::min(40, c.dest.right); ++x) {
+                const uint16_t p = At(src, static_cast<int>(c.source.left + (x - c.dest.left) * sw / dw),
+                                      static_cast<int>(c.source.top + (y - c.dest.top) * sh / dh));
+                if (!c.keyed || p < 5 || p > 9) At(want, x, y) = p;
+            }
+        int wrong = 0;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x) wrong += At(dst, x, y) != At(want, x, y);
+        EXPECT_EQ(wrong, 0) << c.dest.left << "," << c.dest.top;
+    }
 }
 
 TEST_F(Surfaces, LostHookScramblesEverySurfaceAndCreationHookFails) {
