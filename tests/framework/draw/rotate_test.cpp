@@ -181,3 +181,49 @@ TEST_F(RotateTest, TintedRecedingScaleCountsTheClippedRows) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every angle, box size (larger and smaller than the picture, odd and even)
+// and clip position gives exactly the turn rule: box pixel (i, j) shows the
+// source pixel (u / 360 - ox, v / 360 - oy), quotients truncated toward zero,
+// where u = 360 cx + (i - cx) C - (j - cy) S and v = 360 cy + (i - cx) S + (j - cy) C.
+TEST_F(RotateTest, EveryAngleBoxAndClipFollowsTheTurnRule) {
+    const int h = Picture(24, 16);
+    struct Box {
+        int x, y, w, h, left, top, right, bottom;
+    };
+    const Box boxes[] = {
+        {300, 100, 24, 16, 0, 0, 24, 16}, {300, 100, 41, 40, 0, 0, 24, 16}, {300, 100, 10, 9, 0, 0, 24, 16},
+        {170, 90, 33, 33, 3, 2, 13, 9},   {605, 590, 30, 30, 0, 0, 24, 16},
+    };
+    for (const Box& b : boxes)
+        for (int angle = -3; angle < 360; angle += 11) {
+            auto screen = After([&] {
+                fwDraw::BltRotated(b.x, b.y, b.x + b.w, b.y + b.h, angle, h, b.left, b.top, b.right, b.bottom);
+            });
+            const int a = fwDraw::ReduceAngle(angle);
+            const int64_t S = SinTable[a], C = SinTable[a + 90];
+            const int64_t cx = b.w >> 1, cy = b.h >> 1, sw = b.right - b.left, sh = b.bottom - b.top;
+            const int64_t ox = (b.w - sw) >> 1, oy = (b.h - sh) >> 1;
+            int wrong = 0;
+            for (int j = 0; j < b.h; ++j)
+                for (int i = 0; i < b.w; ++i) {
+                    const int x = b.x + i, y = b.y + j;
+                    if (x < 180 || x >= 620 || y < 0 || y >= 600) continue;
+                    const int64_t u = 360 * cx + (i - cx) * C - (j - cy) * S;
+                    const int64_t v = 360 * cy + (i - cx) * S + (j - cy) * C;
+                    const int64_t su = u / 360 - ox, sv = v / 360 - oy;
+                    uint16_t want = kBack;
+                    if (su >= 0 && su < sw && sv >= 0 && sv < sh) {
+                        const uint16_t p = Src(static_cast<int>(b.left + su), static_cast<int>(b.top + sv));
+                        if (p) want = p;
+                    }
+                    wrong += screen[static_cast<size_t>(y) * 800 + x] != want;
+                }
+            EXPECT_EQ(wrong, 0) << "box at " << b.x << "," << b.y << " size " << b.w << "x" << b.h << " angle "
+                                << angle;
+        }
+}
+
+}  // namespace
