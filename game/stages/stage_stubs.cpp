@@ -15,4 +15,3 @@ void RunStage2() { EmptyFrame(); }
 void RunStage3() { EmptyFrame(); }
 void RunStage4() { EmptyFrame(); }
 void RunStage5() { EmptyFrame(); }
-void RunEnding() { EmptyFrame(); }
