@@ -422,6 +422,10 @@ TEST(AssetFiles, ShotSoundIsAShortBlip) {
     for (int16_t v : w.s) peak = std::max(peak, std::abs(int(v)));
     EXPECT_GT(peak, 8000);
     EXPECT_LT(std::abs(int(w.s.back())), 600);  // no click at the cut
+    double mean = 0;
+    for (int16_t v : w.s) mean += v;
+    mean /= double(w.s.size()) * 32768.0;
+    EXPECT_LT(std::fabs(mean), 0.005);  // centred: no offset to click on
 }
 
 TEST(AssetFiles, ExplosionSoundIsLoudestAtOnceAndNeverClips) {

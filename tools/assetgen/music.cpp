@@ -35,25 +35,27 @@ struct Song {
     BassStyle bassStyle;
     int arp;                        // 0 none, 1 eighths, 2 sixteenths
     float energy;                   // 0..1
+    int backing;                    // channel volume of the backing parts, percent
+    int level;                      // channel volume of every part, percent
 };
 
 const Song kSongs[] = {
     {"QTW1", 136, 40, kAeolian, {0, 5, 2, 6, 0, 5, 3, 4}, {3, 3, 0, 0, 5, 6, 4, 4}, "IAABABA", 81, 80, 89, 38, kRock,
-     kQuarters, 1, 0.45f},
+     kQuarters, 1, 0.45f, 100, 73},
     {"QTW2", 144, 43, kMixolydian, {0, 6, 3, 0, 0, 6, 3, 4}, {3, 4, 5, 6, 3, 4, 6, 6}, "IAABABA", 62, 80, 48, 33,
-     kDriving, kPump, 1, 0.55f},
+     kDriving, kPump, 1, 0.55f, 90, 85},
     {"QTW3", 150, 36, kHarmonic, {0, 0, 5, 4, 0, 3, 5, 4}, {3, 4, 0, 5, 3, 5, 4, 4}, "IAABABAB", 30, 81, 50, 38,
-     kBreak, kSyncopated, 2, 0.7f},
+     kBreak, kSyncopated, 2, 0.7f, 95, 80},
     {"QTW4", 156, 42, kDorian, {0, 3, 0, 3, 6, 5, 6, 4}, {5, 6, 0, 0, 5, 3, 4, 4}, "IAABABAB", 81, 84, 50, 38,
-     kDriving, kOctaves, 2, 0.82f},
+     kDriving, kOctaves, 2, 0.82f, 100, 66},
     {"QTW5", 166, 35, kPhrygian, {0, 1, 0, 1, 6, 5, 1, 0}, {5, 6, 0, 0, 5, 6, 1, 1}, "IAABABABA", 29, 61, 48, 38,
-     kIntense, kOctaves, 2, 1.f},
+     kIntense, kOctaves, 2, 1.f, 70, 99},
     {"QTWEND", 88, 38, kIonian, {0, 4, 5, 3, 0, 4, 3, 4}, {3, 4, 2, 5, 1, 4, 0, 0}, "IAABA", 73, 11, 48, 35, kCalm,
-     kLong, 1, 0.2f},
+     kLong, 1, 0.2f, 95, 96},
     {"HMDW3", 112, 38, kDorian, {0, 3, 0, 3, 6, 6, 0, 0}, {5, 6, 3, 4, 5, 6, 4, 4}, "IAABA", 88, 98, 91, 38, kHalf,
-     kSyncopated, 1, 0.4f},
+     kSyncopated, 1, 0.4f, 100, 77},
     {"KV5", 152, 45, kHarmonic, {0, 5, 3, 4, 0, 5, 1, 4}, {3, 4, 5, 4, 3, 1, 4, 4}, "IAABAB", 81, 80, 50, 38, kDriving,
-     kPump, 2, 0.75f},
+     kPump, 2, 0.75f, 100, 68},
 };
 
 struct Event {
@@ -298,11 +300,14 @@ std::vector<uint8_t> Compose(const Song& s) {
     conductor.add(0, name, 0);
     conductor.add(0, {0xff, 0x58, 0x04, 4, 2, 24, 8}, 0);
     conductor.add(0, {0xff, 0x51, 0x03, uint8_t(tempo >> 16), uint8_t(tempo >> 8), uint8_t(tempo)}, 0);
-    Setup(lead, 0, s.lead, 100, 60, 50);
-    Setup(counter, 1, s.counter, 72, 84, 60);
-    Setup(pad, 2, s.pad, 70, 40, 80);
-    Setup(bass, 3, s.bass, 105, 64, 20);
-    Setup(drums, 9, 0, 110, 64, 30);
+    // The melody leads, the arpeggio is heard above the pad, the rhythm
+    // section sits under both.
+    Setup(lead, 0, s.lead, 127 * s.level / 100, 60, 40);
+    auto backing = [&](int volume) { return volume * s.backing * s.level / 10000; };
+    Setup(counter, 1, s.counter, backing(112), 84, 50);
+    Setup(pad, 2, s.pad, backing(64), 40, 70);
+    Setup(bass, 3, s.bass, backing(100), 64, 20);
+    Setup(drums, 9, 0, backing(96), 64, 30);
 
     // Themes: A low and stepwise, B higher.
     Motif a1 = MakeMotif(rng, s.energy, 0), a2 = MakeMotif(rng, s.energy, 2);
@@ -317,11 +322,11 @@ std::vector<uint8_t> Compose(const Song& s) {
             bool fill = k == bars - 1;
             DrumBar(drums, s, bar + k, fill, k == 0, rng);
             BassBar(bass, s, bar + k, chord, next);
-            PadBar(pad, s, bar + k, chord, 50 + int(s.energy * 20));
-            if (sec != 'I' && s.arp && (sec == 'B' || sectionIndex > 2)) ArpBar(counter, s, bar + k, chord, 58 + int(s.energy * 20));
+            PadBar(pad, s, bar + k, chord, 44 + int(s.energy * 16));
+            if (sec != 'I' && s.arp && (sec == 'B' || sectionIndex > 2)) ArpBar(counter, s, bar + k, chord, 96 + int(s.energy * 20));
         }
         if (sec != 'I') {
-            int vel = 84 + int(s.energy * 25);
+            int vel = 104 + int(s.energy * 15);
             auto unit = [&](const Motif& m, int at, int shift, bool cad) {
                 PlayMotif(lead, s, m, bar + at, {prog[size_t(at)], prog[size_t(at + 1)]}, shift, vel, cad, 0);
             };

@@ -65,13 +65,22 @@ std::vector<uint8_t> MakeShotWave() {
         float t = float(i) / kRate;
         float f = 2400.f * std::pow(0.3f, t / 0.05f);
         phase += f / kRate;
-        float pulse = std::fmod(phase, 1.0) < 0.3 ? 1.f : -1.f;
+        // A 30 % pulse whose two levels average to zero: no offset to click.
+        float pulse = std::fmod(phase, 1.0) < 0.3 ? 1.4f : -0.6f;
         float noise = rng.range(-1.f, 1.f) * std::exp(-t / 0.004f);
         float x = pulse * 0.8f + noise * 0.5f;
         lp += (x - lp) * 0.45f;
         float env = std::min(1.f, t / 0.0015f) * std::exp(-t / 0.018f);
         float tail = std::min(1.f, (n - 1 - i) / (kRate * 0.004f));
         s[size_t(i)] = lp * env * tail;
+    }
+    // What offset the envelope still leaves is taken out as a whole.
+    double mean = 0;
+    for (float x : s) mean += x;
+    mean /= n;
+    for (int i = 0; i < n; ++i) {
+        const float edge = std::min({1.f, i / (kRate * 0.002f), (n - 1 - i) / (kRate * 0.002f)});
+        s[size_t(i)] -= float(mean) * edge;
     }
     Normalise(s, 0.5f);  // about -6 dBFS
     return Wave(s);
