@@ -55,6 +55,9 @@ inline void KeepBossGlobals(KeptGlobals& k) {
     k.Keep(Stage2BossEntryPicture);
     k.Keep(Stage4BossEntryPicture);
     k.Keep(UnusedBossPart);
+    for (auto* pool : {&UnusedBossPool7A, &UnusedBossPool7B, &UnusedBossPool7C, &UnusedBossPool7D, &UnusedBossPool7E})
+        k.Keep(*pool);
+    for (auto* pool : {&UnusedBossPool4A, &UnusedBossPool4B, &UnusedBossPool4C}) k.Keep(*pool);
     for (auto* p : {&ImgBoss11, &ImgBoss31, &ImgBoss41, &ImgBoss51, &ImgBoss61, &ImgBoss71, &ImgBos111, &ImgBos511,
                     &ImgZbak3B, &ImgZbak4B, &ImgRock1, &ImgBbak1B, &ImgZbak1B, &ImgAltStage2Boss, &ImgAltStage5Boss})
         k.Keep(*p);
@@ -86,6 +89,15 @@ protected:
     KeptGlobals kept_;
 };
 
+// The explosion pools of each boss, big then small.
+#define BOSS(Name) Name##BigBlasts, Name##SmallBlasts,
+#define ENEMY(Name, Record, Slots, Shape)
+inline DefeatBlast* const kBlastPools[] = {
+#include "game/catalogue/owners.inc"
+};
+#undef ENEMY
+#undef BOSS
+
 // A boss test on an 800 x 600 screen whose pictures are painted so that a
 // pixel tells which picture and which cell was drawn there.
 class BossScreenTest : public ScreenTest {
@@ -110,6 +122,8 @@ protected:
         ImgBbak1B = Sprite(640, 160, [](int x, int) { return Big(x / 160); });
         ImgZbak1B = Sprite(600, 60, [](int x, int) { return Small(x / 60); });
         ImgAltStage2Boss = ImgAltStage5Boss = 0;
+        for (size_t p = 0; p < std::size(kBlastPools); ++p)
+            for (int i = 0; i < (p % 2 ? kSmallBlasts : kBigBlasts); ++i) kBlastPools[p][i] = {0, -500, 2550};
         fwDraw::ClearBackBuffer();
     }
     uint16_t At(int x, int y) { return Px(BackSurface, x, y); }
