@@ -28,7 +28,7 @@ void DrawEntry(const BossBody& b) {
 
 void Run(const BossBody& b, const PathRow& r) {
     BossState& s = *b.state;
-    BossEntryPicture& p = *b.part;
+    BossEntryPicture* p = b.part;  // only the rows of the entry picture use it
     switch (r.action) {
     case Path::Place:
         s.X = r.a;
@@ -40,13 +40,13 @@ void Run(const BossBody& b, const PathRow& r) {
         break;
     case Path::ShowEntry:
         DrawEntry(b);
-        p = BossEntryPicture{r.a, r.b, r.c};
+        *p = BossEntryPicture{r.a, r.b, r.c};
         break;
     case Path::RiseEntry:
         DrawEntry(b);
-        p.x = r.a;
-        p.y -= p.speed * FrameSeconds;
-        if (p.y < -480) p = BossEntryPicture{-500, 2550, 0};
+        p->x = r.a;
+        p->y -= p->speed * FrameSeconds;
+        if (p->y < -480) *p = BossEntryPicture{-500, 2550, 0};
         break;
     case Path::Loop:
         s.MoveClock = r.a;
