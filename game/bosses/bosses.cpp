@@ -1,15 +1,12 @@
-// The eight bosses as rows of data: sprite, smoke, lock sets, path and the
-// defeat's constants; their records, and their resets and names.
+// The eight bosses as rows of data: sprite, smoke, lock sets, path, entry
+// picture and the defeat's constants; and the records they own.
 #include <algorithm>
 #include <array>
 
-#include "framework/system/named.h"
-#include "framework/system/random.h"
 #include "game/bosses/body.h"
 #include "game/bosses/bosses.h"
 #include "game/bosses/lock_sets.h"
 #include "game/shell/assets.h"
-#include "game/shell/resets.h"
 #include "game/shell/shell.h"
 
 #define BOSS(Name) BossState Name##State;
@@ -67,7 +64,7 @@ constexpr auto Join(const PathRow (&... parts)[N]) {
 
 // Damage smoke, in drawing order.
 constexpr SmokePuff kStage1BossSmoke[] = {
-    // at most  strip      step   dx   dy
+    // {smokes at Health <= this, strip, y step per frame, dx, dy}
     {90, &ImgZbak3B, 28, 140,  50}, {90, &ImgZbak3B, 28, 220,  50},
     {70, &ImgZbak3B, 28,  60, 100}, {70, &ImgZbak3B, 28, 300, 100},
 };

@@ -1,5 +1,5 @@
 // The resets and the play driver's names of the boss records.
-#include <span>
+#include <cstddef>
 #include <vector>
 
 #include "framework/system/named.h"
