@@ -1,7 +1,5 @@
 #include "game/bullets/beam.h"
 
-#include <gtest/gtest.h>
-
 #include "game/bosses/boss_state.h"
 #include "game/player/player.h"
 #include "game/player/player_state.h"
@@ -11,13 +9,7 @@
 
 namespace {
 
-struct Group {
-    void (*spawn)();
-    void (*draw)();
-    BeamShot* shot;
-    float gunX;
-};
-const Group kGroups[] = {
+const struct { void (*spawn)(); void (*draw)(); BeamShot* shot; int gunX; } kGroups[] = {
     {SpawnStage4BossBeam1, DrawStage4BossBeam1, &Stage4BossBeam1Shot, 36},
     {SpawnStage4BossBeam2, DrawStage4BossBeam2, &Stage4BossBeam2Shot, 254},
 };
@@ -28,64 +20,56 @@ protected:
                       Stage4BossBeam1Shot, Stage4BossBeam2Shot, ImgValarm51};
     void SetUp() override {
         ScreenTest::SetUp();
-        // Cell c of the strip is filled with the value c + 1.
         ImgValarm51 = Sprite(360, 400, [](int x, int) { return static_cast<uint16_t>(x / 90 + 1); });
-        Stage4BossState.X = 200.5f;
-        Stage4BossState.Y = 10;
         BombActive = 1;  // the beam ignores the bomb
     }
-    // The cell seen at the beam's corner, drawn onto a black screen.
-    static int CellDrawn(const Group& g) {
+    // Fires (or not) with the player's corner at (dx, dy) from the beam's corner
+    // (boss at 200.5, 10: the beam's corner at gun x + 200, 215); 1 for a hit.
+    template <class G>
+    static int Fire(const G& g, float dx, float dy) {
+        Stage4BossState.X = 200.5f;
+        Stage4BossState.Y = 10;
+        PlayerX = 200.5f + g.gunX + dx;
+        PlayerY = 215 + dy;
+        PlayerAlive = 1;
+        g.spawn();
+        return PlayerAlive == 0;
+    }
+    // The cell (1 to 4) drawn at the beam's corner on a black screen, 0 for none.
+    template <class G>
+    static int Cell(const G& g) {
         fwDraw::ClearBackBuffer();
         g.draw();
-        return Px(BackSurface, 200 + static_cast<int>(g.gunX) + 2, 215 + 2);
+        return Px(BackSurface, 200 + g.gunX + 2, 217);
     }
 };
 
-TEST_F(BeamTest, FiresEveryFourthFrameJudgingOnlyThenAndShowsTheFourCells) {
-    for (const Group& g : kGroups) {
+TEST_F(BeamTest, FiresEveryFourthFrameJudgingOnlyThenOverItsBox) {
+    for (const auto& g : kGroups) {
         *g.shot = BeamShot{0, -500, 2550, 0};
-        Stage4BossState.X = 200.5f;
-        PlayerX = 200.5f + g.gunX;  // the player stands under the gun all along
-        PlayerY = 215;
         for (int frame = 1; frame <= 9; ++frame) {
-            PlayerAlive = 1;
-            g.spawn();
-            EXPECT_EQ(PlayerAlive, frame % 4 == 1 ? 0 : 1) << frame;
-            EXPECT_EQ(CellDrawn(g), (frame - 1) % 4 + 1) << frame;
+            EXPECT_EQ(Fire(g, 0, 0), frame % 4 == 1) << frame;
+            EXPECT_EQ(Cell(g), (frame - 1) % 4 + 1) << frame;
         }
-        Stage4BossState.X = 300;  // a beam already showing stays where it fired
-        EXPECT_EQ(CellDrawn(g), 2);
-        Stage4BossState.X = 200.5f;
+        Stage4BossState.X = 300;  // a beam that shows stays where it fired
+        EXPECT_EQ(Cell(g), 2);
+        const struct { float dx, dy; bool hit; } box[] = {
+            {60, 220, true}, {-30, -30, true}, {61, 0, false}, {-31, 0, false}, {0, 221, false}, {0, -31, false}};
+        for (const auto& b : box) {
+            *g.shot = BeamShot{};
+            EXPECT_EQ(Fire(g, b.dx, b.dy), b.hit) << b.dx << "," << b.dy;
+        }
     }
 }
 
-TEST_F(BeamTest, PlayerBoxIncludesBothEnds) {
-    // Player corner relative to the beam's corner, and whether the firing hits.
-    const struct { float dx, dy; bool hit; } cases[] = {
-        {60, 220, true}, {-30, -30, true}, {61, 0, false}, {-31, 0, false}, {0, 221, false}, {0, -31, false},
-    };
-    for (const Group& g : kGroups)
-        for (const auto& c : cases) {
-            *g.shot = BeamShot{};
-            PlayerX = 200.5f + g.gunX + c.dx;
-            PlayerY = 215 + c.dy;
-            PlayerAlive = 1;
-            g.spawn();
-            EXPECT_EQ(PlayerAlive, c.hit ? 0 : 1) << c.dx << "," << c.dy;
-        }
-}
-
-TEST_F(BeamTest, FirstBeamAfterAResetStartsFromItsFrameWord) {
-    // frame word -> cells shown by the first beam, 0 once idle
+TEST_F(BeamTest, FirstBeamAfterAResetStartsFromItsRandomFrameWord) {
     const struct { uint32_t frame; int cells[4]; } cases[] = {
-        {1, {2, 3, 4, 0}}, {2, {3, 4, 0, 0}}, {3, {4, 0, 0, 0}}, {9, {4, 0, 0, 0}},
-    };
-    for (const Group& g : kGroups)
+        {1, {2, 3, 4, 0}}, {2, {3, 4, 0, 0}}, {3, {4, 0, 0, 0}}, {9, {4, 0, 0, 0}}};
+    for (const auto& g : kGroups)
         for (const auto& c : cases) {
             *g.shot = BeamShot{c.frame, -500, 2550, 0};
-            g.spawn();
-            for (int cell : c.cells) EXPECT_EQ(CellDrawn(g), cell) << c.frame;
+            Fire(g, 500, 0);
+            for (int cell : c.cells) EXPECT_EQ(Cell(g), cell) << c.frame;
         }
 }
 

@@ -6,21 +6,12 @@
 class KeptGlobals {
 public:
     template <class... T>
-    explicit KeptGlobals(T&... globals) {
-        (Keep(&globals, sizeof globals), ...);
-    }
+    explicit KeptGlobals(T&... g) : kept_{{&g, Bytes(&g, sizeof g)}...} {}
     ~KeptGlobals() {
-        for (const Kept& k : kept_) std::memcpy(k.at, k.bytes.data(), k.bytes.size());
+        for (auto& [at, bytes] : kept_) std::memcpy(at, bytes.data(), bytes.size());
     }
 
 private:
-    struct Kept {
-        void* at;
-        std::vector<unsigned char> bytes;
-    };
-    void Keep(void* at, size_t size) {
-        const auto* p = static_cast<const unsigned char*>(at);
-        kept_.push_back({at, std::vector<unsigned char>(p, p + size)});
-    }
-    std::vector<Kept> kept_;
+    static std::vector<char> Bytes(const void* at, size_t n) { return {(const char*)at, (const char*)at + n}; }
+    std::vector<std::pair<void*, std::vector<char>>> kept_;
 };
