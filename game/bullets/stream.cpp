@@ -2,6 +2,8 @@
 // of STREAM_GROUPS with its own shots and its band table.
 #include "game/bullets/stream.h"
 
+#include <cmath>
+
 #include "framework/draw/draw.h"
 #include "framework/system/named.h"
 #include "framework/system/system.h"
@@ -81,8 +83,8 @@ void Spawn(const StreamGroup& g, uint32_t i) {
     StreamShot& s = g.shots[i];
     if (s.active) return;  // still in flight: this shot is skipped for the cycle
     s.active = 1;
-    s.x = fwDraw::ToBlitCoord(g.owner->X) + g.spawnX;
-    s.y = fwDraw::ToBlitCoord(g.owner->Y) + g.spawnY;
+    s.x = fwDraw::ToBlitCoord(std::trunc(g.owner->X) + g.spawnX);
+    s.y = fwDraw::ToBlitCoord(std::trunc(g.owner->Y) + g.spawnY);
 }
 
 // Record k leaves at counter k x cadence; record 0 leaves at 50 cadences,
@@ -98,6 +100,11 @@ void Emit(const StreamGroup& g) {
         Spawn(g, 0);
         counter = 0;
     }
+}
+
+// A whole-pixel step that wraps instead of overflowing, whatever a record holds.
+int32_t Stepped(int32_t v, int32_t d) {
+    return static_cast<int32_t>(static_cast<uint32_t>(v) + static_cast<uint32_t>(d));
 }
 
 const Band* BandAt(const Weave& w, float t) {
@@ -116,8 +123,8 @@ void Move(const StreamGroup& g) {
         if (!s.active) continue;
         s.pathTimer += g.rate * FrameSeconds;
         if (const Band* b = BandAt(g.weave, s.pathTimer)) {
-            s.x += g.dir * b->dx;
-            s.y += b->dy;
+            s.x = Stepped(s.x, g.dir * b->dx);
+            s.y = Stepped(s.y, b->dy);
         }
         if (s.y > kBottom || s.pathTimer > lastHi) {
             s.active = 0;
