@@ -1,8 +1,7 @@
 // A fixture for the player's tests: it keeps a copy of every global the
-// player's code writes (the player's state, its pools, the enemy and boss
-// records, the game-mode globals, the key state) and puts them back after
-// each test. The weapons reach the test's own enemy records and the boss
-// records through a catalogue shaped as the enemy types and bosses give it.
+// player's code writes and puts them back after each test. The weapons reach
+// the test's own enemy records and the boss records through a catalogue
+// shaped as the enemy types and bosses give it.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -12,7 +11,6 @@
 #include "framework/draw/draw.h"
 #include "framework/system/random.h"
 #include "framework/system/system.h"
-#include "game/bosses/boss_state.h"
 #include "game/enemies/records.h"
 #include "game/player/player.h"
 #include "game/player/targets.h"
@@ -25,8 +23,13 @@
 
 namespace playertest {
 
-// Typed access over a slot array or a single record, with the hit setter
-// setting the hit flag as every type's setter does.
+// The test's own records of every enemy type (a mid-size type has one), with
+// the typed access and a hit setter that sets the hit flag.
+#define ENEMY(Name, Record, Count, Shape) inline Record Name##Records[Count];
+#define BOSS(Name)
+#include "game/catalogue/owners.inc"
+#undef ENEMY
+#undef BOSS
 template <class R>
 catalogue::EnemyRef RefOf(R& r) {
     int32_t* count = nullptr;
@@ -37,14 +40,6 @@ template <auto& Slots>
 catalogue::EnemyRef SlotOf(int i) { return RefOf(Slots[i]); }
 template <auto& Slots>
 void MarkSlot(int i) { Slots[i].hit = 1; }
-
-// The test's own records of every enemy type (a mid-size type has one).
-#define ENEMY(Name, Record, Count, Shape) inline Record Name##Records[Count];
-#define BOSS(Name)
-#include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS
-
 inline const catalogue::EnemyAccess& Enemy(catalogue::Owner owner) {
 #define ENEMY(Name, Record, Count, Shape) {#Name, Count, SlotOf<Name##Records>, MarkSlot<Name##Records>},
 #define BOSS(Name)
@@ -56,12 +51,13 @@ inline const catalogue::EnemyAccess& Enemy(catalogue::Owner owner) {
     return kAccess[owner];
 }
 
+// The boss records, with hit setters that count their calls.
 inline int gBossHits[catalogue::kOwnerCount];
 template <catalogue::Owner O>
 void MarkBoss() { gBossHits[O] += 1; }
 inline targets::BossRef Boss(catalogue::Owner owner) {
+#define ENEMY(Name, Record, Count, Shape)
 #define BOSS(Name) {&Name##State, MarkBoss<catalogue::Name>},
-#define ENEMY(Name, Record, Slots, Shape)
     static const targets::BossRef kBosses[] = {
 #include "game/catalogue/owners.inc"
     };
@@ -70,59 +66,42 @@ inline targets::BossRef Boss(catalogue::Owner owner) {
     return kBosses[owner - catalogue::kEnemyCount];
 }
 
-class Snapshot {
-public:
-    template <class T>
-    void Keep(T& object) {
-        auto* p = reinterpret_cast<char*>(&object);
-        saved_.push_back({p, std::vector<char>(p, p + sizeof(T))});
-    }
-    void Restore() {
-        for (auto& [where, bytes] : saved_) std::memcpy(where, bytes.data(), bytes.size());
-        saved_.clear();
-    }
-
-private:
-    struct Saved {
-        char* where;
-        std::vector<char> bytes;
-    };
-    std::vector<Saved> saved_;
+struct Kept {
+    char* where;
+    std::vector<char> bytes;
 };
+template <class... T>
+void Keep(std::vector<Kept>& kept, T&... objects) {
+    (kept.push_back({reinterpret_cast<char*>(&objects), std::vector<char>(reinterpret_cast<char*>(&objects),
+                                                                         reinterpret_cast<char*>(&objects + 1))}),
+     ...);
+}
 
 }  // namespace playertest
 
 class PlayerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        auto& k = kept_;
-        k.Keep(PlayerX), k.Keep(PlayerY), k.Keep(PlayerAlive), k.Keep(Score), k.Keep(HiScore), k.Keep(Lives);
-        k.Keep(BombCharges), k.Keep(PlayerVelX), k.Keep(PlayerVelY), k.Keep(PlayerBank), k.Keep(PlayerBankDir);
-        k.Keep(RespawnFrame), k.Keep(BurstFrame), k.Keep(BurstStreamOn), k.Keep(BurstStreamFrame);
-        k.Keep(RingBombFrame), k.Keep(PowerUp), k.Keep(PowerUp2), k.Keep(ItemsSpawned), k.Keep(BombActive);
-        k.Keep(BurstActive), k.Keep(ShotsAEnabled), k.Keep(ShotsBEnabled), k.Keep(Respawning);
-        k.Keep(PlayerShotsA), k.Keep(PlayerShotsB), k.Keep(BurstShots), k.Keep(ShotFrameA), k.Keep(ShotFrameB);
-        k.Keep(MuzzleFlashA), k.Keep(MuzzleFlashB), k.Keep(PowerItem), k.Keep(PlayerDebris), k.Keep(StarField);
-        k.Keep(RingShards), k.Keep(LockCursorX), k.Keep(LockCursorY), k.Keep(GameOverStripHeight);
-        k.Keep(FrameSeconds), k.Keep(rng::Seed), k.Keep(TransitionStep), k.Keep(ViewerOn), k.Keep(InputDisabled);
-        k.Keep(GameLevel), k.Keep(PlayMode), k.Keep(PlaySubMode), k.Keep(MouseControl), k.Keep(KeyboardControl);
-        k.Keep(DeathSequenceOff), k.Keep(Paused), k.Keep(ContinuePrompt), k.Keep(GameOver), k.Keep(ShipType);
-        k.Keep(StageIntro), k.Keep(MouseX), k.Keep(MouseY), k.Keep(LeftButtonDown), k.Keep(RightButtonDown);
-        k.Keep(LeftDoubleClick), k.Keep(ScrollBackgroundAlt4Tiles), k.Keep(ScrollBackground6Tiles);
-        k.Keep(ScrollBackgroundUnusedATiles), k.Keep(ScrollBackgroundUnusedBTiles), k.Keep(playertest::gBossHits);
+        playertest::Keep(kept_, PlayerX, PlayerY, PlayerAlive, Score, HiScore, Lives, BombCharges, PlayerVelX,
+                         PlayerVelY, PlayerBank, PlayerBankDir, RespawnFrame, BurstFrame, BurstStreamOn,
+                         BurstStreamFrame, RingBombFrame, PowerUp, PowerUp2, ItemsSpawned, BombActive, BurstActive,
+                         ShotsAEnabled, ShotsBEnabled, Respawning, PlayerShotsA, PlayerShotsB, BurstShots,
+                         ShotFrameA, ShotFrameB, MuzzleFlashA, MuzzleFlashB, PowerItem, PlayerDebris, StarField,
+                         RingShards, FrameSeconds, rng::Seed, TransitionStep, ViewerOn, InputDisabled, GameLevel,
+                         PlayMode, PlaySubMode, MouseControl, KeyboardControl, DeathSequenceOff, Paused,
+                         ContinuePrompt, GameOver, ShipType, StageIntro, MouseX, MouseY, LeftButtonDown,
+                         RightButtonDown, LeftDoubleClick, ScrollBackgroundAlt4Tiles, ScrollBackground6Tiles,
+                         ScrollBackgroundUnusedATiles, ScrollBackgroundUnusedBTiles, playertest::gBossHits);
 #define ENEMY(Name, Record, Count, Shape)
-#define BOSS(Name) k.Keep(Name##State);
+#define BOSS(Name) playertest::Keep(kept_, Name##State);
 #include "game/catalogue/owners.inc"
 #undef ENEMY
 #undef BOSS
         previous_ = targets::SetSource({playertest::Enemy, playertest::Boss});
         plat::ResetKeyStates();
         plat::ClearMessages();
-        TransitionStep = ViewerOn = InputDisabled = 0;
-        PlayMode = 1;
-        PlaySubMode = 0;
-        ShipType = 1;
-        GameOver = 0;
+        TransitionStep = ViewerOn = InputDisabled = GameOver = PlaySubMode = 0;
+        PlayMode = ShipType = 1;
         FrameSeconds = 0.1f;
         ParkAll();
     }
@@ -130,7 +109,7 @@ protected:
         targets::SetSource(previous_);
         plat::ResetKeyStates();
         plat::ClearMessages();
-        kept_.Restore();
+        for (auto& k : kept_) std::memcpy(k.where, k.bytes.data(), k.bytes.size());
     }
 
     // Every target parked and every weapon idle, the ship in play.
@@ -142,13 +121,12 @@ protected:
         ParkPlayerDebris();
         PowerItem = PowerItemRecord{-500, 2550, 0, 0, 0, 0, 0};
         BombActive = BurstActive = BurstFrame = RingBombFrame = ShotFrameA = ShotFrameB = 0;
-        MuzzleFlashA = MuzzleFlashB = Respawning = RespawnFrame = PowerUp = ItemsSpawned = 0;
+        MuzzleFlashA = MuzzleFlashB = Respawning = RespawnFrame = PowerUp = ItemsSpawned = Score = 0;
         ShotsAEnabled = ShotsBEnabled = PlayerAlive = 1;
         PlayerBank = 3;
         PlayerBankDir = 0;
         PlayerX = 370;
         PlayerY = 520;
-        Score = 0;
         HiScore = 500;
 #define ENEMY(Name, Record, Count, Shape) \
     for (auto& r : playertest::Name##Records) r = {}, r.x = -500, r.y = 2550;
@@ -165,6 +143,6 @@ protected:
         plat::PeekMessage(m);
     }
 
-    playertest::Snapshot kept_;
+    std::vector<playertest::Kept> kept_;
     targets::Source previous_{};
 };
