@@ -17,7 +17,8 @@ namespace targets {
 using enum catalogue::Owner;
 
 // The targets in the order the shards test them; boxes {left, right, top,
-// bottom} relative to the target's truncated top-left.
+// bottom} relative to the target's truncated top-left. Szak50A, which no
+// stage sends in, gets the box of its mid-size neighbours.
 // clang-format off
 const BombRow RingBombTargets[kRows] = {
 //   owner          kind    n  family      yFrom  box                 score dmg flags

@@ -48,7 +48,7 @@ int MouseAxis(uint32_t raw, int size) {
 }
 
 void DrawShip() {
-    int column = PlayerBank * 60;
+    int column = (PlayerBank < 0 ? 0 : PlayerBank > kMaxBank ? kMaxBank : PlayerBank) * 60;
     fwDraw::BltObject(ScreenInt(PlayerX), ScreenInt(PlayerY), ImgMyme, column, 0,
                       column + 60, 70);
 }

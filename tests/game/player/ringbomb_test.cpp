@@ -70,7 +70,9 @@ TEST_F(RingBombTest, ShardsStrikeEveryFrameOfContact) {
         UpdateRingBombShards(0);
         UpdateRingBombShards(0);
         EXPECT_EQ(Score, 2 * c.score) << c.boss;
-        if (b) EXPECT_FLOAT_EQ(b->Health, 100 - 2 * c.damage) << c.boss;
+        if (b) {
+            EXPECT_FLOAT_EQ(b->Health, 100 - 2 * c.damage) << c.boss;
+        }
     }
 }
 
