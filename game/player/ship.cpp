@@ -10,6 +10,8 @@
 #include "game/shell/shell.h"
 #include "game/stages/background.h"
 
+int32_t LeftKey, RightKey, UpKey, DownKey, CKey, VKey, BKey, ShiftKey, CtrlKey;
+
 namespace {
 
 // Virtual keys of the controls.
@@ -20,8 +22,6 @@ constexpr int kVkB = 66, kVkC = 67, kVkV = 86;
 constexpr float kLeft = 180, kRight = 560, kTop = 220, kBottom = 540;
 constexpr int kRespawnFrames = 249;
 constexpr int kLevelBank = 3, kMaxBank = 6;
-
-int32_t LeftKey, RightKey, UpKey, DownKey, CKey, VKey, BKey, ShiftKey, CtrlKey;
 
 struct PolledKey {
     int virtualKey;

@@ -44,7 +44,9 @@ void FirePlayerShotsB(int32_t centre, int32_t left, int32_t right);
 void FireBurstShots(int32_t a, int32_t b, int32_t c, int32_t d);
 
 // The ship's key reading: velocity, the burst and ring-bomb start, fire.
+// The key states it polls are its own.
 void ReadPlayerKeys();
+extern int32_t LeftKey, RightKey, UpKey, DownKey, CKey, VKey, BKey, ShiftKey, CtrlKey;
 // The end of the burst or the ring bomb: bullets fly again and both normal
 // weapons may fire.
 void EndBombAndRearm();

@@ -91,7 +91,8 @@ protected:
                          PlayMode, PlaySubMode, MouseControl, KeyboardControl, DeathSequenceOff, Paused,
                          ContinuePrompt, GameOver, ShipType, StageIntro, MouseX, MouseY, LeftButtonDown,
                          RightButtonDown, LeftDoubleClick, ScrollBackgroundAlt4Tiles, ScrollBackground6Tiles,
-                         ScrollBackgroundUnusedATiles, ScrollBackgroundUnusedBTiles, playertest::gBossHits);
+                         ScrollBackgroundUnusedATiles, ScrollBackgroundUnusedBTiles, playertest::gBossHits, LeftKey,
+                         RightKey, UpKey, DownKey, CKey, VKey, BKey, ShiftKey, CtrlKey);
 #define ENEMY(Name, Record, Count, Shape)
 #define BOSS(Name) playertest::Keep(kept_, Name##State);
 #include "game/catalogue/owners.inc"
@@ -101,6 +102,7 @@ protected:
         plat::ResetKeyStates();
         plat::ClearMessages();
         TransitionStep = ViewerOn = InputDisabled = GameOver = PlaySubMode = 0;
+        LeftKey = RightKey = UpKey = DownKey = CKey = VKey = BKey = ShiftKey = CtrlKey = KeyOff;
         PlayMode = ShipType = 1;
         FrameSeconds = 0.1f;
         ParkAll();
