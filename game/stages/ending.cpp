@@ -5,10 +5,10 @@
 
 #include "framework/draw/draw.h"
 #include "framework/sound/midi.h"
-#include "framework/system/named.h"
 #include "framework/text/text.h"
 #include "framework/system/system.h"
 #include "game/player/player.h"
+#include "game/player/weapons.h"
 #include "game/shell/assets.h"
 #include "game/shell/gamemode.h"
 #include "game/shell/resets.h"
@@ -16,12 +16,9 @@
 #include "game/shell/scorepanel.h"
 #include "game/shell/shell.h"
 #include "game/stages/background.h"
-#include "game/stages/ending.h"
 #include "game/stages/stage_state.h"
 #include "platform/clock.h"
 #include "platform/window.h"
-
-float GameOverStripHeight;
 
 namespace {
 
@@ -64,8 +61,6 @@ void BackToTitle() {
     ResetGameStateA();
     ResetGameStateB();
 }
-
-named::Registrar reg([] { NAMED_SCALAR(GameOverStripHeight); });
 
 }  // namespace
 
