@@ -41,6 +41,30 @@ TEST(Aim, RotationIsTwoSeventyLessTheWholeDegrees) {
     EXPECT_EQ(bullets::WholeDegrees(static_cast<float>(-45.5 * kPi / 180)), -45);
 }
 
+// The turning kinds' pictures: the enemies' spirals and the chains truncate
+// after subtracting, the boss spirals keep the whole degrees first; with the
+// single-precision headings the two differ by one.
+TEST(Aim, MirroredRotationsTruncateInTheirOwnOrder) {
+    using bullets::Rotation;
+    struct Case {
+        int k;  // heading k x 10 degrees, negative for the odd groups
+        Rotation rotation;
+        int32_t passed;
+        int32_t kept;  // drawAngle afterwards (0: not written)
+    };
+    const Case cases[] = {
+        {-1, Rotation::Against, 9, 0},    {35, Rotation::Along, 9, 0},       {1, Rotation::Along, 350, 0},
+        {-1, Rotation::AgainstKept, 9, -9}, {35, Rotation::AlongKept, 10, 350}, {1, Rotation::AlongKept, 351, 9},
+        {9, Rotation::AimStored, 180, 90},
+    };
+    for (const Case& c : cases) {
+        AngledShot r{};
+        r.angle = static_cast<float>(bullets::Step(36) * c.k);
+        EXPECT_EQ(bullets::RotationOf(r, c.rotation), c.passed) << c.k;
+        EXPECT_EQ(static_cast<int32_t>(r.drawAngle), c.kept) << c.k;
+    }
+}
+
 // Every group of the aimed and turning kinds, with its record count.
 TEST(Aim, EveryGroupHasItsRecords) {
     struct Group {

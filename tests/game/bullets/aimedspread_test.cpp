@@ -107,3 +107,25 @@ TEST_F(AimedSpread, RetiresBeyondStrictBoundsOrUnderTheBombAndHitsInsideTheBox) 
 }
 
 }  // namespace
+
+namespace {
+
+// Draw walks free records too: the strips' frames advance on every record
+// and wrap at the strip's length; the big rotated fan keeps its degrees.
+TEST_F(AimedSpread, DrawAdvancesEveryRecordAndKeepsTheDegrees) {
+    Fresh(Stage1BossAimedSpread2Shots, 25);
+    Fresh(Stage1BossAimedSpread1Shots, 25);
+    Fresh(Szak52CAimedSpread1Shots, 25);
+    Stage1BossAimedSpread2Shots[3].frame = 23;
+    Szak52CAimedSpread1Shots[3].frame = 15;
+    Stage1BossAimedSpread1Shots[4].angle = static_cast<float>(90 * kDegree);
+    DrawStage1BossAimedSpread2(0);
+    DrawStage1BossAimedSpread1(0);
+    DrawSzak52CAimedSpread1(0);
+    EXPECT_EQ(Stage1BossAimedSpread2Shots[0].frame, 1u);
+    EXPECT_EQ(Stage1BossAimedSpread2Shots[3].frame, 0u);  // 24 cells
+    EXPECT_EQ(Szak52CAimedSpread1Shots[3].frame, 0u);     // 16 cells
+    EXPECT_EQ(Stage1BossAimedSpread1Shots[4].drawAngle, 90u);
+}
+
+}  // namespace
