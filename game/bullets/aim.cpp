@@ -8,7 +8,7 @@
 #include "framework/draw/rotate.h"
 #include "game/player/player_state.h"
 
-namespace bullets {
+namespace bullets::aimed {
 
 float Heading(float dx, float dy, double turn) {
     const double base = dx == 0.0f ? kPi / 2 : std::atan(static_cast<double>(dy / dx));
@@ -95,4 +95,4 @@ void RegisterShots(const char* name, AngledShot* shots, int count) {
                    "active");
 }
 
-}  // namespace bullets
+}  // namespace bullets::aimed

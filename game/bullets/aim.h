@@ -14,7 +14,7 @@
 #include "game/catalogue/catalogue.h"
 #include "game/shell/assets.h"
 
-namespace bullets {
+namespace bullets::aimed {
 
 inline constexpr double kPi = 3.14159265358979323846;
 
@@ -138,21 +138,21 @@ void DrawShots(AngledShot* shots, int count, const Look& look);
 // Registers a group's records with the play driver.
 void RegisterShots(const char* name, AngledShot* shots, int count);
 
-}  // namespace bullets
+}  // namespace bullets::aimed
 
 // Defines one group of kind K owned by O, number N, with `Count` records:
 // its array O K N Shots, its constant row (the kind's K##Row, starting with
 // the array and the count, then the row's own fields), its reset step and
 // its play-driver registration, and the four operations, each calling the
 // kind's Spawn(row, argument), Emit(row), Move(row) and Draw(row).
-#define ANGLED_GROUP(K, O, N, Count, ...)                                                              \
+#define AIMED_GROUP(K, O, N, Count, ...)                                                              \
     AngledShot O##K##N##Shots[Count];                                                                  \
     namespace {                                                                                        \
     const K##Row k##O##K##N{O##K##N##Shots, Count, __VA_ARGS__};                                       \
     const catalogue::Reset kReset##O##K##N(catalogue::O, catalogue::Part##K, N,                        \
                                            [] { ResetGroup(k##O##K##N); });                            \
     const named::Registrar kNamed##O##K##N(                                                            \
-        [] { bullets::RegisterShots(#O #K #N "Shots", O##K##N##Shots, Count); });                      \
+        [] { bullets::aimed::RegisterShots(#O #K #N "Shots", O##K##N##Shots, Count); });                      \
     }                                                                                                  \
     void Spawn##O##K##N(int32_t a) { Spawn(k##O##K##N, a); }                                           \
     void Emit##O##K##N(int32_t) { Emit(k##O##K##N); }                                                  \

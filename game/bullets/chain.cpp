@@ -12,6 +12,7 @@
 #include "game/enemies/records.h"
 
 using namespace bullets;
+using namespace bullets::aimed;
 
 namespace {
 
@@ -52,12 +53,12 @@ void Spawn(const ChainRow& g, int32_t) {
 
 void Emit(const ChainRow&) {}
 
-void Step(const ChainRow& g, AngledShot& r, int k) {
+void Advance(const ChainRow& g, AngledShot& r, int k) {
     Fly(r, g.sign);
     r.timer += 20.0f * FrameSeconds;
     // The turn is per call, not per second: fewer frames turn less.
     if (r.timer >= 0.0f && r.timer <= g.turnLimit) {
-        r.angle = static_cast<float>(r.angle + g.sign * bullets::Step(g.turnSteps));
+        r.angle = static_cast<float>(r.angle + g.sign * aimed::Step(g.turnSteps));
     }
     if (r.timer >= g.turnLimit) r.timer = g.turnLimit + 1.0f;
     const float drift = static_cast<float>(16 - 7 * k);
@@ -71,7 +72,7 @@ void Move(const ChainRow& g) {
     for (int i = 0; i < g.count; ++i) {
         AngledShot& r = g.shots[i];
         const int k = i % kSegments;
-        if (r.active != 0) Step(g, r, k);
+        if (r.active != 0) Advance(g, r, k);
         const AngledShot& tail = g.shots[i - k];
         if (Outside(tail.x, tail.y, kScreen)) {
             r.active = 0;
@@ -104,16 +105,16 @@ constexpr auto At4 = BossPoint<Stage4BossState>;
 
 // clang-format off
 //           kind   owner       N  records owner  ox       oy  sign speeds of segments 0 to 6                  limit steps body           head           idle
-ANGLED_GROUP(Chain, Szak10,     1, 21,     At10,  20,      20, -1,  SPEEDS(223, 231, 238, 244, 248, 251, 253), 17,   320,  &ImgVall3015,  &ImgVall3015,  false)
-ANGLED_GROUP(Chain, Szak10,     2, 21,     At10,  20,      20, 1,   SPEEDS(223, 231, 238, 244, 248, 251, 253), 17,   320,  &ImgVall3016,  &ImgVall3016,  false)
-ANGLED_GROUP(Chain, Szak50B,    1, 7,      At50B, 85,      10, -1,  SPEEDS(163, 171, 178, 184, 188, 191, 193), 35,   280,  &ImgVal3017A,  &ImgVall3017,  false)
-ANGLED_GROUP(Chain, Szak50B,    2, 7,      At50B, 85,      10, 1,   SPEEDS(163, 171, 178, 184, 188, 191, 193), 35,   280,  &ImgVal3018A,  &ImgVall3018,  false)
-ANGLED_GROUP(Chain, Szak50C,    1, 7,      At50C, 85,      10, -1,  SPEEDS(263, 271, 278, 284, 288, 291, 293), 35,   280,  &ImgVal3017A,  &ImgVall3017,  false)
-ANGLED_GROUP(Chain, Szak50C,    2, 7,      At50C, 85,      10, 1,   SPEEDS(263, 271, 278, 284, 288, 291, 293), 35,   280,  &ImgVal3018A,  &ImgVall3018,  false)
-ANGLED_GROUP(Chain, Stage3Boss, 1, 7,      At3,   205,     30, -1,  SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   280,  &ImgVal3017A,  &ImgVall3017,  true)
-ANGLED_GROUP(Chain, Stage3Boss, 2, 7,      At3,   205,     30, 1,   SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   280,  &ImgVal3018A,  &ImgVall3018,  true)
-ANGLED_GROUP(Chain, Stage3Boss, 3, 7,      At3,   205 - 40, 20, -1, SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   320,  &ImgVal3017A,  &ImgVall3017,  true)
-ANGLED_GROUP(Chain, Stage3Boss, 4, 7,      At3,   205 + 40, 20, 1,  SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   320,  &ImgVal3018A,  &ImgVall3018,  true)
-ANGLED_GROUP(Chain, Stage4Boss, 1, 7,      At4,   175,     30, -1,  SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   280,  &ImgVal3017A,  &ImgVall3017,  true)
-ANGLED_GROUP(Chain, Stage4Boss, 2, 7,      At4,   175,     30, 1,   SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   280,  &ImgVal3018A,  &ImgVall3018,  true)
+AIMED_GROUP(Chain, Szak10,     1, 21,     At10,  20,      20, -1,  SPEEDS(223, 231, 238, 244, 248, 251, 253), 17,   320,  &ImgVall3015,  &ImgVall3015,  false)
+AIMED_GROUP(Chain, Szak10,     2, 21,     At10,  20,      20, 1,   SPEEDS(223, 231, 238, 244, 248, 251, 253), 17,   320,  &ImgVall3016,  &ImgVall3016,  false)
+AIMED_GROUP(Chain, Szak50B,    1, 7,      At50B, 85,      10, -1,  SPEEDS(163, 171, 178, 184, 188, 191, 193), 35,   280,  &ImgVal3017A,  &ImgVall3017,  false)
+AIMED_GROUP(Chain, Szak50B,    2, 7,      At50B, 85,      10, 1,   SPEEDS(163, 171, 178, 184, 188, 191, 193), 35,   280,  &ImgVal3018A,  &ImgVall3018,  false)
+AIMED_GROUP(Chain, Szak50C,    1, 7,      At50C, 85,      10, -1,  SPEEDS(263, 271, 278, 284, 288, 291, 293), 35,   280,  &ImgVal3017A,  &ImgVall3017,  false)
+AIMED_GROUP(Chain, Szak50C,    2, 7,      At50C, 85,      10, 1,   SPEEDS(263, 271, 278, 284, 288, 291, 293), 35,   280,  &ImgVal3018A,  &ImgVall3018,  false)
+AIMED_GROUP(Chain, Stage3Boss, 1, 7,      At3,   205,     30, -1,  SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   280,  &ImgVal3017A,  &ImgVall3017,  true)
+AIMED_GROUP(Chain, Stage3Boss, 2, 7,      At3,   205,     30, 1,   SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   280,  &ImgVal3018A,  &ImgVall3018,  true)
+AIMED_GROUP(Chain, Stage3Boss, 3, 7,      At3,   205 - 40, 20, -1, SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   320,  &ImgVal3017A,  &ImgVall3017,  true)
+AIMED_GROUP(Chain, Stage3Boss, 4, 7,      At3,   205 + 40, 20, 1,  SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   320,  &ImgVal3018A,  &ImgVall3018,  true)
+AIMED_GROUP(Chain, Stage4Boss, 1, 7,      At4,   175,     30, -1,  SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   280,  &ImgVal3017A,  &ImgVall3017,  true)
+AIMED_GROUP(Chain, Stage4Boss, 2, 7,      At4,   175,     30, 1,   SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   280,  &ImgVal3018A,  &ImgVall3018,  true)
 // clang-format on

@@ -9,6 +9,7 @@
 #include "game/player/player.h"
 
 using namespace bullets;
+using namespace bullets::aimed;
 
 namespace {
 
@@ -77,5 +78,5 @@ constexpr auto At1 = BossPoint<Stage1BossState>;
 
 // clang-format off
 //           kind       owner       N  records owner guns by place in the volley                         ticks of volleys 0 to 4      wrap aim
-ANGLED_GROUP(QuadAimed, Stage1Boss, 1, 20,     At1,  {{150, 100}, {270, 100}, {90, 150}, {330, 150}},  {100, 200, 300, 440, 500},   630, 20)
+AIMED_GROUP(QuadAimed, Stage1Boss, 1, 20,     At1,  {{150, 100}, {270, 100}, {90, 150}, {330, 150}},  {100, 200, 300, 440, 500},   630, 20)
 // clang-format on

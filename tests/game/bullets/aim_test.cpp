@@ -30,22 +30,22 @@ TEST(Aim, HeadingPointsAtTheAimPointInEveryQuadrant) {
         {-100, 0, -kPi / 10, kPi - kPi / 10},
     };
     for (const Case& c : cases) {
-        EXPECT_NEAR(bullets::Heading(c.dx, c.dy, c.turn), c.heading, 1e-6) << c.dx << "," << c.dy;
+        EXPECT_NEAR(bullets::aimed::Heading(c.dx, c.dy, c.turn), c.heading, 1e-6) << c.dx << "," << c.dy;
     }
 }
 
 TEST(Aim, RotationIsTwoSeventyLessTheWholeDegrees) {
-    EXPECT_EQ(bullets::AimRotation(static_cast<float>(kPi / 2)), 180);
-    EXPECT_EQ(bullets::AimRotation(static_cast<float>(3 * kPi / 2)), 0);
-    EXPECT_EQ(bullets::AimRotation(bullets::kResetAngle), 273);  // the reset heading
-    EXPECT_EQ(bullets::WholeDegrees(static_cast<float>(-45.5 * kPi / 180)), -45);
+    EXPECT_EQ(bullets::aimed::AimRotation(static_cast<float>(kPi / 2)), 180);
+    EXPECT_EQ(bullets::aimed::AimRotation(static_cast<float>(3 * kPi / 2)), 0);
+    EXPECT_EQ(bullets::aimed::AimRotation(bullets::kResetAngle), 273);  // the reset heading
+    EXPECT_EQ(bullets::aimed::WholeDegrees(static_cast<float>(-45.5 * kPi / 180)), -45);
 }
 
 // The turning kinds' pictures: the enemies' spirals and the chains truncate
 // after subtracting, the boss spirals keep the whole degrees first; with the
 // single-precision headings the two differ by one.
 TEST(Aim, MirroredRotationsTruncateInTheirOwnOrder) {
-    using bullets::Rotation;
+    using bullets::aimed::Rotation;
     struct Case {
         int k;  // heading k x 10 degrees, negative for the odd groups
         Rotation rotation;
@@ -59,8 +59,8 @@ TEST(Aim, MirroredRotationsTruncateInTheirOwnOrder) {
     };
     for (const Case& c : cases) {
         AngledShot r{};
-        r.angle = static_cast<float>(bullets::Step(36) * c.k);
-        EXPECT_EQ(bullets::RotationOf(r, c.rotation), c.passed) << c.k;
+        r.angle = static_cast<float>(bullets::aimed::Step(36) * c.k);
+        EXPECT_EQ(bullets::aimed::RotationOf(r, c.rotation), c.passed) << c.k;
         EXPECT_EQ(static_cast<int32_t>(r.drawAngle), c.kept) << c.k;
     }
 }

@@ -6,7 +6,7 @@
 
 #include "game/bullets/aim.h"
 
-namespace bullets {
+namespace bullets::aimed {
 
 struct VolleyRow {
     AngledShot* shots;
@@ -57,4 +57,4 @@ constexpr Look Still(const int32_t* image, int size = 20) {
     return {Blit::Additive, Which::All, image, size, 0, Rotation::Aim};
 }
 
-}  // namespace bullets
+}  // namespace bullets::aimed

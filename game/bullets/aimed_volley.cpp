@@ -1,8 +1,8 @@
-#include "game/bullets/volley.h"
+#include "game/bullets/aimed_volley.h"
 
 #include "game/player/player.h"
 
-namespace bullets {
+namespace bullets::aimed {
 
 void SpawnVolley(const VolleyRow& g, int i, int first) {
     AngledShot& r = g.shots[i];
@@ -44,4 +44,4 @@ void SpawnRecord(const VolleyRow& g, int32_t i) {
 
 void ResetVolleys(const VolleyRow& g) { ResetRecords(g.shots, g.count, g.frameModulo, g.resetAngle); }
 
-}  // namespace bullets
+}  // namespace bullets::aimed
