@@ -1,0 +1,93 @@
+// AimedShot: one bullet per owner slot, armed at the slot's corner plus an
+// offset, aimed once at the player at a random whole speed, flown straight.
+// Two looks: a rotated picture, or a 24-cell additive strip whose cell runs
+// on from wherever the record left it.
+#include "game/bullets/aim.h"
+#include "game/bullets/groups.h"
+#include "game/enemies/records.h"
+#include "game/player/player.h"
+#include "game/shell/assets.h"
+
+using namespace bullets;
+using namespace bullets::aimed;
+
+namespace {
+
+// What the two looks bring with them.
+struct ShotLook {
+    Look look;
+    Bounds bounds;
+    Box box;
+    float aim;  // aim point: the player's corner plus this on both axes
+};
+
+struct AimedShotRow {
+    AngledShot* shots;
+    int count;        // one record per owner slot
+    OwnerPoint owner;
+    float ox, oy;
+    int speedRange;   // speed = rand() % range + base
+    int speedBase;
+    const ShotLook* variant;
+    int frameModulo;  // reset: 10, or 0 where the record keeps no frame
+};
+
+void ResetGroup(const AimedShotRow& g) { ResetRecords(g.shots, g.count, g.frameModulo, kResetAngle); }
+
+// Arms every free record from its own owner slot; the argument is not used.
+void Spawn(const AimedShotRow& g, int32_t) {
+    for (int i = 0; i < g.count; ++i) {
+        AngledShot& r = g.shots[i];
+        if (!Launch(r, g.owner(i), g.ox, g.oy)) continue;
+        r.speed = static_cast<float>(rng::rand() % g.speedRange + g.speedBase);
+        AimAtPlayer(r, g.variant->aim);
+    }
+}
+
+void Emit(const AimedShotRow&) {}
+
+void Move(const AimedShotRow& g) {
+    for (int i = 0; i < g.count; ++i) {
+        AngledShot& r = g.shots[i];
+        if (r.active != 0) Fly(r);
+        if (Outside(r.x, r.y, g.variant->bounds) || BombActive == 1) Park(r);
+        if (r.active != 0) JudgePlayer(r.x, r.y, g.variant->box);
+    }
+}
+
+void Draw(const AimedShotRow& g) { DrawShots(g.shots, g.count, g.variant->look); }
+
+// clang-format off
+//                            look                                                                       bounds            box                aim
+constexpr ShotLook kRotated {{Blit::Rotated,  Which::Active, &ImgVall302,  30, 0,  Rotation::Aim}, {-30, 800, 600}, kSpinBox,  15};
+constexpr ShotLook kAnimated{{Blit::Additive, Which::Active, &ImgVal16241, 16, 24, Rotation::Aim}, {-16, 620, 600}, kSmallBox, 22};
+// clang-format on
+
+constexpr auto At1A = SlotPoint<Szak1ASlots>;
+constexpr auto At1B = SlotPoint<Szak1BSlots>;
+constexpr auto At6A = SlotPoint<Szak6ASlots>;
+constexpr auto At6B = SlotPoint<Szak6BSlots>;
+constexpr auto At6C = SlotPoint<Szak6CSlots>;
+constexpr auto At13A = SlotPoint<Szak13ASlots>;
+constexpr auto At13B = SlotPoint<Szak13BSlots>;
+constexpr auto At30B = SlotPoint<Szak30BSlots>;
+constexpr auto At31B = SlotPoint<Szak31BSlots>;
+constexpr auto At32B = SlotPoint<Szak32BSlots>;
+constexpr auto At33B = SlotPoint<Szak33BSlots>;
+
+}  // namespace
+
+// clang-format off
+//           kind       owner    N  records owner  ox  oy  range base variant     frame
+AIMED_GROUP(AimedShot, Szak1A,  1, 4,      At1A,  15, 50, 100,  100, &kRotated,  10)
+AIMED_GROUP(AimedShot, Szak1B,  1, 4,      At1B,  15, 50, 100,  100, &kRotated,  10)
+AIMED_GROUP(AimedShot, Szak6A,  1, 3,      At6A,  25, 50, 50,   130, &kRotated,  10)
+AIMED_GROUP(AimedShot, Szak6B,  1, 3,      At6B,  25, 50, 50,   140, &kRotated,  0)
+AIMED_GROUP(AimedShot, Szak6C,  1, 3,      At6C,  25, 50, 50,   150, &kRotated,  0)
+AIMED_GROUP(AimedShot, Szak13A, 1, 3,      At13A, 25, 30, 50,   150, &kRotated,  10)
+AIMED_GROUP(AimedShot, Szak13B, 1, 3,      At13B, 25, 30, 50,   150, &kRotated,  10)
+AIMED_GROUP(AimedShot, Szak30B, 1, 5,      At30B, 42, 50, 100,  210, &kAnimated, 10)
+AIMED_GROUP(AimedShot, Szak31B, 1, 5,      At31B, 42, 50, 100,  210, &kAnimated, 10)
+AIMED_GROUP(AimedShot, Szak32B, 1, 5,      At32B, 42, 50, 100,  210, &kAnimated, 10)
+AIMED_GROUP(AimedShot, Szak33B, 1, 5,      At33B, 42, 50, 100,  210, &kAnimated, 10)
+// clang-format on
