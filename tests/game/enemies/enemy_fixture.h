@@ -75,6 +75,12 @@ protected:
         fired.clear();
         sounds = 0;
     }
+    // The explosion cells among the blits so far.
+    static int ExplosionCells(enemies::Blit how) {
+        int n = 0;
+        for (const BlitCall& b : blits) n += b.how == how && (b.image == k2B || b.image == k3B || b.image == k6B);
+        return n;
+    }
     // A field through the play driver's names ("Szak10Slots[0].vx").
     static double Read(const std::string& expr) {
         double v = 0;

@@ -118,14 +118,6 @@ TEST_F(EnemyTest, SmallMoveFreesOnlyBeyondItsStrictBoundsAndParks) {
     }
 }
 
-int CellsOf(enemies::Blit how) {
-    int n = 0;
-    for (const auto& b : enemytest::blits)
-        if (b.how == how && (b.image == enemytest::k2B || b.image == enemytest::k3B || b.image == enemytest::k6B))
-            ++n;
-    return n;
-}
-
 TEST_F(EnemyTest, SmallHitExplodesForTwoPassesWithTwoSoundsThenFrees) {
     for (const SmallRow& r : kRows) {
         SCOPED_TRACE(r.name);
@@ -140,16 +132,16 @@ TEST_F(EnemyTest, SmallHitExplodesForTwoPassesWithTwoSoundsThenFrees) {
         r.hit(0);
         Clear();
         r.draw(0);
-        EXPECT_EQ(CellsOf(enemies::Blit::Object), r.plainCells);
+        EXPECT_EQ(ExplosionCells(enemies::Blit::Object), r.plainCells);
         AdditiveEffects = 1;
         for (int call = 2; call <= 2 * r.passCells; ++call) {
             r.move(0);
             if (call == 2) Clear();
             r.draw(0);
             if (call == 2) {
-                EXPECT_EQ(CellsOf(enemies::Blit::Additive), r.add);
-                EXPECT_EQ(CellsOf(enemies::Blit::HalfBlend), r.half);
-                EXPECT_EQ(CellsOf(enemies::Blit::Object), r.obj);
+                EXPECT_EQ(ExplosionCells(enemies::Blit::Additive), r.add);
+                EXPECT_EQ(ExplosionCells(enemies::Blit::HalfBlend), r.half);
+                EXPECT_EQ(ExplosionCells(enemies::Blit::Object), r.obj);
             }
             // The second pass sounds on its first cell.
             EXPECT_EQ(enemytest::sounds, call <= r.passCells ? 0 : 1) << call;
@@ -170,7 +162,7 @@ TEST_F(EnemyTest, ExplosionPiecesFlyApartFromTheTruncatedPosition) {
     Szak10Slots[0] = EnemySlot40{0, 3, 0, 300.9f, 200.5f, 0, 0, 0, 1, 1};
     UpdateDrawSzak10(0);
     // Burst A, cell 3: the half-blended piece at (x + 20 - 6·3, y + 20 - 6·3).
-    ASSERT_EQ(CellsOf(enemies::Blit::HalfBlend), 1);
+    ASSERT_EQ(ExplosionCells(enemies::Blit::HalfBlend), 1);
     const enemytest::BlitCall half = enemytest::blits[1];
     EXPECT_EQ(half.x, 302);
     EXPECT_EQ(half.y, 202);

@@ -74,12 +74,6 @@ TEST_F(EnemyTest, TimedSpawnerArmsOneSlotOnEachListedCount) {
     }
 }
 
-int Cells(enemies::Blit how) {
-    int n = 0;
-    for (const auto& b : enemytest::blits) n += b.how == how && b.image != 0;
-    return n;
-}
-
 TEST_F(EnemyTest, TimedHitExplodesSixteenFramesAndStopsAsItsTypeSays) {
     for (const TimedRow& r : kRows) {
         for (int additive : {1, 0}) {
@@ -90,9 +84,9 @@ TEST_F(EnemyTest, TimedHitExplodesSixteenFramesAndStopsAsItsTypeSays) {
             r.hit(0);
             Clear();
             r.draw(0);
-            EXPECT_EQ(Cells(enemies::Blit::Additive), additive ? r.add : 0);
-            EXPECT_EQ(Cells(enemies::Blit::HalfBlend), additive ? r.half : 0);
-            EXPECT_EQ(Cells(enemies::Blit::Object), additive ? 0 : 1);
+            EXPECT_EQ(ExplosionCells(enemies::Blit::Additive), additive ? r.add : 0);
+            EXPECT_EQ(ExplosionCells(enemies::Blit::HalfBlend), additive ? r.half : 0);
+            EXPECT_EQ(ExplosionCells(enemies::Blit::Object), additive ? 0 : 1);
             const bool stops = additive ? r.stopsAdditive : r.stopsPlain;
             EXPECT_EQ(r.slots[0].vx, stops ? 0 : 10);
             for (int call = 2; call <= 15; ++call) r.draw(0);
