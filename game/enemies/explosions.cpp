@@ -10,14 +10,17 @@ namespace {
 constexpr Blit kAdd = Blit::Additive;
 constexpr Blit kHalf = Blit::HalfBlend;
 constexpr Blit kObj = Blit::Object;
-constexpr const int32_t* k2B = &ImgZbak2B;
-constexpr const int32_t* k3B = &ImgZbak3B;
-constexpr const int32_t* k6B = &ImgZbak6B;
+// A strip of square cells.
+struct Strip {
+    const int32_t* image;
+    int size;
+};
+constexpr Strip k2B{&ImgZbak2B, 80};
+constexpr Strip k3B{&ImgZbak3B, 80};
+constexpr Strip k6B{&ImgZbak6B, 40};
 
-constexpr Cell Centre(Blit how, const int32_t* image) { return {how, image, 80, 0, 0, 0, 0}; }
-constexpr Cell Pair(Blit how, const int32_t* image, int a, int b) {
-    return {how, image, image == k6B ? 40 : 80, 20, 20, a, b};
-}
+constexpr Cell Centre(Blit how, Strip s) { return {how, s.image, s.size, 0, 0, 0, 0}; }
+constexpr Cell Pair(Blit how, Strip s, int a, int b) { return {how, s.image, s.size, 20, 20, a, b}; }
 
 // clang-format off
 constexpr Cell kSingleAdd[] = {Centre(kAdd, k2B)};
@@ -62,21 +65,21 @@ constexpr Point kAround[8] = {{-25, 35}, {135, 35}, {55, -45}, {55, 115}, {-2, -
 constexpr Point kOut[8] = {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
 
 template <size_t N = 8>
-constexpr std::array<Cell, N> Around(Blit how, const std::array<const int32_t*, 8>& images, int out) {
+constexpr std::array<Cell, N> Around(Blit how, const std::array<Strip, 8>& strips, int out) {
     std::array<Cell, N> cells{};
     for (size_t i = 0; i < N; ++i) {
         const size_t p = i % 8;
         const int shift = static_cast<int>(i / 8) * 100;  // a second set further down and right
-        cells[i] = {how, images[p], 80, kAround[p].x + out * kOut[p].x + shift, kAround[p].y + out * kOut[p].y + shift,
+        cells[i] = {how, strips[p].image, strips[p].size, kAround[p].x + out * kOut[p].x + shift, kAround[p].y + out * kOut[p].y + shift,
                     0, 0};
     }
     return cells;
 }
 
-constexpr std::array<const int32_t*, 8> kRingImages{k2B, k3B, k2B, k2B, k2B, k2B, k3B, k3B};
-constexpr std::array<const int32_t*, 8> kRingImagesB{k2B, k3B, k2B, k2B, k2B, k2B, k2B, k3B};
-constexpr std::array<const int32_t*, 8> kMidImages{k3B, k3B, k3B, k3B, k2B, k2B, k2B, k3B};
-constexpr std::array<const int32_t*, 8> kDeepImages{k3B, k3B, k3B, k3B, k3B, k3B, k3B, k3B};
+constexpr std::array<Strip, 8> kRingImages{k2B, k3B, k2B, k2B, k2B, k2B, k3B, k3B};
+constexpr std::array<Strip, 8> kRingImagesB{k2B, k3B, k2B, k2B, k2B, k2B, k2B, k3B};
+constexpr std::array<Strip, 8> kMidImages{k3B, k3B, k3B, k3B, k2B, k2B, k2B, k3B};
+constexpr std::array<Strip, 8> kDeepImages{k3B, k3B, k3B, k3B, k3B, k3B, k3B, k3B};
 
 constexpr auto kRing = Around(kObj, kRingImages, 0);
 constexpr auto kRingB = Around(kObj, kRingImagesB, 0);
