@@ -25,57 +25,47 @@ struct BlitCall {
     enemies::Blit how;
     int x, y, image, left, top, right, bottom;
 };
-struct RotatedCall {
-    int left, top, right, bottom, angle, image;
-};
 struct FireCall {
     void (*spawn)(int32_t);
     int32_t arg;
 };
-
 inline std::vector<BlitCall> blits;
-inline std::vector<RotatedCall> rotations;
+inline std::vector<int> angles;  // of the rotated blits
 inline std::vector<FireCall> fired;
 inline int sounds = 0;
 
-// Distinct picture handles, so that a blit's picture can be told.
-enum : int32_t { k2B = 12, k3B = 13, k6B = 16, kRock = 60, kFire1 = 71, kFire2 = 72, kSprite = 99 };
+// Distinct handles for the explosion strips and the lock marker.
+enum : int32_t { k2B = 12, k3B = 13, k6B = 16, kRock = 60 };
 
 class EnemyTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Save();
+        Keep(true);
         enemies::output = {[](enemies::Blit how, int x, int y, int image, int l, int t, int r, int b) {
                                blits.push_back({how, x, y, image, l, t, r, b});
                            },
-                           [](int l, int t, int r, int b, int angle, int image, int, int, int, int) {
-                               rotations.push_back({l, t, r, b, angle, image});
-                           },
+                           [](int, int, int, int, int angle, int, int, int, int, int) { angles.push_back(angle); },
                            [](int, int) { ++sounds; },
                            [](void (*spawn)(int32_t), int32_t arg) { fired.push_back({spawn, arg}); }};
         ImgZbak2B = k2B;
         ImgZbak3B = k3B;
         ImgZbak6B = k6B;
         ImgRock1 = kRock;
-        ImgZfire1 = kFire1;
-        ImgZfire2 = kFire2;
         AdditiveEffects = 1;
         PlayMode = 1;
         PlaySubMode = 0;
         FrameSeconds = 0;
-        rng::srand(1);
         catalogue::ResetEnemies();
         Clear();
     }
-    void TearDown() override { Restore(); }
+    void TearDown() override { Keep(false); }
 
     static void Clear() {
         blits.clear();
-        rotations.clear();
+        angles.clear();
         fired.clear();
         sounds = 0;
     }
-    // The explosion cells among the blits so far.
     static int ExplosionCells(enemies::Blit how) {
         int n = 0;
         for (const BlitCall& b : blits) n += b.how == how && (b.image == k2B || b.image == k3B || b.image == k6B);
@@ -95,7 +85,7 @@ protected:
 
 private:
     std::vector<char> saved_;
-    void Copy(bool save) {
+    void Keep(bool save) {
         size_t at = 0;
         auto keep = [&](void* p, size_t n) {
             if (save) saved_.insert(saved_.end(), static_cast<char*>(p), static_cast<char*>(p) + n);
@@ -114,17 +104,11 @@ private:
 #define ENEMY_KEEP_LOCKS(Name, Count) keep(Name##LockSlots, sizeof(Name##LockSlots));
         ENEMY_LOCK_SETS(ENEMY_KEEP_LOCKS)
 #undef ENEMY_KEEP_LOCKS
-        for (void* g : {static_cast<void*>(&ImgZbak2B), static_cast<void*>(&ImgZbak3B),
-                        static_cast<void*>(&ImgZbak6B), static_cast<void*>(&ImgRock1),
-                        static_cast<void*>(&ImgZfire1), static_cast<void*>(&ImgZfire2),
-                        static_cast<void*>(&AdditiveEffects), static_cast<void*>(&PlayMode),
-                        static_cast<void*>(&PlaySubMode), static_cast<void*>(&FrameSeconds),
-                        static_cast<void*>(&PlayerX), static_cast<void*>(&PlayerY), static_cast<void*>(&rng::Seed)})
+        for (void* g : std::initializer_list<void*>{&ImgZbak2B, &ImgZbak3B, &ImgZbak6B, &ImgRock1, &AdditiveEffects,
+                                                    &PlayMode, &PlaySubMode, &FrameSeconds, &PlayerX, &rng::Seed})
             keep(g, 4);
         keep(&enemies::output, sizeof(enemies::output));
     }
-    void Save() { Copy(true); }
-    void Restore() { Copy(false); }
 };
 
 }  // namespace enemytest

@@ -40,8 +40,8 @@ const PathRow kRows[] = {
 // clang-format on
 #undef ROW
 
-// A clock value inside each window, its bounds included.
-constexpr float kInside[5][2] = {{0, 10}, {11, 20}, {21, 30}, {31, 40}, {41, 100}};
+// Both ends of each window of the path clock.
+constexpr float kWindowEnds[5][2] = {{0, 10}, {11, 20}, {21, 30}, {31, 40}, {41, 100}};
 
 void Fly(const PathRow& r, int slot, float clock) {
     r.slots[slot] = EnemySlot52{0, 0, 0, 0, clock, 300, 300, 1, 2, 0, 1, 0};
@@ -53,30 +53,24 @@ TEST_F(EnemyTest, PathsSetTheirSegmentSpeedsAndFireInTheirWindows) {
     for (const PathRow& r : kRows) {
         SCOPED_TRACE(r.name);
         for (int w = 0; w < 5; ++w)
-            for (float clock : kInside[w]) {
-                PlaySubMode = 1;
-                Fly(r, 2, clock);
-                EXPECT_EQ(r.slots[2].vx, r.seg[w][0]) << clock;
-                EXPECT_EQ(r.slots[2].vy, r.seg[w][1]) << clock;
-                ASSERT_EQ(enemytest::fired.size(), r.fire[w] ? 1u : 0u) << clock;
-                if (r.fire[w]) {
-                    EXPECT_EQ(enemytest::fired[0].spawn, r.fire[w]);
-                    EXPECT_EQ(enemytest::fired[0].arg, 2);  // the firing slot
+            for (float clock : kWindowEnds[w])
+                for (auto [mode, sub] : {std::pair{1, 1}, {1, 0}, {2, 0}}) {
+                    PlayMode = mode;
+                    PlaySubMode = sub;
+                    Fly(r, 2, clock);
+                    EXPECT_EQ(std::pair(r.slots[2].vx, r.slots[2].vy), std::pair(r.seg[w][0], r.seg[w][1])) << clock;
+                    // Shots of the other play modes stay silent in play (mode 1, sub-mode 0).
+                    const bool fires = r.fire[w] && (sub == 1 || r.gate == kNone || (mode == 2 && r.gate == kModeOrSub));
+                    ASSERT_EQ(enemytest::fired.size(), fires ? 1u : 0u) << clock << " " << mode << sub;
+                    if (fires) {
+                        EXPECT_EQ(enemytest::fired[0].spawn, r.fire[w]);
+                        EXPECT_EQ(enemytest::fired[0].arg, 2);  // the firing slot
+                    }
                 }
-                // The other play modes' shots stay silent in play.
-                PlaySubMode = 0;
-                Fly(r, 2, clock);
-                EXPECT_EQ(enemytest::fired.size(), r.fire[w] && r.gate == kNone ? 1u : 0u);
-                PlayMode = 2;
-                Fly(r, 2, clock);
-                EXPECT_EQ(enemytest::fired.size(), r.fire[w] && r.gate != kSub ? 1u : 0u);
-                PlayMode = 1;
-            }
         // Between windows the speeds stay; the clock runs at the type's rate.
         for (float gap : {10.5f, 20.5f, 30.5f, 40.5f, 100.5f}) {
             Fly(r, 0, gap);
             EXPECT_EQ(r.slots[0].vx, 1);
-            EXPECT_TRUE(enemytest::fired.empty());
         }
         FrameSeconds = 0.1f;
         Fly(r, 1, 50);
@@ -91,42 +85,30 @@ TEST_F(EnemyTest, PathsSetTheirSegmentSpeedsAndFireInTheirWindows) {
 }
 
 TEST_F(EnemyTest, PathTypesLeaveByTheirOwnTestsAndLockBox) {
-    struct Case {
-        Op move;
-        EnemySlot52* slots;
-        float x, y;
-        bool leaves;
-        float parkX;
+    const std::tuple<Op, EnemySlot52*, float, float, float> kCases[] = {  // parked x, 0: stays
+        {MoveSzak30A, Szak30ASlots, 621, 300, -500},  {MoveSzak31A, Szak31ASlots, 79, 300, -500},
+        {MoveSzak32A, Szak32ASlots, 185, 600, 0},     {MoveSzak32B, Szak32BSlots, 300, -101, -500},
+        {MoveSzak33B, Szak33BSlots, 300, 601, 0},     {MoveSzak40A, Szak40ASlots, 60, -120, 0},
+        {MoveSzak41B, Szak41BSlots, 300, 600.5f, 340},
     };
-    const Case kCases[] = {
-        {MoveSzak30A, Szak30ASlots, 300, 600, false, 0},  {MoveSzak30A, Szak30ASlots, 300, 601, true, -500},
-        {MoveSzak30A, Szak30ASlots, 621, 300, true, -500}, {MoveSzak31A, Szak31ASlots, 79, 300, true, -500},
-        {MoveSzak32A, Szak32ASlots, 185, 600, false, 0},  {MoveSzak31B, Szak31BSlots, 80, 300, false, 0},
-        {MoveSzak32B, Szak32BSlots, 300, -101, true, -500}, {MoveSzak33B, Szak33BSlots, 79, 0, true, -500},
-        {MoveSzak33B, Szak33BSlots, 300, 601, false, 0},  {MoveSzak40A, Szak40ASlots, 60, -120, false, 0},
-        {MoveSzak40A, Szak40ASlots, 59, 300, true, 340},  {MoveSzak41B, Szak41BSlots, 300, 600.5f, true, 340},
-    };
-    for (const Case& c : kCases) {
-        c.slots[0] = EnemySlot52{0, 0, 0, 0, 50, c.x, c.y, 0, 0, 0, 1, 0};
-        c.move(0);
-        EXPECT_EQ(c.slots[0].active, c.leaves ? 0u : 1u) << c.x << "," << c.y;
-        EXPECT_EQ(c.slots[0].x, c.leaves ? c.parkX : c.x);
-        EXPECT_EQ(c.slots[0].pathClock, 50);  // the clock stays as it was
+    for (const auto& [move, slots, x, y, parkX] : kCases) {
+        slots[0] = EnemySlot52{0, 0, 0, 0, 50, x, y, 0, 0, 0, 1, 0};
+        move(0);
+        EXPECT_EQ(std::tuple(slots[0].active, slots[0].x, slots[0].pathClock),
+                  std::tuple(parkX ? 0u : 1u, parkX ? parkX : x, 50.0f))
+            << x << "," << y;
     }
     // A lockable slot that leaves drops its lock point only when the point
     // lies outside x 150..B, y -70..600, B being 620 to 623 by type.
     const std::pair<Op, LockSlot*> kLockable[] = {{MoveSzak40A, Szak40ALockSlots}, {MoveSzak41A, Szak41ALockSlots},
                                                   {MoveSzak40B, Szak40BLockSlots}, {MoveSzak41B, Szak41BLockSlots}};
-    for (int t = 0; t < 4; ++t) {
-        const int right = 620 + t;
-        for (int lockX : {right, right + 1}) {
-            kLockable[t].second[3] = LockSlot{lockX, -70, 1, 0};
+    for (int t = 0; t < 4; ++t)
+        for (int lockX : {620 + t, 621 + t}) {
+            LockSlot& l = kLockable[t].second[3];
+            l = LockSlot{lockX, -70, 1, 0};
             kLockable[t].first(0);  // slot 3 is free: it leaves on every Move
-            const LockSlot& l = kLockable[t].second[3];
-            EXPECT_EQ(l.locked, lockX == right ? 1u : 0u) << right;
-            EXPECT_EQ(l.x, lockX == right ? right : 370);
+            EXPECT_EQ(std::pair(l.x, l.locked), lockX == 620 + t ? std::pair(lockX, 1u) : std::pair(370, 0u));
         }
-    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 namespace {
 
 using enemytest::EnemyTest;
+using enemies::Blit;
 using Op = void (*)(int32_t);
 
 struct TimedRow {
@@ -17,12 +18,12 @@ struct TimedRow {
     EnemySlot52* slots;
     LockSlot* locks;
     float x, y, vx, vy;
-    int firstTick;  // slot i arms on the call firstTick·(i + 1) after a reset
-    bool clears;    // the arming restarts the slot's counter
+    int firstTick;  // slot i arms on call firstTick·(i + 1) after a reset
+    bool clears;    // arming restarts the slot's counter
     float resetY;
-    bool needsActive;               // a hit free slot does not explode
+    bool needsActive;  // a hit free slot does not explode
     bool stopsAdditive, stopsPlain;
-    int add, half;                  // explosion cells of one additive frame
+    int add, half;  // explosion cells of one additive frame
 };
 #define OPS(T) #T, Spawn##T, UpdateDraw##T, Move##T, MarkHit##T, T##Slots
 // clang-format off
@@ -53,23 +54,15 @@ TEST_F(EnemyTest, TimedSpawnerArmsOneSlotOnEachListedCount) {
         const int wrap = r.firstTick * 5;
         for (int call = 1; call <= wrap + 1; ++call) {
             r.spawn(0);
-            for (int i = 0; i < 5; ++i)
-                EXPECT_EQ(r.slots[i].active, call >= r.firstTick * (i + 1) ? 1u : 0u) << call;
+            for (int i = 0; i < 5; ++i) ASSERT_EQ(r.slots[i].active, call >= r.firstTick * (i + 1)) << call;
         }
-        // The counters run 0..wrap, then 0 again; a clearing type restarted
-        // each counter on its arming call.
+        // The counters run 0..wrap and then 0 again, unless arming restarted them.
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(r.slots[i].spawnCounter, r.clears ? wrap + 1 - r.firstTick * (i + 1) : 0);
         const EnemySlot52& s = r.slots[4];
-        EXPECT_EQ(s.x, r.x);
-        EXPECT_EQ(s.y, r.y);
-        EXPECT_EQ(s.vx, r.vx);
-        EXPECT_EQ(s.vy, r.vy);
-        EXPECT_EQ(s.pathClock, 0);
+        EXPECT_EQ(std::tuple(s.x, s.y, s.vx, s.vy, s.pathClock), std::tuple(r.x, r.y, r.vx, r.vy, 0.0f));
         if (r.locks) {
-            EXPECT_EQ(r.locks[4].x, 290);
-            EXPECT_EQ(r.locks[4].y, 0);
-            EXPECT_EQ(r.locks[4].locked, 0u);
+            EXPECT_EQ(std::tuple(r.locks[4].x, r.locks[4].y, r.locks[4].locked), std::tuple(290, 0, 0u));
         }
     }
 }
@@ -78,24 +71,20 @@ TEST_F(EnemyTest, TimedHitExplodesSixteenFramesAndStopsAsItsTypeSays) {
     for (const TimedRow& r : kRows) {
         for (int additive : {1, 0}) {
             SCOPED_TRACE(std::string(r.name) + (additive ? " additive" : " plain"));
-            catalogue::ResetEnemies();
             AdditiveEffects = additive;
             r.slots[0] = EnemySlot52{0, 0, 0, 0, 50, 300, 300, 10, 10, 0, 1, 0};
             r.hit(0);
             Clear();
             r.draw(0);
-            EXPECT_EQ(ExplosionCells(enemies::Blit::Additive), additive ? r.add : 0);
-            EXPECT_EQ(ExplosionCells(enemies::Blit::HalfBlend), additive ? r.half : 0);
-            EXPECT_EQ(ExplosionCells(enemies::Blit::Object), additive ? 0 : 1);
-            const bool stops = additive ? r.stopsAdditive : r.stopsPlain;
-            EXPECT_EQ(r.slots[0].vx, stops ? 0 : 10);
+            EXPECT_EQ(std::tuple(ExplosionCells(Blit::Additive), ExplosionCells(Blit::HalfBlend),
+                                 ExplosionCells(Blit::Object)),
+                      additive ? std::tuple(r.add, r.half, 0) : std::tuple(0, 0, 1));
+            EXPECT_EQ(r.slots[0].vx, (additive ? r.stopsAdditive : r.stopsPlain) ? 0 : 10);
             for (int call = 2; call <= 15; ++call) r.draw(0);
             EXPECT_EQ(r.slots[0].active, 1u);
             EXPECT_EQ(enemytest::sounds, 2);  // on the first and the ninth frame
             r.draw(0);
-            EXPECT_EQ(r.slots[0].active, 0u);
-            EXPECT_EQ(r.slots[0].x, -500);
-            EXPECT_EQ(r.slots[0].y, 2550);
+            EXPECT_EQ(std::tuple(r.slots[0].active, r.slots[0].x, r.slots[0].y), std::tuple(0u, -500.0f, 2550.0f));
             if (r.locks) {
                 EXPECT_EQ(r.locks[0].x, 290);
             }
@@ -109,51 +98,38 @@ TEST_F(EnemyTest, TimedHitExplodesSixteenFramesAndStopsAsItsTypeSays) {
 }
 
 TEST_F(EnemyTest, TimedResetKeepsSpinAndOneTypesCountersAndParksByType) {
-    for (const TimedRow& r : kRows) {
-        r.slots[3].spawnCounter = 77;
-        r.slots[3].rotationAngle = 42;
-        r.slots[3].pathClock = 5;
-    }
+    for (const TimedRow& r : kRows) r.slots[3] = EnemySlot52{1, 2, 77, 42, 5, 300, 300, 1, 1, 1, 1, 1};
     catalogue::ResetEnemies();
     for (const TimedRow& r : kRows) {
         SCOPED_TRACE(r.name);
-        EXPECT_EQ(r.slots[3].spawnCounter, std::string(r.name) == "Szak22C" ? 77 : 0);
-        EXPECT_EQ(r.slots[3].rotationAngle, 42);
-        EXPECT_EQ(r.slots[3].pathClock, 0);
-        EXPECT_EQ(r.slots[3].y, r.resetY);
+        const EnemySlot52& s = r.slots[3];
+        EXPECT_EQ(s.spawnCounter, std::string(r.name) == "Szak22C" ? 77 : 0);
+        EXPECT_EQ(std::tuple(s.explosionLoop, s.explosionFrame, s.rotationAngle, s.pathClock, s.x, s.y, s.vx, s.active),
+                  std::tuple(0, 0, 42, 0.0f, -500.0f, r.resetY, 0.0f, 0u));
     }
 }
 
 TEST_F(EnemyTest, PathSpritesShowTheCellsOfTheirClock) {
-    struct Case {
-        Op draw;
-        EnemySlot52* slots;
-        float clock;
-        std::vector<int> lefts;  // source x of the cells drawn for slot 0
+    const std::tuple<Op, EnemySlot52*, float, std::vector<int>> kCases[] = {
+        {UpdateDrawSzak30A, Szak30ASlots, 10, {0, 100}}, {UpdateDrawSzak31A, Szak31ASlots, 100.5f, {}},
+        {UpdateDrawSzak33B, Szak33BSlots, 20, {300, 200}},
     };
-    const Case kCases[] = {
-        {UpdateDrawSzak30A, Szak30ASlots, 5, {0}},        {UpdateDrawSzak30A, Szak30ASlots, 10, {0, 100}},
-        {UpdateDrawSzak31A, Szak31ASlots, 40, {300, 400}}, {UpdateDrawSzak30A, Szak30ASlots, 100.5f, {}},
-        {UpdateDrawSzak30B, Szak30BSlots, 5, {400}},      {UpdateDrawSzak33B, Szak33BSlots, 20, {300, 200}},
-        {UpdateDrawSzak32B, Szak32BSlots, 60, {0}},
-    };
-    for (const Case& c : kCases) {
-        c.slots[0] = EnemySlot52{0, 0, 0, 0, c.clock, 300, 300, 0, 0, 0, 1, 0};
+    for (const auto& [draw, slots, clock, lefts] : kCases) {
+        slots[0] = EnemySlot52{0, 0, 0, 0, clock, 300, 300, 0, 0, 0, 1, 0};
         Clear();
-        c.draw(0);
-        std::vector<int> lefts;
+        draw(0);
+        std::vector<int> drawn;  // the source x of each cell drawn for slot 0
         for (const auto& b : enemytest::blits)
-            if (b.x == 300) lefts.push_back(b.left);
-        EXPECT_EQ(lefts, c.lefts) << c.clock;
+            if (b.x == 300) drawn.push_back(b.left);
+        EXPECT_EQ(drawn, lefts) << clock;
     }
-    // The lockable types turn 7 degrees a frame, also while free, in a
-    // 119-pixel box; the straight types draw only while active.
-    Szak40BSlots[2].rotationAngle = 357;
+    // The lockable types turn 7 degrees a frame, also while free; the
+    // straight types draw only while active.
+    Szak40BSlots[2].rotationAngle = 353;
     Clear();
     UpdateDrawSzak40B(0);
     UpdateDrawSzak21C(0);
-    EXPECT_EQ(enemytest::rotations[2].angle, 357);
-    EXPECT_EQ(enemytest::rotations[2].right - enemytest::rotations[2].left, 119);
+    EXPECT_EQ(enemytest::angles[2], 353);
     EXPECT_EQ(Szak40BSlots[2].rotationAngle, 0);
     EXPECT_TRUE(enemytest::blits.empty());
 }
