@@ -224,6 +224,10 @@ TEST_F(EnemyTest, SpinnersTurnSevenDegreesAFrameAndSteerTowardsThePlayer) {
         EXPECT_FLOAT_EQ(slots[0].x, 300 - speed * 0.1f);
         EXPECT_FLOAT_EQ(slots[0].vx, speed ? speed : 5);
     }
+    FrameSeconds = 0;  // right above the player: the speed stays
+    Szak6ASlots[0] = EnemySlot44{0, 0, 0, 300, 0, -50, 100, 0, 1, 0};
+    MoveSzak6A(0);
+    EXPECT_EQ(Szak6ASlots[0].vx, -50);
 }
 
 }  // namespace
