@@ -26,10 +26,7 @@ void Fire(void (*spawn)(int32_t), int32_t arg) { spawn(arg); }
 
 }  // namespace
 
-const Output kDefaultOutput{BlitToScreen, RotatedToScreen, fwSound::Play, Fire};
-Output output = kDefaultOutput;
-
-void PlayExplosionSound() { output.play(SndBom, -1); }
+constinit Output output{BlitToScreen, RotatedToScreen, fwSound::Play, Fire};
 
 bool Open(Gate gate) {
     switch (gate) {
@@ -57,7 +54,7 @@ void DrawCells(std::span<const Cell> cells, float x, float y, int frame) {
 
 bool ExplosionFrame(const Pattern& pattern, int lastCell, float x, float y, int32_t& frame, int32_t& loop) {
     DrawCells(AdditiveEffects == 1 ? pattern.additive : pattern.plain, x, y, frame);
-    if (frame == 0) PlayExplosionSound();
+    if (frame == 0) output.play(SndBom, -1);  // the next mixing buffer in turn
     if (++frame > lastCell) {
         frame = 0;
         ++loop;

@@ -25,9 +25,6 @@ struct Output {
     void (*fire)(void (*spawn)(int32_t), int32_t arg);
 };
 extern Output output;
-extern const Output kDefaultOutput;
-
-void PlayExplosionSound();  // SndBom on the next mixing buffer in turn
 
 // ---- Places -------------------------------------------------------------
 
