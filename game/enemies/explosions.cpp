@@ -70,8 +70,9 @@ constexpr std::array<Cell, N> Around(Blit how, const std::array<Strip, 8>& strip
     for (size_t i = 0; i < N; ++i) {
         const size_t p = i % 8;
         const int shift = static_cast<int>(i / 8) * 100;  // a second set further down and right
-        cells[i] = {how, strips[p].image, strips[p].size, kAround[p].x + out * kOut[p].x + shift, kAround[p].y + out * kOut[p].y + shift,
-                    0, 0};
+        const int x = kAround[p].x + out * kOut[p].x + shift;
+        const int y = kAround[p].y + out * kOut[p].y + shift;
+        cells[i] = {how, strips[p].image, strips[p].size, x, y, 0, 0};
     }
     return cells;
 }

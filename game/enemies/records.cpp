@@ -97,7 +97,8 @@ named::Registrar reg([] {
 #undef BOSS
 #undef ENEMY_NAMES_Small
 #undef ENEMY_NAMES_Mid
-#define ENEMY_LOCK_NAMES(Name, Count) named::Pool(#Name "LockSlots", Name##LockSlots, Fields(Name##LockSlots), "locked");
+#define ENEMY_LOCK_NAMES(Name, Count) \
+    named::Pool(#Name "LockSlots", Name##LockSlots, Fields(Name##LockSlots), "locked");
     ENEMY_LOCK_SETS(ENEMY_LOCK_NAMES)
 #undef ENEMY_LOCK_NAMES
 });

@@ -75,7 +75,8 @@ TEST_F(EnemyTest, MidPathSpawnStartsTheClockAndKeepsTheSpiralTicks) {
     for (const PathRow& r : kRows) {
         *r.state = MidEnemyPathState{1, 2, 11, 22, 5, 5, 5, 5, 90, 1, 1, 1};
         catalogue::ResetEnemies();
-        EXPECT_EQ(std::tuple(r.state->pathClock, r.state->x, r.state->y, r.state->active), std::tuple(0.0f, -500.0f, 2550.0f, 0u));
+        EXPECT_EQ(std::tuple(r.state->pathClock, r.state->x, r.state->y, r.state->active),
+                  std::tuple(0.0f, -500.0f, 2550.0f, 0u));
         r.spawn();
         EXPECT_EQ(std::tuple(r.state->vx, r.state->vy, r.state->spiral1Tick, r.state->spiral2Tick),
                   std::tuple(200.0f, 280.0f, 11, 22));

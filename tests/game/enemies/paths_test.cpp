@@ -60,7 +60,8 @@ TEST_F(EnemyTest, PathsSetTheirSegmentSpeedsAndFireInTheirWindows) {
                     Fly(r, 2, clock);
                     EXPECT_EQ(std::pair(r.slots[2].vx, r.slots[2].vy), std::pair(r.seg[w][0], r.seg[w][1])) << clock;
                     // Shots of the other play modes stay silent in play (mode 1, sub-mode 0).
-                    const bool fires = r.fire[w] && (sub == 1 || r.gate == kNone || (mode == 2 && r.gate == kModeOrSub));
+                    const bool fires =
+                        r.fire[w] && (sub == 1 || r.gate == kNone || (mode == 2 && r.gate == kModeOrSub));
                     ASSERT_EQ(enemytest::fired.size(), fires ? 1u : 0u) << clock << " " << mode << sub;
                     if (fires) {
                         EXPECT_EQ(enemytest::fired[0].spawn, r.fire[w]);
