@@ -19,7 +19,7 @@
 #undef ENEMY
 #undef BOSS
 
-#define ENEMY_DATA_Small(Name, Record, Slots) __attribute__((weak)) Record Name##Slots[Slots];
+#define ENEMY_DATA_Small(Name, Record, Count) __attribute__((weak)) Record Name##Slots[Count];
 #define ENEMY_DATA_Mid(Name, Record, Slots) __attribute__((weak)) Record Name##State;
 #define ENEMY(Name, Record, Slots, Shape) ENEMY_DATA_##Shape(Name, Record, Slots)
 #define BOSS(Name)

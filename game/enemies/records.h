@@ -118,7 +118,7 @@ struct Szak60Record {
 };
 
 // Small types own NameSlots[count]; mid-size types own NameState.
-#define ENEMY_RECORDS_Small(Name, Record, Slots) extern Record Name##Slots[Slots];
+#define ENEMY_RECORDS_Small(Name, Record, Count) extern Record Name##Slots[Count];
 #define ENEMY_RECORDS_Mid(Name, Record, Slots) extern Record Name##State;
 #define ENEMY(Name, Record, Slots, Shape) ENEMY_RECORDS_##Shape(Name, Record, Slots)
 #define BOSS(Name)

@@ -1,0 +1,173 @@
+// What the falling bullet kinds share: where a group reads its owner's
+// position, the firing schedule kept in the records' counters, one sprite
+// blit, the retire-and-judge step, and the registration of a group's pool.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "framework/draw/blend.h"
+#include "framework/draw/blit.h"
+#include "framework/system/named.h"
+#include "framework/system/system.h"
+#include "game/bosses/boss_state.h"
+#include "game/bullets/protocol.h"
+#include "game/bullets/records.h"
+#include "game/catalogue/catalogue.h"
+#include "game/enemies/records.h"
+#include "game/player/player.h"
+
+namespace bullets {
+
+// The point a group fires from: its owner's top-left corner.
+struct Pos {
+    float x, y;
+};
+using OwnerPos = Pos (*)(int slot);
+
+// Slot i of an enemy type's slot array.
+template <auto& Slots>
+Pos SlotPos(int i) {
+    return {Slots[i].x, Slots[i].y};
+}
+// The single record of a mid-size enemy.
+template <auto& Record>
+Pos RecordPos(int) {
+    return {Record.x, Record.y};
+}
+// A boss's state record.
+template <auto& State>
+Pos BossPos(int) {
+    return {State.X, State.Y};
+}
+
+// The firing schedule of a group whose records each keep a counter. Every
+// Emit call steps every counter; a counter that reaches the wrap value
+// restarts at the restart value; record i of volley v is due when its
+// counter equals the volley's tick. Ticks that the counter never holds stay
+// inert. All falling kinds wrap before the arming test and compare with >=.
+struct Schedule {
+    uint32_t wrap;
+    uint32_t restart;
+    int volleySize;        // records per volley
+    const int16_t* ticks;  // one per volley
+    bool wrapAfterTest;    // the arming test sees the counter before its wrap
+};
+
+template <class Arm>
+void RunSchedule(DropShot* shots, int count, const Schedule& s, Arm arm) {
+    auto wrap = [&] {
+        for (int i = 0; i < count; ++i)
+            if (shots[i].counter >= s.wrap) shots[i].counter = s.restart;
+    };
+    for (int i = 0; i < count; ++i) shots[i].counter += 1;
+    if (!s.wrapAfterTest) wrap();
+    for (int v = 0; v * s.volleySize < count; ++v) {
+        const int first = v * s.volleySize;
+        for (int i = first; i < first + s.volleySize && i < count; ++i)
+            if (s.ticks[v] >= 0 && shots[i].counter == static_cast<uint32_t>(s.ticks[v])) arm(i, first);
+    }
+    if (s.wrapAfterTest) wrap();
+}
+
+// How a group's picture is put on the screen.
+enum class Blit : uint8_t { Additive, Keyed };
+
+inline void Blit1(Blit how, int32_t image, float x, float y, int left, int top, int right, int bottom) {
+    const int ix = static_cast<int>(x);
+    const int iy = static_cast<int>(y);
+    if (how == Blit::Additive)
+        fwDraw::BltAdditive(ix, iy, image, left, top, right, bottom);
+    else
+        fwDraw::BltObject(ix, iy, image, left, top, right, bottom);
+}
+
+// Advances an animation frame after a blit; values the reset may leave
+// beyond the strip come back to 0 at once.
+inline void StepFrame(DropShot& r, uint32_t cells) {
+    r.frame += 1;
+    if (r.frame >= cells) r.frame = 0;
+}
+
+// The end of a falling shot's step: it retires below y 600 (and while the
+// ring bomb runs, where the group tests it); then it judges the player at the
+// position it now has, parked or not.
+inline void RetireAndJudge(DropShot& r, bool bombTest, const Box& box) {
+    if (r.y > 600.0f || (bombTest && BombActive == 1)) Park(r);
+    JudgePlayer(r.x, r.y, box);
+}
+
+// Free and parked, counter 0, with the frame word kept as it is.
+inline void ResetKeepingFrames(DropShot* shots, int count) {
+    for (int i = 0; i < count; ++i) {
+        const uint32_t frame = shots[i].frame;
+        shots[i] = DropShot{};
+        shots[i].frame = frame;
+        Park(shots[i]);
+    }
+}
+
+inline std::vector<named::Field> DropShotFields() {
+    return {NAMED_FIELD(DropShot, x),     NAMED_FIELD(DropShot, y),     NAMED_FIELD(DropShot, vx),
+            NAMED_FIELD(DropShot, vy),    NAMED_FIELD(DropShot, active), NAMED_FIELD(DropShot, frame),
+            NAMED_FIELD(DropShot, counter)};
+}
+
+}  // namespace bullets
+
+// A group's pool: its records, their reset step in the catalogue (frame
+// modulo 10 or 7, 0 for a record without a frame word, -1 to keep the frame
+// word) and its name for the play driver.
+#define FALLING_POOL(Name, Owner, KindPart, Number, Count, FrameMod)                                  \
+    DropShot Name##Shots[Count];                                                                       \
+    namespace {                                                                                        \
+    catalogue::Reset reset##Name(catalogue::Owner, catalogue::KindPart, Number, [] {                   \
+        if ((FrameMod) < 0)                                                                            \
+            bullets::ResetKeepingFrames(Name##Shots, Count);                                           \
+        else                                                                                           \
+            bullets::ResetRecords(Name##Shots, Count, (FrameMod) < 0 ? 0 : (FrameMod));                \
+    });                                                                                                \
+    named::Registrar named##Name([] { NAMED_POOL(Name##Shots, bullets::DropShotFields()); });          \
+    }
+
+// The record arrays of every falling group, named after the group.
+#define FALLING_SHOTS(Kind, O, N) extern DropShot O##Kind##N##Shots[];
+#define DropLine(O, N) FALLING_SHOTS(DropLine, O, N)
+#define SmallShot(O, N) FALLING_SHOTS(SmallShot, O, N)
+#define TwinShot(O, N) FALLING_SHOTS(TwinShot, O, N)
+#define LargeDrop(O, N) FALLING_SHOTS(LargeDrop, O, N)
+#define SlantFan(O, N) FALLING_SHOTS(SlantFan, O, N)
+#define Fan(O, N) FALLING_SHOTS(Fan, O, N)
+#define DirFan(O, N) FALLING_SHOTS(DirFan, O, N)
+#define WideFan(O, N) FALLING_SHOTS(WideFan, O, N)
+#define AimedLine(O, N)
+#define AimedRing(O, N)
+#define AimedShot(O, N)
+#define AimedSpread(O, N)
+#define Chain(O, N)
+#define Spiral(O, N)
+#define TripleSpiral(O, N)
+#define QuadAimed(O, N)
+#define Stream(O, N)
+#define Beam(O, N)
+#define FlameChain(O, N)
+#include "game/bullets/group_list.inc"
+#undef DropLine
+#undef SmallShot
+#undef TwinShot
+#undef LargeDrop
+#undef SlantFan
+#undef Fan
+#undef DirFan
+#undef WideFan
+#undef AimedLine
+#undef AimedRing
+#undef AimedShot
+#undef AimedSpread
+#undef Chain
+#undef Spiral
+#undef TripleSpiral
+#undef QuadAimed
+#undef Stream
+#undef Beam
+#undef FlameChain
+#undef FALLING_SHOTS
