@@ -129,16 +129,35 @@ inline std::vector<named::Field> DropShotFields() {
     named::Registrar named##Name([] { NAMED_POOL(Name##Shots, bullets::DropShotFields()); });          \
     }
 
-// The record arrays of every falling group, named after the group.
+// The operations of a group with a schedule, over its row k##Name and the
+// kind's Spawn, Emit, Move and Draw. Spawn with one index arms that record of
+// its volley; indices outside the array arm nothing.
+#define FALLING_SCHEDULED_OPS(Name, Count, Volley)                                            \
+    void Spawn##Name(uint32_t i, uint32_t first) {                                             \
+        if (i < (Count) && first + (Volley) <= (Count)) Spawn(k##Name, i, first);              \
+    }                                                                                          \
+    void Spawn##Name(int32_t i) {                                                              \
+        if (i >= 0 && i < (Count)) Spawn(k##Name, i, i - i % (Volley));                        \
+    }                                                                                          \
+    void Emit##Name(int32_t) { Emit(k##Name); }                                                \
+    void Move##Name(int32_t) { Move(k##Name); }                                                \
+    void Draw##Name(int32_t) { Draw(k##Name); }
+
+// The record arrays of every falling group, named after the group, and the
+// Spawn(i, first) of the groups with a schedule: arm record i of the volley
+// (or pair) that begins at record first.
 #define FALLING_SHOTS(Kind, O, N) extern DropShot O##Kind##N##Shots[];
+#define FALLING_SCHEDULED(Kind, O, N) \
+    FALLING_SHOTS(Kind, O, N)         \
+    void Spawn##O##Kind##N(uint32_t i, uint32_t first);
 #define DropLine(O, N) FALLING_SHOTS(DropLine, O, N)
 #define SmallShot(O, N) FALLING_SHOTS(SmallShot, O, N)
-#define TwinShot(O, N) FALLING_SHOTS(TwinShot, O, N)
-#define LargeDrop(O, N) FALLING_SHOTS(LargeDrop, O, N)
-#define SlantFan(O, N) FALLING_SHOTS(SlantFan, O, N)
-#define Fan(O, N) FALLING_SHOTS(Fan, O, N)
-#define DirFan(O, N) FALLING_SHOTS(DirFan, O, N)
-#define WideFan(O, N) FALLING_SHOTS(WideFan, O, N)
+#define TwinShot(O, N) FALLING_SCHEDULED(TwinShot, O, N)
+#define LargeDrop(O, N) FALLING_SCHEDULED(LargeDrop, O, N)
+#define SlantFan(O, N) FALLING_SCHEDULED(SlantFan, O, N)
+#define Fan(O, N) FALLING_SCHEDULED(Fan, O, N)
+#define DirFan(O, N) FALLING_SCHEDULED(DirFan, O, N)
+#define WideFan(O, N) FALLING_SCHEDULED(WideFan, O, N)
 #define AimedLine(O, N)
 #define AimedRing(O, N)
 #define AimedShot(O, N)
@@ -171,3 +190,4 @@ inline std::vector<named::Field> DropShotFields() {
 #undef Beam
 #undef FlameChain
 #undef FALLING_SHOTS
+#undef FALLING_SCHEDULED
