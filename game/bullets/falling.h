@@ -53,6 +53,14 @@ struct Schedule {
     bool wrapAfterTest;    // the arming test sees the counter before its wrap
 };
 
+// Tick lists that several groups share: ten volleys a fixed number of calls
+// apart.
+constexpr int16_t kTicksEvery10[10] = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100};
+constexpr int16_t kTicksEvery20[10] = {20, 40, 60, 80, 100, 120, 140, 160, 180, 200};
+constexpr int16_t kTicksEvery30[10] = {30, 60, 90, 120, 150, 180, 210, 240, 270, 300};
+constexpr int16_t kTicksEvery60[10] = {60, 120, 180, 240, 300, 360, 420, 480, 540, 600};
+constexpr int16_t kTicksEvery80[10] = {80, 160, 240, 320, 400, 480, 560, 640, 720, 800};
+
 template <class Arm>
 void RunSchedule(DropShot* shots, int count, const Schedule& s, Arm arm) {
     auto wrap = [&] {
@@ -88,12 +96,65 @@ inline void StepFrame(DropShot& r, uint32_t cells) {
     if (r.frame >= cells) r.frame = 0;
 }
 
+// Draws every record, free ones included (they lie outside the clip
+// rectangle): a square picture of `size` pixels, or with cells > 0 the
+// record's cell of a strip, whose frame then advances.
+inline void DrawAll(DropShot* shots, int count, int32_t image, Blit how, int size, uint32_t cells) {
+    for (int i = 0; i < count; ++i) {
+        DropShot& r = shots[i];
+        const int left = cells > 0 ? static_cast<int>(r.frame % cells) * size : 0;
+        Blit1(how, image, r.x, r.y, left, 0, left + size, size);
+        if (cells > 0) StepFrame(r, cells);
+    }
+}
+
+// The sideways step of lane l in a volley of `volley` lanes spread evenly
+// about the middle one.
+inline float LaneStep(int l, int volley, float spread) { return static_cast<float>(l - (volley - 1) / 2) * spread; }
+
 // The end of a falling shot's step: it retires below y 600 (and while the
 // ring bomb runs, where the group tests it); then it judges the player at the
 // position it now has, parked or not.
 inline void RetireAndJudge(DropShot& r, bool bombTest, const Box& box) {
     if (r.y > 600.0f || (bombTest && BombActive == 1)) Park(r);
     JudgePlayer(r.x, r.y, box);
+}
+
+// The volley kinds: record i of the volley that begins at record first is
+// armed at x; every record of the volley, flying or not, is put back to its
+// lane's height below y.
+inline void ArmInVolley(DropShot* shots, int i, int first, int volley, float x, float y, const float* heights) {
+    if (shots[i].active != 0) return;
+    shots[i].active = 1;
+    shots[i].x = x;
+    for (int l = 0; l < volley; ++l) shots[first + l].y = y + heights[l];
+}
+
+// Each record, flying or free, moves sideways by its lane's step, `repeat`
+// times per Move.
+inline void DriftLanes(DropShot* shots, int count, int volley, const float* steps, int repeat) {
+    for (int first = 0; first + volley <= count; first += volley)
+        for (int n = 0; n < repeat; ++n)
+            for (int l = 0; l < volley; ++l)
+                if (steps[l] != 0.0f) shots[first + l].x += steps[l] * FrameSeconds;
+}
+
+// Every record in flight falls at vy; with a sideways speed vx it also
+// stores vx and moves x by it (subtracted with sign -1) after the fall; then
+// it retires or judges the player.
+inline void FallAll(DropShot* shots, int count, float vy, bool bombTest, const Box& box, float vx = 0,
+                    float sign = 1) {
+    for (int i = 0; i < count; ++i) {
+        DropShot& r = shots[i];
+        if (r.active == 0) continue;
+        r.vy = vy;
+        r.y += r.vy * FrameSeconds;
+        if (vx != 0.0f) {
+            r.vx = vx;
+            r.x += sign * r.vx * FrameSeconds;
+        }
+        RetireAndJudge(r, bombTest, box);
+    }
 }
 
 // Free and parked, counter 0, with the frame word kept as it is.

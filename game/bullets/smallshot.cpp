@@ -126,14 +126,7 @@ void MoveVolley(const VolleyRow& g) {
     }
 }
 
-void DrawVolley(const VolleyRow& g) {
-    for (int i = 0; i < g.count; ++i) {
-        DropShot& r = g.shots[i];
-        const int left = static_cast<int>(r.frame) * 20;
-        Blit1(g.blit, *g.image, r.x, r.y, left, 0, left + 20, 20);
-        StepFrame(r, g.cells);
-    }
-}
+void DrawVolley(const VolleyRow& g) { DrawAll(g.shots, g.count, *g.image, g.blit, 20, g.cells); }
 
 // ---------------------------------------------------------------- boss fan
 
@@ -179,9 +172,7 @@ void MoveFan(const FanRow& g) {
     }
 }
 
-void DrawFan(const FanRow& g) {
-    for (int i = 0; i < g.count; ++i) Blit1(Blit::Keyed, ImgVal12, g.shots[i].x, g.shots[i].y, 0, 0, 16, 16);
-}
+void DrawFan(const FanRow& g) { DrawAll(g.shots, g.count, ImgVal12, Blit::Keyed, 16, 0); }
 
 // ----------------------------------------------------------------- cluster
 
@@ -230,26 +221,12 @@ void SpawnCluster(const ClusterRow& g) {
 
 void MoveCluster(const ClusterRow& g) {
     const Shape& s = kShapes[g.shape];
-    const Box box{14, 30, 24, 30};
     for (int i = 0; i < s.count; ++i)
         if (s.steps[i] != 0.0f) g.shots[i].x += s.steps[i] * FrameSeconds;
-    for (int i = 0; i < s.count; ++i) {
-        DropShot& r = g.shots[i];
-        if (r.active == 0) continue;
-        r.vy = s.fall;
-        r.y += r.vy * FrameSeconds;
-        RetireAndJudge(r, true, box);
-    }
+    FallAll(g.shots, s.count, s.fall, true, Box{14, 30, 24, 30});
 }
 
-void DrawCluster(const ClusterRow& g) {
-    for (int i = 0; i < kShapes[g.shape].count; ++i) {
-        DropShot& r = g.shots[i];
-        const int left = g.cells > 0 ? static_cast<int>(r.frame % g.cells) * 16 : 0;
-        Blit1(Blit::Keyed, *g.image, r.x, r.y, left, 0, left + 16, 16);
-        if (g.cells > 0) StepFrame(r, g.cells);
-    }
-}
+void DrawCluster(const ClusterRow& g) { DrawAll(g.shots, kShapes[g.shape].count, *g.image, Blit::Keyed, 16, g.cells); }
 
 }  // namespace
 
@@ -293,69 +270,69 @@ void DrawCluster(const ClusterRow& g) {
     SMALLSHOT_OPS(Name, Cluster)
 
 // clang-format off
-//   group             owner    no image     cells  offset    fall: rand % a + b  drift  bomb  hit y
-SLOT(Szak9SmallShot1,   Szak9,   1, ImgVal13, 0,  22, 50,   70, 140,  0,   true,  24, 0)
-SLOT(Szak9SmallShot2,   Szak9,   2, ImgVal13, 0,  22, 50,    0, 150, -20,  true,  24, 0)
-SLOT(Szak9SmallShot3,   Szak9,   3, ImgVal13, 0,  22, 50,    0, 150,  20,  true,  24, 0)
-SLOT(Szak6DSmallShot1,  Szak6D,  1, ImgVal12, 0,  32, 50,   50, 100,  0,   true,  24, 10)
-SLOT(Szak6DSmallShot2,  Szak6D,  2, ImgVal12, 0,  32, 50,   50, 100, -30,  true,  24, 10)
-SLOT(Szak6DSmallShot3,  Szak6D,  3, ImgVal12, 0,  32, 50,   50, 100,  30,  true,  24, 10)
-SLOT(Szak6ESmallShot1,  Szak6E,  1, ImgVal12, 0,  32, 50,   50, 100,  0,   true,  24, 10)
-SLOT(Szak6ESmallShot2,  Szak6E,  2, ImgVal12, 0,  32, 50,   50, 100, -30,  true,  24, 10)
-SLOT(Szak6ESmallShot3,  Szak6E,  3, ImgVal12, 0,  32, 50,   50, 100,  30,  true,  24, 10)
-SLOT(Szak12SmallShot1,  Szak12,  1, ImgVal2,  16, 32, 70,   50, 100,  0,   true,  24, 10)
-SLOT(Szak12SmallShot2,  Szak12,  2, ImgVal2,  16, 32, 70,   50, 100, -30,  true,  24, 10)
-SLOT(Szak12SmallShot3,  Szak12,  3, ImgVal2,  16, 32, 70,   50, 100,  30,  true,  24, 10)
-SLOT(Szak12SmallShot4,  Szak12,  4, ImgVal2,  16, 32, 70,   50, 100, -46,  true,  24, 10)
-SLOT(Szak12SmallShot5,  Szak12,  5, ImgVal2,  16, 32, 70,   50, 100,  46,  true,  24, 10)
-SLOT(Szak13ASmallShot1, Szak13A, 1, ImgVal13, 0,  32, 50,   30, 100,  0,   true,  24, 10)
-SLOT(Szak13ASmallShot2, Szak13A, 2, ImgVal13, 0,  32, 50,   30, 100, -30,  true,  24, 10)
-SLOT(Szak13ASmallShot3, Szak13A, 3, ImgVal13, 0,  32, 50,   30, 100,  30,  true,  24, 10)
-SLOT(Szak13BSmallShot1, Szak13B, 1, ImgVal13, 0,  32, 50,   30, 100,  0,   true,  24, 10)
-SLOT(Szak13BSmallShot2, Szak13B, 2, ImgVal13, 0,  32, 50,   30, 100, -30,  true,  24, 10)
-SLOT(Szak13BSmallShot3, Szak13B, 3, ImgVal13, 0,  32, 50,   30, 100,  30,  true,  24, 10)
-SLOT(Szak52ASmallShot1, Szak52A, 1, ImgVal11, 0, 112, 50,    0, 110,  0,   false, 24, 10)
-SLOT(Szak52ASmallShot2, Szak52A, 2, ImgVal11, 0, 112, 50,    0, 105, -10,  false, 24, 10)
-SLOT(Szak52ASmallShot3, Szak52A, 3, ImgVal11, 0, 112, 50,    0, 105,  10,  false, 24, 10)
-SLOT(Szak52ASmallShot4, Szak52A, 4, ImgVal11, 0, 112, 50,    0,  96, -20,  false, 24, 10)
-SLOT(Szak52ASmallShot5, Szak52A, 5, ImgVal11, 0, 112, 50,    0,  96,  20,  false, 24, 10)
-SLOT(Szak52BSmallShot1, Szak52B, 1, ImgVal11, 0, 112, 50,    0, 110,  0,   false, 24, 10)
-SLOT(Szak52BSmallShot2, Szak52B, 2, ImgVal11, 0, 112, 50,    0, 105, -10,  false, 24, 10)
-SLOT(Szak52BSmallShot3, Szak52B, 3, ImgVal11, 0, 112, 50,    0, 105,  10,  false, 24, 10)
-SLOT(Szak52BSmallShot4, Szak52B, 4, ImgVal11, 0, 112, 50,    0,  96, -20,  false, 24, 10)
-SLOT(Szak52BSmallShot5, Szak52B, 5, ImgVal11, 0, 112, 50,    0,  96,  20,  false, 24, 10)
-SLOT(Szak21ASmallShot1, Szak21A, 1, ImgVal13, 0,  37, 40,    0, 130,  0,   false, 24, 10)
-SLOT(Szak21ASmallShot2, Szak21A, 2, ImgVal13, 0,  37, 44,    0, 130, -20,  false, 24, 10)
-SLOT(Szak21ASmallShot3, Szak21A, 3, ImgVal13, 0,  37, 44,    0, 130,  20,  false, 24, 10)
-SLOT(Szak21ASmallShot4, Szak21A, 4, ImgVal13, 0,  37, 30,    0, 130, -40,  false, 24, 10)
-SLOT(Szak21ASmallShot5, Szak21A, 5, ImgVal13, 0,  42, 30,    0, 130,  40,  false, 20, 10)
-SLOT(Szak21BSmallShot1, Szak21B, 1, ImgVal13, 0,  37, 40,    0, 130,  0,   false, 24, 10)
-SLOT(Szak21BSmallShot2, Szak21B, 2, ImgVal13, 0,  37, 44,    0, 130, -20,  false, 24, 10)
-SLOT(Szak21BSmallShot3, Szak21B, 3, ImgVal13, 0,  37, 44,    0, 130,  20,  false, 24, 10)
-SLOT(Szak21BSmallShot4, Szak21B, 4, ImgVal13, 0,  37, 30,    0, 130, -40,  false, 24, 10)
-SLOT(Szak21BSmallShot5, Szak21B, 5, ImgVal13, 0,  42, 30,    0, 130,  40,  false, 20, 10)
-SLOT(Szak21CSmallShot1, Szak21C, 1, ImgVal13, 0,  37, 40,    0, 130,  0,   false, 24, 10)
-SLOT(Szak21CSmallShot2, Szak21C, 2, ImgVal13, 0,  37, 44,    0, 130, -20,  false, 24, 10)
-SLOT(Szak21CSmallShot3, Szak21C, 3, ImgVal13, 0,  37, 44,    0, 130,  20,  false, 24, 10)
-SLOT(Szak21CSmallShot4, Szak21C, 4, ImgVal13, 0,  37, 30,    0, 130, -40,  false, 24, 10)
-SLOT(Szak21CSmallShot5, Szak21C, 5, ImgVal13, 0,  42, 30,    0, 130,  40,  false, 20, 10)
-SLOT(Szak22ASmallShot1, Szak22A, 1, ImgVal13, 0,  37, 40,    0, 130,  0,   false, 24, 10)
-SLOT(Szak22ASmallShot2, Szak22A, 2, ImgVal13, 0,  37, 44,    0, 130, -20,  false, 24, 10)
-SLOT(Szak22ASmallShot3, Szak22A, 3, ImgVal13, 0,  37, 44,    0, 130,  20,  false, 24, 10)
-SLOT(Szak22ASmallShot4, Szak22A, 4, ImgVal13, 0,  37, 30,    0, 130, -40,  false, 24, 10)
-SLOT(Szak22ASmallShot5, Szak22A, 5, ImgVal13, 0,  42, 30,    0, 130,  40,  false, 20, 10)
-SLOT(Szak22BSmallShot1, Szak22B, 1, ImgVal13, 0,  37, 40,    0, 130,  0,   false, 24, 10)
-SLOT(Szak22BSmallShot2, Szak22B, 2, ImgVal13, 0,  37, 44,    0, 130, -20,  false, 24, 10)
-SLOT(Szak22BSmallShot3, Szak22B, 3, ImgVal13, 0,  37, 44,    0, 130,  20,  false, 24, 10)
-SLOT(Szak22BSmallShot4, Szak22B, 4, ImgVal13, 0,  37, 30,    0, 130, -40,  false, 24, 10)
-SLOT(Szak22BSmallShot5, Szak22B, 5, ImgVal13, 0,  42, 30,    0, 130,  40,  false, 20, 10)
-SLOT(Szak22CSmallShot1, Szak22C, 1, ImgVal13, 0,  37, 40,    0, 130,  0,   false, 24, 10)
-SLOT(Szak22CSmallShot2, Szak22C, 2, ImgVal13, 0,  37, 44,    0, 130, -20,  false, 24, 10)
-SLOT(Szak22CSmallShot3, Szak22C, 3, ImgVal13, 0,  37, 44,    0, 130,  20,  false, 24, 10)
-SLOT(Szak22CSmallShot4, Szak22C, 4, ImgVal13, 0,  37, 30,    0, 130, -40,  false, 24, 10)
-SLOT(Szak22CSmallShot5, Szak22C, 5, ImgVal13, 0,  42, 30,    0, 130,  40,  false, 20, 10)
+//   group              owner    no image     cells off x off y vy mod vy base drift bomb   hit y frame
+SLOT(Szak9SmallShot1,   Szak9,   1, ImgVal13, 0,    22,   50,   70,    140,    0,    true,  24,   0)
+SLOT(Szak9SmallShot2,   Szak9,   2, ImgVal13, 0,    22,   50,   0,     150,    -20,  true,  24,   0)
+SLOT(Szak9SmallShot3,   Szak9,   3, ImgVal13, 0,    22,   50,   0,     150,    20,   true,  24,   0)
+SLOT(Szak6DSmallShot1,  Szak6D,  1, ImgVal12, 0,    32,   50,   50,    100,    0,    true,  24,   10)
+SLOT(Szak6DSmallShot2,  Szak6D,  2, ImgVal12, 0,    32,   50,   50,    100,    -30,  true,  24,   10)
+SLOT(Szak6DSmallShot3,  Szak6D,  3, ImgVal12, 0,    32,   50,   50,    100,    30,   true,  24,   10)
+SLOT(Szak6ESmallShot1,  Szak6E,  1, ImgVal12, 0,    32,   50,   50,    100,    0,    true,  24,   10)
+SLOT(Szak6ESmallShot2,  Szak6E,  2, ImgVal12, 0,    32,   50,   50,    100,    -30,  true,  24,   10)
+SLOT(Szak6ESmallShot3,  Szak6E,  3, ImgVal12, 0,    32,   50,   50,    100,    30,   true,  24,   10)
+SLOT(Szak12SmallShot1,  Szak12,  1, ImgVal2,  16,   32,   70,   50,    100,    0,    true,  24,   10)
+SLOT(Szak12SmallShot2,  Szak12,  2, ImgVal2,  16,   32,   70,   50,    100,    -30,  true,  24,   10)
+SLOT(Szak12SmallShot3,  Szak12,  3, ImgVal2,  16,   32,   70,   50,    100,    30,   true,  24,   10)
+SLOT(Szak12SmallShot4,  Szak12,  4, ImgVal2,  16,   32,   70,   50,    100,    -46,  true,  24,   10)
+SLOT(Szak12SmallShot5,  Szak12,  5, ImgVal2,  16,   32,   70,   50,    100,    46,   true,  24,   10)
+SLOT(Szak13ASmallShot1, Szak13A, 1, ImgVal13, 0,    32,   50,   30,    100,    0,    true,  24,   10)
+SLOT(Szak13ASmallShot2, Szak13A, 2, ImgVal13, 0,    32,   50,   30,    100,    -30,  true,  24,   10)
+SLOT(Szak13ASmallShot3, Szak13A, 3, ImgVal13, 0,    32,   50,   30,    100,    30,   true,  24,   10)
+SLOT(Szak13BSmallShot1, Szak13B, 1, ImgVal13, 0,    32,   50,   30,    100,    0,    true,  24,   10)
+SLOT(Szak13BSmallShot2, Szak13B, 2, ImgVal13, 0,    32,   50,   30,    100,    -30,  true,  24,   10)
+SLOT(Szak13BSmallShot3, Szak13B, 3, ImgVal13, 0,    32,   50,   30,    100,    30,   true,  24,   10)
+SLOT(Szak52ASmallShot1, Szak52A, 1, ImgVal11, 0,    112,  50,   0,     110,    0,    false, 24,   10)
+SLOT(Szak52ASmallShot2, Szak52A, 2, ImgVal11, 0,    112,  50,   0,     105,    -10,  false, 24,   10)
+SLOT(Szak52ASmallShot3, Szak52A, 3, ImgVal11, 0,    112,  50,   0,     105,    10,   false, 24,   10)
+SLOT(Szak52ASmallShot4, Szak52A, 4, ImgVal11, 0,    112,  50,   0,     96,     -20,  false, 24,   10)
+SLOT(Szak52ASmallShot5, Szak52A, 5, ImgVal11, 0,    112,  50,   0,     96,     20,   false, 24,   10)
+SLOT(Szak52BSmallShot1, Szak52B, 1, ImgVal11, 0,    112,  50,   0,     110,    0,    false, 24,   10)
+SLOT(Szak52BSmallShot2, Szak52B, 2, ImgVal11, 0,    112,  50,   0,     105,    -10,  false, 24,   10)
+SLOT(Szak52BSmallShot3, Szak52B, 3, ImgVal11, 0,    112,  50,   0,     105,    10,   false, 24,   10)
+SLOT(Szak52BSmallShot4, Szak52B, 4, ImgVal11, 0,    112,  50,   0,     96,     -20,  false, 24,   10)
+SLOT(Szak52BSmallShot5, Szak52B, 5, ImgVal11, 0,    112,  50,   0,     96,     20,   false, 24,   10)
+SLOT(Szak21ASmallShot1, Szak21A, 1, ImgVal13, 0,    37,   40,   0,     130,    0,    false, 24,   10)
+SLOT(Szak21ASmallShot2, Szak21A, 2, ImgVal13, 0,    37,   44,   0,     130,    -20,  false, 24,   10)
+SLOT(Szak21ASmallShot3, Szak21A, 3, ImgVal13, 0,    37,   44,   0,     130,    20,   false, 24,   10)
+SLOT(Szak21ASmallShot4, Szak21A, 4, ImgVal13, 0,    37,   30,   0,     130,    -40,  false, 24,   10)
+SLOT(Szak21ASmallShot5, Szak21A, 5, ImgVal13, 0,    42,   30,   0,     130,    40,   false, 20,   10)
+SLOT(Szak21BSmallShot1, Szak21B, 1, ImgVal13, 0,    37,   40,   0,     130,    0,    false, 24,   10)
+SLOT(Szak21BSmallShot2, Szak21B, 2, ImgVal13, 0,    37,   44,   0,     130,    -20,  false, 24,   10)
+SLOT(Szak21BSmallShot3, Szak21B, 3, ImgVal13, 0,    37,   44,   0,     130,    20,   false, 24,   10)
+SLOT(Szak21BSmallShot4, Szak21B, 4, ImgVal13, 0,    37,   30,   0,     130,    -40,  false, 24,   10)
+SLOT(Szak21BSmallShot5, Szak21B, 5, ImgVal13, 0,    42,   30,   0,     130,    40,   false, 20,   10)
+SLOT(Szak21CSmallShot1, Szak21C, 1, ImgVal13, 0,    37,   40,   0,     130,    0,    false, 24,   10)
+SLOT(Szak21CSmallShot2, Szak21C, 2, ImgVal13, 0,    37,   44,   0,     130,    -20,  false, 24,   10)
+SLOT(Szak21CSmallShot3, Szak21C, 3, ImgVal13, 0,    37,   44,   0,     130,    20,   false, 24,   10)
+SLOT(Szak21CSmallShot4, Szak21C, 4, ImgVal13, 0,    37,   30,   0,     130,    -40,  false, 24,   10)
+SLOT(Szak21CSmallShot5, Szak21C, 5, ImgVal13, 0,    42,   30,   0,     130,    40,   false, 20,   10)
+SLOT(Szak22ASmallShot1, Szak22A, 1, ImgVal13, 0,    37,   40,   0,     130,    0,    false, 24,   10)
+SLOT(Szak22ASmallShot2, Szak22A, 2, ImgVal13, 0,    37,   44,   0,     130,    -20,  false, 24,   10)
+SLOT(Szak22ASmallShot3, Szak22A, 3, ImgVal13, 0,    37,   44,   0,     130,    20,   false, 24,   10)
+SLOT(Szak22ASmallShot4, Szak22A, 4, ImgVal13, 0,    37,   30,   0,     130,    -40,  false, 24,   10)
+SLOT(Szak22ASmallShot5, Szak22A, 5, ImgVal13, 0,    42,   30,   0,     130,    40,   false, 20,   10)
+SLOT(Szak22BSmallShot1, Szak22B, 1, ImgVal13, 0,    37,   40,   0,     130,    0,    false, 24,   10)
+SLOT(Szak22BSmallShot2, Szak22B, 2, ImgVal13, 0,    37,   44,   0,     130,    -20,  false, 24,   10)
+SLOT(Szak22BSmallShot3, Szak22B, 3, ImgVal13, 0,    37,   44,   0,     130,    20,   false, 24,   10)
+SLOT(Szak22BSmallShot4, Szak22B, 4, ImgVal13, 0,    37,   30,   0,     130,    -40,  false, 24,   10)
+SLOT(Szak22BSmallShot5, Szak22B, 5, ImgVal13, 0,    42,   30,   0,     130,    40,   false, 20,   10)
+SLOT(Szak22CSmallShot1, Szak22C, 1, ImgVal13, 0,    37,   40,   0,     130,    0,    false, 24,   10)
+SLOT(Szak22CSmallShot2, Szak22C, 2, ImgVal13, 0,    37,   44,   0,     130,    -20,  false, 24,   10)
+SLOT(Szak22CSmallShot3, Szak22C, 3, ImgVal13, 0,    37,   44,   0,     130,    20,   false, 24,   10)
+SLOT(Szak22CSmallShot4, Szak22C, 4, ImgVal13, 0,    37,   30,   0,     130,    -40,  false, 24,   10)
+SLOT(Szak22CSmallShot5, Szak22C, 5, ImgVal13, 0,    42,   30,   0,     130,    40,   false, 20,   10)
 
-//     group              owner    no records formation    fall steps          image        blit      cells
+//     group              owner    no records formation     fall steps          image        blit      cells
 VOLLEY(Szak53ASmallShot1, Szak53A, 1, 4,      kSquare,      140, kNoSteps,      ImgVal20241, Additive, 24)
 VOLLEY(Szak53BSmallShot1, Szak53B, 1, 4,      kSquare,      140, kNoSteps,      ImgVal20241, Additive, 24)
 VOLLEY(Szak50BSmallShot1, Szak50B, 1, 4,      kSquare,      150, kSquareOpens,  ImgVal20241, Additive, 24)
@@ -364,17 +341,17 @@ VOLLEY(Szak54ASmallShot1, Szak54A, 1, 6,      kColumns,     150, kColumnsOpen,  
 VOLLEY(Szak54BSmallShot1, Szak54B, 1, 6,      kColumns,     150, kColumnsOpen,  ImgVal20241, Additive, 24)
 VOLLEY(Szak60SmallShot1,  Szak60,  1, 6,      kWideColumns, 180, kColumnsClose, ImgVal201,   Keyed,    7)
 
-//  group                    owner          no records offset    fall steps
-FAN(Stage1BossSmallShot1,    Stage1Boss,    1, 2,      212, 200, 190, kPairSteps30)
-FAN(Stage1BossSmallShot2,    Stage1Boss,    2, 3,      212, 200, 220, kTrioSteps23)
-FAN(Stage1BossSmallShot3,    Stage1Boss,    3, 4,      212, 200, 260, kFourSteps7)
-FAN(AltStage2BossSmallShot1, AltStage2Boss, 1, 2,      212, 200, 140, kPairSteps20)
-FAN(AltStage2BossSmallShot2, AltStage2Boss, 2, 3,      212, 200, 220, kTrioSteps33)
-FAN(AltStage2BossSmallShot3, AltStage2Boss, 3, 3,      182, 150, 220, kTrioSteps23)
-FAN(AltStage2BossSmallShot4, AltStage2Boss, 4, 3,      282, 150, 220, kTrioSteps23)
-FAN(AltStage2BossSmallShot5, AltStage2Boss, 5, 4,      232, 200, 210, kFourSteps17)
+//  group                    owner          no records off x off y fall steps
+FAN(Stage1BossSmallShot1,    Stage1Boss,    1, 2,      212,  200,  190, kPairSteps30)
+FAN(Stage1BossSmallShot2,    Stage1Boss,    2, 3,      212,  200,  220, kTrioSteps23)
+FAN(Stage1BossSmallShot3,    Stage1Boss,    3, 4,      212,  200,  260, kFourSteps7)
+FAN(AltStage2BossSmallShot1, AltStage2Boss, 1, 2,      212,  200,  140, kPairSteps20)
+FAN(AltStage2BossSmallShot2, AltStage2Boss, 2, 3,      212,  200,  220, kTrioSteps33)
+FAN(AltStage2BossSmallShot3, AltStage2Boss, 3, 3,      182,  150,  220, kTrioSteps23)
+FAN(AltStage2BossSmallShot4, AltStage2Boss, 4, 3,      282,  150,  220, kTrioSteps23)
+FAN(AltStage2BossSmallShot5, AltStage2Boss, 5, 4,      232,  200,  210, kFourSteps17)
 
-//      group                    owner          no shape base image    cells
+//      group                    owner          no shape base image     cells
 CLUSTER(Stage5BossSmallShot1,    Stage5Boss,    1, 1,    222, ImgVal12, 0)
 CLUSTER(Stage5BossSmallShot2,    Stage5Boss,    2, 4,    222, ImgVal12, 0)
 CLUSTER(Stage5BossSmallShot3,    Stage5Boss,    3, 5,    222, ImgVal12, 0)
