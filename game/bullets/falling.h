@@ -208,47 +208,25 @@ inline std::vector<named::Field> DropShotFields() {
 // Spawn(i, first) of the groups with a schedule: arm record i of the volley
 // (or pair) that begins at record first.
 #define FALLING_SHOTS(Kind, O, N) extern DropShot O##Kind##N##Shots[];
-#define FALLING_SCHEDULED(Kind, O, N) \
-    FALLING_SHOTS(Kind, O, N)         \
-    void Spawn##O##Kind##N(uint32_t i, uint32_t first);
-#define DropLine(O, N) FALLING_SHOTS(DropLine, O, N)
-#define SmallShot(O, N) FALLING_SHOTS(SmallShot, O, N)
-#define TwinShot(O, N) FALLING_SCHEDULED(TwinShot, O, N)
-#define LargeDrop(O, N) FALLING_SCHEDULED(LargeDrop, O, N)
-#define SlantFan(O, N) FALLING_SCHEDULED(SlantFan, O, N)
-#define Fan(O, N) FALLING_SCHEDULED(Fan, O, N)
-#define DirFan(O, N) FALLING_SCHEDULED(DirFan, O, N)
-#define WideFan(O, N) FALLING_SCHEDULED(WideFan, O, N)
-#define AimedLine(O, N)
-#define AimedRing(O, N)
-#define AimedShot(O, N)
-#define AimedSpread(O, N)
-#define Chain(O, N)
-#define Spiral(O, N)
-#define TripleSpiral(O, N)
-#define QuadAimed(O, N)
-#define Stream(O, N)
-#define Beam(O, N)
-#define FlameChain(O, N)
-#include "game/bullets/group_list.inc"
-#undef DropLine
-#undef SmallShot
-#undef TwinShot
-#undef LargeDrop
-#undef SlantFan
-#undef Fan
-#undef DirFan
-#undef WideFan
-#undef AimedLine
-#undef AimedRing
-#undef AimedShot
-#undef AimedSpread
-#undef Chain
-#undef Spiral
-#undef TripleSpiral
-#undef QuadAimed
-#undef Stream
-#undef Beam
-#undef FlameChain
+#define FALLING_SCHEDULED(Kind, O, N) void Spawn##O##Kind##N(uint32_t i, uint32_t first);
+#define FALLING_SCHEDULED_DropLine(O, N)
+#define FALLING_SCHEDULED_SmallShot(O, N)
+#define FALLING_SCHEDULED_TwinShot(O, N) FALLING_SCHEDULED(TwinShot, O, N)
+#define FALLING_SCHEDULED_LargeDrop(O, N) FALLING_SCHEDULED(LargeDrop, O, N)
+#define FALLING_SCHEDULED_SlantFan(O, N) FALLING_SCHEDULED(SlantFan, O, N)
+#define FALLING_SCHEDULED_Fan(O, N) FALLING_SCHEDULED(Fan, O, N)
+#define FALLING_SCHEDULED_DirFan(O, N) FALLING_SCHEDULED(DirFan, O, N)
+#define FALLING_SCHEDULED_WideFan(O, N) FALLING_SCHEDULED(WideFan, O, N)
+#define FALLING(Kind, O, N) FALLING_SHOTS(Kind, O, N) FALLING_SCHEDULED_##Kind(O, N)
+#include "game/bullets/falling_list.inc"
+#undef FALLING
 #undef FALLING_SHOTS
 #undef FALLING_SCHEDULED
+#undef FALLING_SCHEDULED_DropLine
+#undef FALLING_SCHEDULED_SmallShot
+#undef FALLING_SCHEDULED_TwinShot
+#undef FALLING_SCHEDULED_LargeDrop
+#undef FALLING_SCHEDULED_SlantFan
+#undef FALLING_SCHEDULED_Fan
+#undef FALLING_SCHEDULED_DirFan
+#undef FALLING_SCHEDULED_WideFan

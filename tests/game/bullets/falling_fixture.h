@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+#include <map>
 #include <vector>
 
 #include "framework/system/system.h"
@@ -47,6 +49,61 @@ protected:
         int n = 0;
         for (int i = 0; i < count; ++i) n += shots[i].active != 0;
         return n;
+    }
+
+    // The player box of a shot, both ends included on both axes: every
+    // corner clears PlayerAlive and leaves the shot flying; half a pixel
+    // outside the low x or the high y edge misses. Moves run with no time.
+    void ExpectBox(DropShot& r, const bullets::Box& b, const std::function<void()>& move) {
+        FrameSeconds = 0;
+        PlayerX = PlayerY = 300;
+        const float corners[4][2] = {{b.loX, b.loY}, {b.hiX, b.hiY}, {b.loX, b.hiY}, {b.hiX, b.loY}};
+        for (const auto& k : corners) {
+            PlayerAlive = 1;
+            r.x = 300 + k[0];
+            r.y = 300 + k[1];
+            move();
+            EXPECT_EQ(PlayerAlive, 0) << "corner " << k[0] << ", " << k[1];
+            EXPECT_EQ(r.active, 1u);
+        }
+        PlayerAlive = 1;
+        r.x = 300 + b.loX - 0.5f;
+        move();
+        r.x = 300 + b.hiX;
+        r.y = 300 + b.hiY + 0.5f;
+        move();
+        EXPECT_EQ(PlayerAlive, 1);
+        PlayerX = PlayerY = 5000;
+    }
+    // A shot at y 600 flies on; past it the shot is freed and parked.
+    static void ExpectBottom(DropShot& r, const std::function<void()>& move) {
+        FrameSeconds = 0;
+        r.y = 600;
+        move();
+        EXPECT_EQ(r.active, 1u);
+        r.y = 600.5f;
+        move();
+        EXPECT_EQ(r.active, 0u);
+        EXPECT_FLOAT_EQ(r.x, -500);
+        EXPECT_FLOAT_EQ(r.y, 2550);
+    }
+
+    // Runs an Emit for `calls` calls, freeing what it arms after each call,
+    // and lists for each volley the calls on which it was armed (every record
+    // of the volley on the same call).
+    static std::map<int, std::vector<int>> VolleyCalls(void (*emit)(int32_t), DropShot* shots, int count,
+                                                       int volley, int calls) {
+        std::map<int, std::vector<int>> armed;
+        for (int call = 1; call <= calls; ++call) {
+            emit(0);
+            for (int v = 0; v * volley < count; ++v) {
+                const int n = ActiveCount(shots + v * volley, volley);
+                EXPECT_TRUE(n == 0 || n == volley) << "volley " << v << " call " << call;
+                if (n > 0) armed[v].push_back(call);
+            }
+            for (int i = 0; i < count; ++i) bullets::Park(shots[i]);
+        }
+        return armed;
     }
 
 private:

@@ -53,37 +53,15 @@ TEST_F(SmallShotTest, SlotShotsArmFallDriftRetireAndHit) {
         c.owner[0].x = 300;
         c.spawn(0);
         EXPECT_NEAR(r.x, 100 + c.offX + c.drift * 0.016f, 1e-4);
-        // The player box, both ends included.
-        FrameSeconds = 0;
-        r.x = 500 + 14;
-        r.y = 500 + c.hitLoY;
-        PlayerX = PlayerY = 500;
-        c.move(0);
-        EXPECT_EQ(PlayerAlive, 0);
-        EXPECT_EQ(r.active, 1u);  // the shot flies on
-        PlayerAlive = 1;
-        r.x = 500 + 13.9f;
-        c.move(0);
-        EXPECT_EQ(PlayerAlive, 1);
-        r.x = 530;
-        r.y = 530;
-        c.move(0);
-        EXPECT_EQ(PlayerAlive, 0);
-        PlayerAlive = 1;
-        PlayerX = PlayerY = 5000;
+        ExpectBox(r, {14, 30, c.hitLoY, 30}, [&] { c.move(0); });
         // Strict bounds: y 600 and y + 16 = 0 stay.
-        r.y = 600;
-        c.move(0);
-        EXPECT_EQ(r.active, 1u);
+        ExpectBottom(r, [&] { c.move(0); });
+        c.spawn(0);
+        FrameSeconds = 0;
         r.y = -16;
         c.move(0);
         EXPECT_EQ(r.active, 1u);
         r.y = -16.5f;
-        c.move(0);
-        EXPECT_EQ(r.active, 0u);
-        EXPECT_FLOAT_EQ(r.y, 2550);
-        c.spawn(0);
-        r.y = 600.5f;
         c.move(0);
         EXPECT_EQ(r.active, 0u);
         c.spawn(0);

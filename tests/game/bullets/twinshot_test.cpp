@@ -1,27 +1,9 @@
-#include <map>
-#include <vector>
-
 #include "game/bullets/groups.h"
 #include "tests/game/bullets/falling_fixture.h"
 
 namespace {
 
 using TwinShotTest = FallingTest;
-
-// Runs an Emit for `calls` calls, freeing what it arms after each call, and
-// lists for each pair the calls on which it was armed (both shots at once).
-std::map<int, std::vector<int>> PairCalls(void (*emit)(int32_t), DropShot* shots, int calls) {
-    std::map<int, std::vector<int>> armed;
-    for (int call = 1; call <= calls; ++call) {
-        emit(0);
-        for (int v = 0; v < 10; ++v) {
-            EXPECT_EQ(shots[2 * v].active, shots[2 * v + 1].active) << "pair " << v << " call " << call;
-            if (shots[2 * v].active != 0) armed[v].push_back(call);
-        }
-        for (int i = 0; i < 20; ++i) bullets::Park(shots[i]);
-    }
-    return armed;
-}
 
 struct ScheduleCase {
     const char* name;
@@ -56,7 +38,7 @@ TEST_F(TwinShotTest, SchedulesArmEachPairOncePerCycle) {
     for (const ScheduleCase& c : cases) {
         SCOPED_TRACE(c.name);
         Fresh(c.shots, 20);
-        EXPECT_EQ(PairCalls(c.emit, c.shots, 320), c.expected);
+        EXPECT_EQ(VolleyCalls(c.emit, c.shots, 20, 2, 320), c.expected);
     }
 }
 
@@ -111,28 +93,9 @@ TEST_F(TwinShotTest, PairsFallFromTheGunsAndHitInTheirBox) {
         EXPECT_NEAR(c.shots[6].x, 100 + c.left - c.drift * 0.016f, 1e-4);
         EXPECT_NEAR(c.shots[7].x, 100 + c.right + c.drift * 0.016f, 1e-4);
         EXPECT_NEAR(c.shots[0].x, -500 - c.drift * 0.016f, 1e-4);  // parked ones drift too
-        FrameSeconds = 0;
-        PlayerX = 300;
-        PlayerY = 300;
-        const float corners[4][2] = {{c.box.loX, c.box.loY}, {c.box.hiX, c.box.hiY}, {c.box.loX, c.box.hiY}, {c.box.hiX, c.box.loY}};
-        for (const auto& k : corners) {
-            PlayerAlive = 1;
-            c.shots[6].x = 300 + k[0];
-            c.shots[6].y = 300 + k[1];
-            c.move(0);
-            EXPECT_EQ(PlayerAlive, 0);
-        }
-        PlayerAlive = 1;
-        c.shots[6].x = 300 + c.box.loX - 0.5f;
-        c.move(0);
-        EXPECT_EQ(PlayerAlive, 1);
-        EXPECT_EQ(c.shots[6].active, 1u);
-        c.shots[6].y = 600;
-        c.shots[7].y = 600.5f;
-        c.move(0);
-        EXPECT_EQ(c.shots[6].active, 1u);
-        EXPECT_EQ(c.shots[7].active, 0u);
-        EXPECT_FLOAT_EQ(c.shots[7].x, -500);
+        ExpectBox(c.shots[6], c.box, [&] { c.move(0); });
+        ExpectBottom(c.shots[7], [&] { c.move(0); });
+        c.spawn(7, 6);
         BombActive = 1;
         c.move(0);
         EXPECT_EQ(ActiveCount(c.shots, 20), 0);
