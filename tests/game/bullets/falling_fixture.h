@@ -88,6 +88,64 @@ protected:
         EXPECT_FLOAT_EQ(r.y, 2550);
     }
 
+    // One volley of a scheduled group (a single bullet when volley is 1),
+    // armed lane by lane through Spawn(i, first) at a boss standing at
+    // (100, 10): its start points, one Move of half a second, re-arming one
+    // lane while the others fly, the player box, the bottom edge and the bomb.
+    enum class Rearm { None, Heights, Whole };
+    struct VolleyCase {
+        const char* name;
+        void (*spawn)(uint32_t, uint32_t);
+        void (*move)(int32_t);
+        DropShot* shots;
+        int count, volley;
+        BossState* boss;
+        std::vector<float> x, y, sideways;  // per lane: start offsets, px/s sideways
+        float fall;
+        bullets::Box box;
+        bool bomb;
+        Rearm rearm;
+    };
+    void ExpectVolley(const VolleyCase& c) {
+        SCOPED_TRACE(c.name);
+        Fresh(c.shots, c.count);
+        Keep(c.boss);
+        c.boss->X = 100;
+        c.boss->Y = 10;
+        const uint32_t first = static_cast<uint32_t>(c.volley);  // the second volley
+        DropShot* v = c.shots + first;
+        for (int l = 0; l < c.volley; ++l) c.spawn(first + l, first);
+        for (int l = 0; l < c.volley; ++l) {
+            EXPECT_EQ(v[l].active, 1u);
+            EXPECT_FLOAT_EQ(v[l].x, 100 + c.x[l]);
+            EXPECT_FLOAT_EQ(v[l].y, 10 + c.y[l]);
+        }
+        FrameSeconds = 0.5f;
+        c.move(0);
+        for (int l = 0; l < c.volley; ++l) {
+            EXPECT_NEAR(v[l].x, 100 + c.x[l] + c.sideways[l] * 0.5f, 1e-3) << "lane " << l;
+            EXPECT_FLOAT_EQ(v[l].y, 10 + c.y[l] + c.fall * 0.5f) << "lane " << l;
+        }
+        if (c.rearm != Rearm::None) {
+            bullets::Park(v[0]);
+            const float x1 = v[1].x;
+            c.spawn(first, first);
+            EXPECT_EQ(v[0].active, 1u);
+            EXPECT_FLOAT_EQ(v[1].y, 10 + c.y[1]);
+            EXPECT_FLOAT_EQ(v[1].x, c.rearm == Rearm::Whole ? 100 + c.x[1] : x1);
+        }
+        DropShot& last = v[c.volley - 1];
+        ExpectBox(last, c.box, [&] { c.move(0); });
+        ExpectBottom(last, [&] { c.move(0); });
+        c.spawn(first + c.volley - 1, first);
+        const int flying = ActiveCount(c.shots, c.count);
+        EXPECT_GT(flying, 0);
+        BombActive = 1;
+        c.move(0);
+        EXPECT_EQ(ActiveCount(c.shots, c.count), c.bomb ? 0 : flying);
+        BombActive = 0;
+    }
+
     // Runs an Emit for `calls` calls, freeing what it arms after each call,
     // and lists for each volley the calls on which it was armed (every record
     // of the volley on the same call).

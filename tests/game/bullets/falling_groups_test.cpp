@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/system/named.h"
+#include "tests/support/run.h"
 
 namespace {
 
@@ -74,6 +75,30 @@ TEST(FallingGroups, TheGroupListNamesTheseGroups) {
     for (const Groups& g : kGroups)
         for (size_t n = 0; n < g.records.size(); ++n) expected.insert(g.stem + std::to_string(n + 1));
     EXPECT_EQ(listed, expected);
+}
+
+// The game-state resets of a new game park every record and clear the
+// counters; the twin shots of the mid-size enemies draw their frame word
+// below 7, the small shots of Szak9 have none (0), the boss clusters keep it.
+TEST(FallingGroups, NewGameResetsParkEveryPool) {
+    const auto run = testsupport::Playtest(
+        "--frames 120 --set 50:Stage2BossFan1Shots[0].counter=77 --set 50:Stage2BossFan1Shots[0].active=1 "
+        "--set 50:Stage3BossSmallShot1Shots[0].frame=13 --set 50:Szak9SmallShot1Shots[2].frame=5 "
+        "--set 50:Szak51TwinShot1Shots[4].frame=9 --key 100:Return "
+        "--print 120:Stage2BossFan1Shots[0].counter,Stage2BossFan1Shots[0].active,Stage2BossFan1Shots[0].y,"
+        "Stage3BossSmallShot1Shots[0].frame,Stage3BossSmallShot1Shots[0].x,Szak9SmallShot1Shots[2].frame,"
+        "Szak51TwinShot1Shots[4].frame,Szak12DropLine5Shots[14].y,AltStage4BossWideFan2Shots[49].x");
+    ASSERT_EQ(run.status, 0);
+    auto at = [&](const char* name) { return testsupport::Value(run.out, 120, name); };
+    EXPECT_EQ(at("Stage2BossFan1Shots[0].counter"), "0");
+    EXPECT_EQ(at("Stage2BossFan1Shots[0].active"), "0");
+    EXPECT_EQ(at("Stage2BossFan1Shots[0].y"), "2550");
+    EXPECT_EQ(at("Stage3BossSmallShot1Shots[0].frame"), "13");
+    EXPECT_EQ(at("Stage3BossSmallShot1Shots[0].x"), "-500");
+    EXPECT_EQ(at("Szak9SmallShot1Shots[2].frame"), "0");
+    EXPECT_LT(std::stoi(at("Szak51TwinShot1Shots[4].frame")), 7);
+    EXPECT_EQ(at("Szak12DropLine5Shots[14].y"), "2550");
+    EXPECT_EQ(at("AltStage4BossWideFan2Shots[49].x"), "-500");
 }
 
 }  // namespace

@@ -17,50 +17,19 @@ TEST_F(LargeDropTest, OneBulletEveryTenCallsInA190CallCycle) {
     EXPECT_EQ(Stage2BossLargeDrop5Shots[0].counter, 20u);
 }
 
-struct DropCase {
-    const char* name;
-    void (*spawn)(int32_t);
-    void (*move)(int32_t);
-    DropShot* shots;
-    BossState* boss;
-    float offX, offY, vx, vy, loX, loY;
-};
-
-TEST_F(LargeDropTest, BulletsFallSlantRetireAndHit) {
+TEST_F(LargeDropTest, BulletsFallOrSlantAndHitInTheirLargeBoxes) {
     // clang-format off
-    const DropCase cases[] = {
-        {"Stage1-2", SpawnStage1BossLargeDrop2, MoveStage1BossLargeDrop2, Stage1BossLargeDrop2Shots, &Stage1BossState, 290, 100, 0,    150, -120, -140},
-        {"Stage5-4", SpawnStage5BossLargeDrop4, MoveStage5BossLargeDrop4, Stage5BossLargeDrop4Shots, &Stage5BossState, 342, 30,  -150, 150, -90,  -80},
-        {"Stage2-1", SpawnStage2BossLargeDrop1, MoveStage2BossLargeDrop1, Stage2BossLargeDrop1Shots, &Stage2BossState, 190, 126, 0,    143, -90,  -80},
-        {"Stage2-9", SpawnStage2BossLargeDrop9, MoveStage2BossLargeDrop9, Stage2BossLargeDrop9Shots, &Stage2BossState, 410, 90,  143,  143, -30,  -20},
+    const VolleyCase cases[] = {
+        {"Stage1-2", SpawnStage1BossLargeDrop2, MoveStage1BossLargeDrop2, Stage1BossLargeDrop2Shots, 20, 1, &Stage1BossState, {290}, {100}, {0},    150, {-120, 30, -140, 30}, true, Rearm::None},
+        {"Stage5-4", SpawnStage5BossLargeDrop4, MoveStage5BossLargeDrop4, Stage5BossLargeDrop4Shots, 20, 1, &Stage5BossState, {342}, {30},  {-150}, 150, {-90, 30, -80, 30},   true, Rearm::None},
+        {"Stage2-1", SpawnStage2BossLargeDrop1, MoveStage2BossLargeDrop1, Stage2BossLargeDrop1Shots, 20, 1, &Stage2BossState, {190}, {126}, {0},    143, {-90, 30, -80, 30},   true, Rearm::None},
+        {"Stage2-9", SpawnStage2BossLargeDrop9, MoveStage2BossLargeDrop9, Stage2BossLargeDrop9Shots, 20, 1, &Stage2BossState, {410}, {90},  {143},  143, {-30, 30, -20, 30},   true, Rearm::None},
     };
     // clang-format on
-    for (const DropCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        FrameSeconds = 0.016f;
-        Fresh(c.shots, 20);
-        Keep(c.boss);
-        c.boss->X = 100;
-        c.boss->Y = 50;
-        c.spawn(4);
-        DropShot& r = c.shots[4];
-        EXPECT_EQ(r.active, 1u);
-        EXPECT_FLOAT_EQ(r.x, 100 + c.offX);
-        EXPECT_FLOAT_EQ(r.y, 50 + c.offY);
-        r.vx = c.vx == 0 ? 7.0f : 0.0f;  // a straight group never writes vx
-        c.move(0);
-        EXPECT_FLOAT_EQ(r.y, 50 + c.offY + c.vy * 0.016f);
-        EXPECT_FLOAT_EQ(r.x, 100 + c.offX + c.vx * 0.016f);
-        EXPECT_FLOAT_EQ(r.vx, c.vx == 0 ? 7.0f : c.vx);
-        ExpectBox(r, {c.loX, 30, c.loY, 30}, [&] { c.move(0); });
-        r.x = 5000;  // far off to the side: only y retires it
-        ExpectBottom(r, [&] { c.move(0); });
-        c.spawn(4);
-        BombActive = 1;
-        c.move(0);
-        EXPECT_EQ(r.active, 0u);
-        BombActive = 0;
-    }
+    for (const VolleyCase& c : cases) ExpectVolley(c);
+    // A straight group never writes vx; a slanting one stores its own.
+    EXPECT_FLOAT_EQ(Stage1BossLargeDrop2Shots[1].vx, 0);
+    EXPECT_FLOAT_EQ(Stage5BossLargeDrop4Shots[1].vx, -150);
 }
 
 }  // namespace

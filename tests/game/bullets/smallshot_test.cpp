@@ -25,10 +25,8 @@ TEST_F(SmallShotTest, SlotShotsArmFallDriftRetireAndHit) {
         {"Szak9-1",   SpawnSzak9SmallShot1,   MoveSzak9SmallShot1,   Szak9SmallShot1Shots,   Szak9Slots, 3,   22, 50, 140, 209, 0,   true,  24},
         {"Szak9-2",   SpawnSzak9SmallShot2,   MoveSzak9SmallShot2,   Szak9SmallShot2Shots,   Szak9Slots, 3,   22, 50, 150, 150, -20, true,  24},
         {"Szak12-5",  SpawnSzak12SmallShot5,  MoveSzak12SmallShot5,  Szak12SmallShot5Shots,  Szak12Slots, 3,  32, 70, 100, 149, 46,  true,  24},
-        {"Szak13B-2", SpawnSzak13BSmallShot2, MoveSzak13BSmallShot2, Szak13BSmallShot2Shots, Szak13BSlots, 3, 32, 50, 100, 129, -30, true,  24},
         {"Szak52A-4", SpawnSzak52ASmallShot4, MoveSzak52ASmallShot4, Szak52ASmallShot4Shots, Szak52ASlots, 1, 112, 50, 96,  96, -20, false, 24},
         {"Szak21A-5", SpawnSzak21ASmallShot5, MoveSzak21ASmallShot5, Szak21ASmallShot5Shots, Szak21ASlots, 3, 42, 30, 130, 130, 40,  false, 20},
-        {"Szak22B-3", SpawnSzak22BSmallShot3, MoveSzak22BSmallShot3, Szak22BSmallShot3Shots, Szak22BSlots, 2, 37, 44, 130, 130, 20,  false, 24},
     };
     // clang-format on
     for (const SlotCase& c : cases) {
@@ -73,80 +71,63 @@ TEST_F(SmallShotTest, SlotShotsArmFallDriftRetireAndHit) {
 }
 
 TEST_F(SmallShotTest, VolleyStepsScaleWithShotsInFlightAndRespawnRegroups) {
-    Fresh(Szak50BSmallShot1Shots, 4);
+    DropShot* v = Szak50BSmallShot1Shots;
+    Fresh(v, 4);
     Keep(&Szak50BState);
     Szak50BState.x = 100;
     Szak50BState.y = 50;
     SpawnSzak50BSmallShot1(0);
-    const float fx[4] = {120, 120, 60, 60}, fy[4] = {90, 120, 120, 90};
-    for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(Szak50BSmallShot1Shots[k].active, 1u);
-        EXPECT_FLOAT_EQ(Szak50BSmallShot1Shots[k].x, 100 + fx[k]);
-        EXPECT_FLOAT_EQ(Szak50BSmallShot1Shots[k].y, 50 + fy[k]);
-    }
+    const float fx[4] = {220, 220, 160, 160}, fy[4] = {140, 170, 170, 140};
     FrameSeconds = 0.5f;
-    MoveSzak50BSmallShot1(0);  // four in flight: 4 x 20 px/s
-    EXPECT_FLOAT_EQ(Szak50BSmallShot1Shots[0].x, 220 + 40);
-    EXPECT_FLOAT_EQ(Szak50BSmallShot1Shots[3].x, 160 - 40);
-    EXPECT_FLOAT_EQ(Szak50BSmallShot1Shots[1].x, 220);
-    EXPECT_FLOAT_EQ(Szak50BSmallShot1Shots[1].y, 170 + 75);
-    EXPECT_FLOAT_EQ(Szak50BSmallShot1Shots[1].vy, 150);
-    bullets::Park(Szak50BSmallShot1Shots[1]);
-    bullets::Park(Szak50BSmallShot1Shots[2]);
+    MoveSzak50BSmallShot1(0);  // four in flight: 4 x 20 px/s outward
+    EXPECT_FLOAT_EQ(v[0].x, fx[0] + 40);
+    EXPECT_FLOAT_EQ(v[3].x, fx[3] - 40);
+    EXPECT_FLOAT_EQ(v[1].x, fx[1]);
+    EXPECT_FLOAT_EQ(v[1].y, fy[1] + 75);
+    bullets::Park(v[1]);
+    bullets::Park(v[2]);
     MoveSzak50BSmallShot1(0);  // two in flight: 2 x 20 px/s
-    EXPECT_FLOAT_EQ(Szak50BSmallShot1Shots[0].x, 260 + 20);
-    // Arming the free pair pulls the flying pair back into formation.
-    SpawnSzak50BSmallShot1(0);
+    EXPECT_FLOAT_EQ(v[0].x, fx[0] + 60);
+    SpawnSzak50BSmallShot1(0);  // arming the free pair regroups the flying one
     for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(Szak50BSmallShot1Shots[k].active, 1u);
-        EXPECT_FLOAT_EQ(Szak50BSmallShot1Shots[k].x, 100 + fx[k]);
-        EXPECT_FLOAT_EQ(Szak50BSmallShot1Shots[k].y, 50 + fy[k]);
+        EXPECT_EQ(v[k].active, 1u);
+        EXPECT_FLOAT_EQ(v[k].x, fx[k]);
+        EXPECT_FLOAT_EQ(v[k].y, fy[k]);
     }
-    // No top bound; y 600 stays; the bomb frees.
-    Szak50BSmallShot1Shots[0].y = -400;
-    Szak50BSmallShot1Shots[1].y = 600;
-    FrameSeconds = 0;
-    MoveSzak50BSmallShot1(0);
-    EXPECT_EQ(ActiveCount(Szak50BSmallShot1Shots, 4), 4);
+    v[0].y = -400;  // no top bound
+    ExpectBottom(v[1], [] { MoveSzak50BSmallShot1(0); });
+    ExpectBox(v[2], {10, 30, 20, 30}, [] { MoveSzak50BSmallShot1(0); });
     BombActive = 1;
     MoveSzak50BSmallShot1(0);
-    EXPECT_EQ(ActiveCount(Szak50BSmallShot1Shots, 4), 0);
-}
-
-TEST_F(SmallShotTest, VolleyFramesCycleOnFreeRecords) {
-    Fresh(Szak60SmallShot1Shots, 6);
-    Szak60SmallShot1Shots[0].frame = 6;
-    Szak60SmallShot1Shots[1].frame = 8;  // left beyond the strip by the reset
-    DrawSzak60SmallShot1(0);
-    EXPECT_EQ(Szak60SmallShot1Shots[0].frame, 0u);
-    EXPECT_EQ(Szak60SmallShot1Shots[1].frame, 0u);
-    EXPECT_EQ(Szak60SmallShot1Shots[2].frame, 1u);
+    EXPECT_EQ(ActiveCount(v, 4), 0);
 }
 
 // A stage-1 boss fan: every Move applies each step once per record.
 TEST_F(SmallShotTest, BossFanDriftsByGroupSizeTimesStep) {
-    Fresh(AltStage2BossSmallShot1Shots, 2);
-    Fresh(AltStage2BossSmallShot5Shots, 4);
+    DropShot* pair = AltStage2BossSmallShot1Shots;
+    DropShot* four = AltStage2BossSmallShot5Shots;
+    Fresh(pair, 2);
+    Fresh(four, 4);
     Keep(&AltStage2BossState);
     AltStage2BossState.X = 180;
     AltStage2BossState.Y = 0;
     SpawnAltStage2BossSmallShot1(0);
     SpawnAltStage2BossSmallShot5(0);
-    EXPECT_FLOAT_EQ(AltStage2BossSmallShot1Shots[1].x, 392);
-    EXPECT_FLOAT_EQ(AltStage2BossSmallShot1Shots[1].y, 200);
-    EXPECT_FLOAT_EQ(AltStage2BossSmallShot5Shots[3].x, 412);
+    EXPECT_FLOAT_EQ(pair[1].x, 392);
+    EXPECT_FLOAT_EQ(four[3].x, 412);
     FrameSeconds = 1;
     MoveAltStage2BossSmallShot1(0);
     MoveAltStage2BossSmallShot5(0);
-    EXPECT_FLOAT_EQ(AltStage2BossSmallShot1Shots[1].x - AltStage2BossSmallShot1Shots[0].x, 80);
-    EXPECT_FLOAT_EQ(AltStage2BossSmallShot1Shots[0].y, 340);
-    EXPECT_FLOAT_EQ(AltStage2BossSmallShot5Shots[3].x, 412 + 120);
-    EXPECT_FLOAT_EQ(AltStage2BossSmallShot5Shots[0].x, 412 - 68);
-    // A free record still drifts but neither falls nor is tested.
-    bullets::Park(AltStage2BossSmallShot1Shots[0]);
+    EXPECT_FLOAT_EQ(pair[1].x - pair[0].x, 80);
+    EXPECT_FLOAT_EQ(pair[0].y, 340);
+    EXPECT_FLOAT_EQ(four[3].x, 412 + 120);
+    EXPECT_FLOAT_EQ(four[0].x, 412 - 68);
+    bullets::Park(pair[0]);  // a free record drifts but does not fall
     MoveAltStage2BossSmallShot1(0);
-    EXPECT_FLOAT_EQ(AltStage2BossSmallShot1Shots[0].x, -540);
-    EXPECT_FLOAT_EQ(AltStage2BossSmallShot1Shots[0].y, 2550);
+    EXPECT_FLOAT_EQ(pair[0].x, -540);
+    EXPECT_FLOAT_EQ(pair[0].y, 2550);
+    ExpectBox(four[0], {14, 30, 24, 30}, [] { MoveAltStage2BossSmallShot5(0); });
+    ExpectBottom(four[0], [] { MoveAltStage2BossSmallShot5(0); });
 }
 
 // Boss clusters: shape, base and drift once per Move.
@@ -165,12 +146,9 @@ TEST_F(SmallShotTest, ClustersArmAtOneShapePointAndOpen) {
     // clang-format off
     const ClusterCase cases[] = {
         {"Stage5-1",    SpawnStage5BossSmallShot1,    MoveStage5BossSmallShot1,    Stage5BossSmallShot1Shots,    &Stage5BossState,    2, 222, 200, 140, {-30, 30}},
-        {"Stage5-7",    SpawnStage5BossSmallShot7,    MoveStage5BossSmallShot7,    Stage5BossSmallShot7Shots,    &Stage5BossState,    4, 222, 200, 110, {-28, 28, -80, 80}},
         {"Stage3-5",    SpawnStage3BossSmallShot5,    MoveStage3BossSmallShot5,    Stage3BossSmallShot5Shots,    &Stage3BossState,    3, 162, 150, 120, {-39, 0, 39}},
         {"Stage4-8",    SpawnStage4BossSmallShot8,    MoveStage4BossSmallShot8,    Stage4BossSmallShot8Shots,    &Stage4BossState,    3, 262, 110, 120, {-39, 0, 39}},
-        {"AltStage4-2", SpawnAltStage4BossSmallShot2, MoveAltStage4BossSmallShot2, AltStage4BossSmallShot2Shots, &AltStage4BossState, 2, 182, 110, 140, {-30, 30}},
         {"AltStage4-3", SpawnAltStage4BossSmallShot3, MoveAltStage4BossSmallShot3, AltStage4BossSmallShot3Shots, &AltStage4BossState, 2, 242, 110, 140, {-30, 30}},
-        {"Stage2-3",    SpawnStage2BossSmallShot3,    MoveStage2BossSmallShot3,    Stage2BossSmallShot3Shots,    &Stage2BossState,    2, 272, 110, 140, {-30, 30}},
         {"AltStage5-9", SpawnAltStage5BossSmallShot9, MoveAltStage5BossSmallShot9, AltStage5BossSmallShot9Shots, &AltStage5BossState, 4, 232, 200, 110, {-28, 28, -80, 80}},
     };
     // clang-format on
@@ -181,23 +159,14 @@ TEST_F(SmallShotTest, ClustersArmAtOneShapePointAndOpen) {
         c.boss->X = 10;
         c.boss->Y = 20;
         c.spawn(0);
-        for (int i = 0; i < c.count; ++i) {
-            EXPECT_EQ(c.shots[i].active, 1u);
-            EXPECT_FLOAT_EQ(c.shots[i].x, 10 + c.offX);
-            EXPECT_FLOAT_EQ(c.shots[i].y, 20 + c.offY);
-        }
         FrameSeconds = 1;
         c.move(0);
         for (int i = 0; i < c.count; ++i) {
+            EXPECT_EQ(c.shots[i].active, 1u);
             EXPECT_FLOAT_EQ(c.shots[i].x, 10 + c.offX + c.drift[i]);
             EXPECT_FLOAT_EQ(c.shots[i].y, 20 + c.offY + c.fall);
         }
-        FrameSeconds = 0;
-        c.shots[0].y = 600;
-        c.shots[1].y = 600.25f;
-        c.move(0);
-        EXPECT_EQ(c.shots[0].active, 1u);
-        EXPECT_EQ(c.shots[1].active, 0u);
+        ExpectBottom(c.shots[1], [&] { c.move(0); });
         BombActive = 1;
         c.move(0);
         EXPECT_EQ(ActiveCount(c.shots, c.count), 0);
@@ -205,13 +174,20 @@ TEST_F(SmallShotTest, ClustersArmAtOneShapePointAndOpen) {
     }
 }
 
-TEST_F(SmallShotTest, AnimatedClusterFramesAdvanceOnFreeRecords) {
+// Strips advance on free records too and come back to 0 at their end.
+TEST_F(SmallShotTest, AnimatedFramesCycleOnFreeRecords) {
+    Fresh(Szak60SmallShot1Shots, 6);
     Fresh(Stage2BossSmallShot1Shots, 2);
+    Szak60SmallShot1Shots[0].frame = 6;
+    Szak60SmallShot1Shots[1].frame = 8;  // left beyond the 7 cells by the reset
     Stage2BossSmallShot1Shots[0].frame = 15;
-    Stage2BossSmallShot1Shots[1].frame = 3;
+    DrawSzak60SmallShot1(0);
     DrawStage2BossSmallShot1(0);
+    EXPECT_EQ(Szak60SmallShot1Shots[0].frame, 0u);
+    EXPECT_EQ(Szak60SmallShot1Shots[1].frame, 0u);
+    EXPECT_EQ(Szak60SmallShot1Shots[2].frame, 1u);
     EXPECT_EQ(Stage2BossSmallShot1Shots[0].frame, 0u);
-    EXPECT_EQ(Stage2BossSmallShot1Shots[1].frame, 4u);
+    EXPECT_EQ(Stage2BossSmallShot1Shots[1].frame, 1u);
 }
 
 }  // namespace
