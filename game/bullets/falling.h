@@ -7,6 +7,7 @@
 
 #include "framework/draw/blend.h"
 #include "framework/draw/blit.h"
+#include "framework/draw/coord.h"
 #include "framework/system/named.h"
 #include "framework/system/system.h"
 #include "game/bosses/boss_state.h"
@@ -72,7 +73,7 @@ void RunSchedule(DropShot* shots, int count, const Schedule& s, Arm arm) {
     for (int v = 0; v * s.volleySize < count; ++v) {
         const int first = v * s.volleySize;
         for (int i = first; i < first + s.volleySize && i < count; ++i)
-            if (s.ticks[v] >= 0 && shots[i].counter == static_cast<uint32_t>(s.ticks[v])) arm(i, first);
+            if (shots[i].counter == static_cast<uint32_t>(s.ticks[v])) arm(i, first);
     }
     if (s.wrapAfterTest) wrap();
 }
@@ -81,8 +82,8 @@ void RunSchedule(DropShot* shots, int count, const Schedule& s, Arm arm) {
 enum class Blit : uint8_t { Additive, Keyed };
 
 inline void Blit1(Blit how, int32_t image, float x, float y, int left, int top, int right, int bottom) {
-    const int ix = static_cast<int>(x);
-    const int iy = static_cast<int>(y);
+    const int ix = fwDraw::ToBlitCoord(x);
+    const int iy = fwDraw::ToBlitCoord(y);
     if (how == Blit::Additive)
         fwDraw::BltAdditive(ix, iy, image, left, top, right, bottom);
     else
@@ -185,7 +186,7 @@ inline std::vector<named::Field> DropShotFields() {
         if ((FrameMod) < 0)                                                                            \
             bullets::ResetKeepingFrames(Name##Shots, Count);                                           \
         else                                                                                           \
-            bullets::ResetRecords(Name##Shots, Count, (FrameMod) < 0 ? 0 : (FrameMod));                \
+            bullets::ResetRecords(Name##Shots, Count, FrameMod);                                       \
     });                                                                                                \
     named::Registrar named##Name([] { NAMED_POOL(Name##Shots, bullets::DropShotFields()); });          \
     }

@@ -44,4 +44,15 @@ TEST_F(FanTest, VolleysLeaveOnTheArcAndSpread) {
     for (const VolleyCase& c : cases) ExpectVolley(c);
 }
 
+TEST_F(FanTest, IndicesOutsideTheArrayArmNothing) {
+    Fresh(Stage2BossFan1Shots, 50);
+    SpawnStage2BossFan1(-1);
+    SpawnStage2BossFan1(50);
+    SpawnStage2BossFan1(49u, 46u);  // a volley that would run past the end
+    SpawnStage2BossFan1(60u, 0u);
+    EXPECT_EQ(ActiveCount(Stage2BossFan1Shots, 50), 0);
+    Stage2BossFan1Shots[0].x = 1e30f;  // far beyond the int range: clipped away
+    DrawStage2BossFan1(0);
+}
+
 }  // namespace
