@@ -366,6 +366,48 @@ TEST(AssetFiles, MirroredBulletPairsFaceOppositeWays) {
     EXPECT_LT(mx, 0.f);  // nose left
 }
 
+// Brightness of a pixel as it adds onto the screen: its strongest channel.
+int Lum(const Pixel& q) { return std::max({q.r, q.g, q.b}); }
+
+TEST(AssetFiles, TheMainExplosionFadesToSparseEmbersThatStillReadOnBlack) {
+    Picture p = DecodeBmp(ReadAll(fs::path(VQ_DATA_DIR) / "IMAGE/ZBAK2B.BMP"));
+    ASSERT_TRUE(p.error.empty());
+    std::vector<int> area;
+    for (int k = 0; k < 8; ++k) {
+        long sum = 0, lit = 0;
+        for (int y = 0; y < 80; ++y)
+            for (int x = 80 * k; x < 80 * k + 80; ++x)
+                if (!p.at(x, y).black()) sum += Lum(p.at(x, y)), ++lit;
+        ASSERT_GT(lit, 0) << "cell " << k;
+        // After the soft flash no cell turns into a dull dark silhouette,
+        // the late ones included.
+        if (k > 0) {
+            EXPECT_GE(sum / lit, 120) << "cell " << k;
+        }
+        area.push_back(int(lit));
+    }
+    // The last cell is a thin scatter, not the whole ball.
+    EXPECT_LT(area[7] * 2, *std::max_element(area.begin(), area.end()));
+}
+
+TEST(AssetFiles, LargeDropsReadAsLargeBesideThePlainBullets) {
+    auto brightArea = [](const char* name) {
+        Picture p = DecodeBmp(ReadAll(fs::path(VQ_DATA_DIR) / name));
+        return int(std::count_if(p.px.begin(), p.px.end(), [](const Pixel& q) { return Lum(q) >= 128; }));
+    };
+    int bullet = 0;
+    for (const char* small : {"IMAGE/VAL11.BMP", "IMAGE/VAL12.BMP", "IMAGE/VAL13.BMP", "IMAGE/VALL20.BMP", "IMAGE/VAL20.BMP"})
+        bullet = std::max(bullet, brightArea(small));
+    ASSERT_GT(bullet, 0);
+    for (const Listed& l : kListed) {
+        std::string path = l.path;
+        if (path.find("VALARM") == std::string::npos || path == "IMAGE/VALARM51.BMP") continue;  // 51 is the beam
+        int area = brightArea(l.path);
+        EXPECT_GE(area, 2 * bullet) << l.path;
+        EXPECT_GE(area * 10, l.w * l.h) << l.path;  // a solid body, not a dot in a haze
+    }
+}
+
 TEST(AssetFiles, BackgroundTilesJoinTopToBottomAndUpperLayersAreMostlyHoles) {
     for (const char* name : {"IMAGE/BBACK1S.BMP", "IMAGE/BBACK2S.BMP", "IMAGE/BBACK3S.BMP", "IMAGE/BBACK6S.BMP",
                              "IMAGE/BBACK8S.BMP"}) {
