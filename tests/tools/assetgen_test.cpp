@@ -408,6 +408,68 @@ TEST(AssetFiles, LargeDropsReadAsLargeBesideThePlainBullets) {
     }
 }
 
+TEST(AssetFiles, WeaponBsWideCentreShotIsItsStrongest) {
+    auto light = [](const char* name) {
+        Picture p = DecodeBmp(ReadAll(fs::path(VQ_DATA_DIR) / name));
+        long sum = 0;
+        for (const Pixel& q : p.px) sum += Lum(q);
+        return sum;
+    };
+    const char* sets[][3] = {{"IMAGE/FLW1_3.BMP", "IMAGE/FLW2_1.BMP", "IMAGE/FLW3_2.BMP"},
+                             {"IMAGE/FLW11.BMP", "IMAGE/FLW22.BMP", "IMAGE/FLW33.BMP"}};
+    for (auto& set : sets) {
+        long centre = light(set[0]);
+        for (int side = 1; side < 3; ++side) EXPECT_GT(centre * 2, light(set[side]) * 3) << set[0] << " vs " << set[side];
+    }
+}
+
+// Counts the 8-connected opaque shapes inside one cell.
+int Shapes(const Picture& p, int x0, int y0, int w, int h) {
+    std::vector<char> seen(size_t(w) * h, 0);
+    int shapes = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (seen[size_t(y) * w + x] || p.at(x0 + x, y0 + y).black()) continue;
+            ++shapes;
+            std::vector<std::pair<int, int>> todo{{x, y}};
+            seen[size_t(y) * w + x] = 1;
+            while (!todo.empty()) {
+                auto [a, b] = todo.back();
+                todo.pop_back();
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        int u = a + dx, v = b + dy;
+                        if (u < 0 || v < 0 || u >= w || v >= h || seen[size_t(v) * w + u] || p.at(x0 + u, y0 + v).black()) continue;
+                        seen[size_t(v) * w + u] = 1;
+                        todo.push_back({u, v});
+                    }
+            }
+        }
+    return shapes;
+}
+
+TEST(AssetFiles, CraftAreOnePieceAndFramedArtStaysClearOfItsEdges) {
+    for (const Listed& l : kListed) {
+        std::string path = l.path;
+        bool craft = path.find("IMAGE/SZAK") == 0 || path.find("IMAGE/BOS") == 0;
+        bool framed = path == "IMAGE/TITLEC.BMP" || path == "IMAGE/LEVEL1.BMP" || path == "IMAGE/QTWCG2.BMP" ||
+                      path == "IMAGE/BOSS41.BMP" || (path.find("VALARM") != std::string::npos && path != "IMAGE/VALARM51.BMP");
+        if (!craft && !framed) continue;
+        Picture p = Load(l);
+        ASSERT_TRUE(p.error.empty()) << l.path;
+        // No wing, pod or engine floats apart from the hull.
+        for (int k = 0; craft && k < l.cells; ++k)
+            EXPECT_EQ(Shapes(p, (k % l.perRow) * l.cw, (k / l.perRow) * l.ch, l.cw, l.ch), 1) << l.path << " cell " << k;
+        // Planets, rings, pods and glows end inside the picture instead of being cut by its border.
+        if (framed) {
+            int edge = 0;
+            for (int y = 0; y < l.h; ++y)
+                for (int x = 0; x < l.w; ++x) edge += (x == 0 || y == 0 || x == l.w - 1 || y == l.h - 1) && !p.at(x, y).black();
+            EXPECT_EQ(edge, 0) << l.path;
+        }
+    }
+}
+
 TEST(AssetFiles, BackgroundTilesJoinTopToBottomAndUpperLayersAreMostlyHoles) {
     for (const char* name : {"IMAGE/BBACK1S.BMP", "IMAGE/BBACK2S.BMP", "IMAGE/BBACK3S.BMP", "IMAGE/BBACK6S.BMP",
                              "IMAGE/BBACK8S.BMP"}) {

@@ -367,12 +367,12 @@ Canvas MakeDrop(const Job& j) {
     float R, headAt, tailAt;
     if (diagonal) {
         R = size * 0.42f;
-        headAt = (size - 5.f - R) * 1.414f;
-        tailAt = -(size - 10.f) * 1.414f;
+        headAt = (size - 9.f - R) * 1.414f;
+        tailAt = -(size - 14.f) * 1.414f;
     } else {
         float reach = std::max(j.w, j.h) * 0.5f;
         R = std::min(size * 0.6f, reach * 0.42f);
-        headAt = reach - R - 5.f;
+        headAt = reach - R - 9.f;
         tailAt = -reach + size * 0.3f;
     }
     uint32_t seed = HashName(j.name);
