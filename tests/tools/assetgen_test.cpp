@@ -366,6 +366,110 @@ TEST(AssetFiles, MirroredBulletPairsFaceOppositeWays) {
     EXPECT_LT(mx, 0.f);  // nose left
 }
 
+// Brightness of a pixel as it adds onto the screen: its strongest channel.
+int Lum(const Pixel& q) { return std::max({q.r, q.g, q.b}); }
+
+TEST(AssetFiles, TheMainExplosionFadesToSparseEmbersThatStillReadOnBlack) {
+    Picture p = DecodeBmp(ReadAll(fs::path(VQ_DATA_DIR) / "IMAGE/ZBAK2B.BMP"));
+    ASSERT_TRUE(p.error.empty());
+    std::vector<int> area;
+    for (int k = 0; k < 8; ++k) {
+        long sum = 0, lit = 0;
+        for (int y = 0; y < 80; ++y)
+            for (int x = 80 * k; x < 80 * k + 80; ++x)
+                if (!p.at(x, y).black()) sum += Lum(p.at(x, y)), ++lit;
+        ASSERT_GT(lit, 0) << "cell " << k;
+        // After the soft flash no cell turns into a dull dark silhouette,
+        // the late ones included.
+        if (k > 0) {
+            EXPECT_GE(sum / lit, 120) << "cell " << k;
+        }
+        area.push_back(int(lit));
+    }
+    // The last cell is a thin scatter, not the whole ball.
+    EXPECT_LT(area[7] * 2, *std::max_element(area.begin(), area.end()));
+}
+
+TEST(AssetFiles, LargeDropsReadAsLargeBesideThePlainBullets) {
+    auto brightArea = [](const char* name) {
+        Picture p = DecodeBmp(ReadAll(fs::path(VQ_DATA_DIR) / name));
+        return int(std::count_if(p.px.begin(), p.px.end(), [](const Pixel& q) { return Lum(q) >= 128; }));
+    };
+    int bullet = 0;
+    for (const char* small : {"IMAGE/VAL11.BMP", "IMAGE/VAL12.BMP", "IMAGE/VAL13.BMP", "IMAGE/VALL20.BMP", "IMAGE/VAL20.BMP"})
+        bullet = std::max(bullet, brightArea(small));
+    ASSERT_GT(bullet, 0);
+    for (const Listed& l : kListed) {
+        std::string path = l.path;
+        if (path.find("VALARM") == std::string::npos || path == "IMAGE/VALARM51.BMP") continue;  // 51 is the beam
+        int area = brightArea(l.path);
+        EXPECT_GE(area, 2 * bullet) << l.path;
+        EXPECT_GE(area * 10, l.w * l.h) << l.path;  // a solid body, not a dot in a haze
+    }
+}
+
+TEST(AssetFiles, WeaponBsWideCentreShotIsItsStrongest) {
+    auto light = [](const char* name) {
+        Picture p = DecodeBmp(ReadAll(fs::path(VQ_DATA_DIR) / name));
+        long sum = 0;
+        for (const Pixel& q : p.px) sum += Lum(q);
+        return sum;
+    };
+    const char* sets[][3] = {{"IMAGE/FLW1_3.BMP", "IMAGE/FLW2_1.BMP", "IMAGE/FLW3_2.BMP"},
+                             {"IMAGE/FLW11.BMP", "IMAGE/FLW22.BMP", "IMAGE/FLW33.BMP"}};
+    for (auto& set : sets) {
+        long centre = light(set[0]);
+        for (int side = 1; side < 3; ++side) EXPECT_GT(centre * 2, light(set[side]) * 3) << set[0] << " vs " << set[side];
+    }
+}
+
+// Counts the 8-connected opaque shapes inside one cell.
+int Shapes(const Picture& p, int x0, int y0, int w, int h) {
+    std::vector<char> seen(size_t(w) * h, 0);
+    int shapes = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (seen[size_t(y) * w + x] || p.at(x0 + x, y0 + y).black()) continue;
+            ++shapes;
+            std::vector<std::pair<int, int>> todo{{x, y}};
+            seen[size_t(y) * w + x] = 1;
+            while (!todo.empty()) {
+                auto [a, b] = todo.back();
+                todo.pop_back();
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        int u = a + dx, v = b + dy;
+                        if (u < 0 || v < 0 || u >= w || v >= h || seen[size_t(v) * w + u] || p.at(x0 + u, y0 + v).black()) continue;
+                        seen[size_t(v) * w + u] = 1;
+                        todo.push_back({u, v});
+                    }
+            }
+        }
+    return shapes;
+}
+
+TEST(AssetFiles, CraftAreOnePieceAndFramedArtStaysClearOfItsEdges) {
+    for (const Listed& l : kListed) {
+        std::string path = l.path;
+        bool craft = path.find("IMAGE/SZAK") == 0 || path.find("IMAGE/BOS") == 0;
+        bool framed = path == "IMAGE/TITLEC.BMP" || path == "IMAGE/LEVEL1.BMP" || path == "IMAGE/QTWCG2.BMP" ||
+                      path == "IMAGE/BOSS41.BMP" || (path.find("VALARM") != std::string::npos && path != "IMAGE/VALARM51.BMP");
+        if (!craft && !framed) continue;
+        Picture p = Load(l);
+        ASSERT_TRUE(p.error.empty()) << l.path;
+        // No wing, pod or engine floats apart from the hull.
+        for (int k = 0; craft && k < l.cells; ++k)
+            EXPECT_EQ(Shapes(p, (k % l.perRow) * l.cw, (k / l.perRow) * l.ch, l.cw, l.ch), 1) << l.path << " cell " << k;
+        // Planets, rings, pods and glows end inside the picture instead of being cut by its border.
+        if (framed) {
+            int edge = 0;
+            for (int y = 0; y < l.h; ++y)
+                for (int x = 0; x < l.w; ++x) edge += (x == 0 || y == 0 || x == l.w - 1 || y == l.h - 1) && !p.at(x, y).black();
+            EXPECT_EQ(edge, 0) << l.path;
+        }
+    }
+}
+
 TEST(AssetFiles, BackgroundTilesJoinTopToBottomAndUpperLayersAreMostlyHoles) {
     for (const char* name : {"IMAGE/BBACK1S.BMP", "IMAGE/BBACK2S.BMP", "IMAGE/BBACK3S.BMP", "IMAGE/BBACK6S.BMP",
                              "IMAGE/BBACK8S.BMP"}) {

@@ -262,23 +262,24 @@ void Interceptor(Model& m, const Palette& p, Rng& rng) {
 }
 
 // Mid-size gunship with side gun pods (200 x 160). The large craft from here
-// on are drawn nose toward +y.
+// on are drawn nose toward +y. Every part rests on the hull or the wings.
 void Gunship(Model& m, const Palette& p, Rng& rng) {
     Kit k = MakeKit(m, p);
     m.pair({{24, -30}, {86, -6}, {92, 30}, {80, 44}, {26, 40}}, k.hull, 6);
     m.pair({{30, -20}, {84, 0}, {86, 8}, {30, -12}}, k.trim, 2, 0.5f);
     m.pair({{40, 10}, {78, 16}, {78, 30}, {40, 30}}, k.armour, 3, 1);
-    m.capsule(60, -36, 44, 11, k.armour, 2);
-    m.capsule(60, 30, 50, 5, k.dark, 4);
-    m.pair({{55, -60}, {65, -60}, {64, -72}, {56, -72}}, k.dark, 1.5f, 3);
+    // Gun pods along the wings, engines at their after ends, barrels forward.
+    m.capsule(60, -54, 44, 11, k.armour, 2);
+    m.capsule(60, 30, 54, 5, k.dark, 4);
+    m.pair({{49, -40}, {71, -40}, {71, -34}, {49, -34}}, k.dark, 1, 3);
     m.hull({{0, -76}, {14, -70}, {24, -50}, {28, -10}, {26, 40}, {18, 66}, {0, 74}}, k.hull, 12, 3);
     m.hull({{0, -60}, {10, -52}, {14, -20}, {12, 30}, {0, 40}}, k.armour, 6, 5);
     m.part(Ellipse(0, 48, 10, 14), k.canopy, 6, 6);
     for (int i = 0; i < 4; ++i) m.bar({16, -40.f + i * 14}, {24, -40.f + i * 14}, 2.5f, k.dark, 4);
-    m.engine(60, -46, 8, 4, k.ring, k.glow);
-    m.engine(16, -66, 7, 4, k.ring, k.glow);
+    m.engine(60, -58, 8, 4, k.ring, k.glow);
+    m.engine(9, -68, 6, 3.5f, k.ring, k.glow);
     m.disc(40, 20, 5, 5, k.light, 3, 2);
-    Greeble(m, k, rng, 30, -14, 80, 8, 8, 1);
+    Greeble(m, k, rng, 32, -8, 76, 8, 8, 1);
 }
 
 // Heavy catamaran gunship (200 x 160).
@@ -298,21 +299,27 @@ void Catamaran(Model& m, const Palette& p, Rng& rng) {
     Greeble(m, k, rng, 62, -16, 90, 18, 8, 1);
 }
 
-// Craft with two spiral turrets (200 x 160): turrets at x +-50, y +35.
+// Craft with two spiral turrets (200 x 160): turrets at x +-50, y +35. Its
+// pointed prow, cockpit and chevrons lead; the engine pods trail.
 void TurretCraft(Model& m, const Palette& p, Rng& rng) {
     Kit k = MakeKit(m, p);
     m.pair({{14, -40}, {80, -20}, {94, 12}, {80, 50}, {20, 44}}, k.hull, 7);
     m.pair({{18, -30}, {78, -12}, {80, -6}, {18, -22}}, k.trim, 2, 0.5f);
-    m.hull({{0, -78}, {18, -66}, {24, -30}, {22, 40}, {10, 70}, {0, 74}}, k.armour, 10, 2);
-    m.part(Ellipse(0, -30, 9, 20), k.canopy, 6, 4);
+    // Engine pods reaching back from the wings.
+    m.capsule(50, -58, -18, 9, k.armour, 1);
+    m.engine(50, -62, 7, 4, k.ring, k.glow);
+    m.hull({{0, -72}, {18, -66}, {24, -30}, {24, 30}, {16, 58}, {0, 78}}, k.armour, 10, 2);
+    m.part(Ellipse(0, 36, 8, 17), k.canopy, 6, 4);
+    for (int i = 0; i < 2; ++i) {  // chevrons pointing the way it flies
+        float y = -36.f + i * 16;
+        m.pair({{0, y + 12}, {14, y}, {14, y + 5}, {0, y + 17}}, k.trim, 1, 3);
+    }
     m.disc(50, 35, 19, 19, k.ring, 5, 2);
     m.disc(50, 35, 12, 12, k.armour, 8, 4);
     m.disc(50, 35, 5, 5, k.light, 5, 6);
-    m.pair({{45, -62}, {55, -62}, {56, -48}, {44, -48}}, k.dark, 2, 1);
-    m.engine(50, -60, 7, 4, k.ring, k.glow);
-    m.engine(12, -72, 6, 3.5f, k.ring, k.glow);
+    m.engine(10, -68, 6, 3.5f, k.ring, k.glow);
     for (int i = 0; i < 3; ++i) m.bar({28, 0.f + i * 10}, {70, 6.f + i * 10}, 2, k.dark, 2);
-    Greeble(m, k, rng, 26, -20, 80, -2, 8, 1);
+    Greeble(m, k, rng, 28, -18, 78, -2, 8, 1);
 }
 
 // Swooping delta (200 x 160).
@@ -527,16 +534,16 @@ void BossCrab(Model& m, Rng& rng) {
     m.engine(40, -186, 14, 7, k.ring, k.glow);
 }
 
-// Stage 3: a ring engine held by four arms (440 x 380).
-void BossRing(Model& m, Rng& rng) {
+// Stage 3: a ring engine held by four arms (440 x 380); the pods stay clear
+// of the picture's edges.
+void BossRing(Model& m, Rng&) {
     Kit k = MakeKit(m, {0x8064b0, 0x4c4068, 0x40e0e0, 0xffe060, 0x40c0ff, 0xe0ffff});
-    m.pair({{60, -60}, {200, -150}, {214, -130}, {90, -20}}, k.armour, 8, 1);
-    m.pair({{60, 40}, {200, 140}, {190, 160}, {50, 70}}, k.armour, 8, 1);
-    m.capsule(196, -170, -110, 22, k.hull, 3);
-    m.capsule(196, 100, 160, 22, k.hull, 3);
-    Turret(m, k, 196, -120, 12, 2, 6);
-    Turret(m, k, 196, 140, 12, 2, 6);
-    Greeble(m, k, rng, 80, -110, 170, -40, 14, 2);
+    m.pair({{60, -60}, {172, -128}, {188, -110}, {90, -20}}, k.armour, 8, 1);
+    m.pair({{60, 40}, {172, 112}, {160, 130}, {50, 70}}, k.armour, 8, 1);
+    m.capsule(178, -150, -96, 20, k.hull, 3);
+    m.capsule(178, 96, 150, 20, k.hull, 3);
+    Turret(m, k, 178, -112, 11, 2, 6);
+    Turret(m, k, 178, 132, 11, 2, 6);
     // The ring.
     Part& ring = m.part(Ellipse(0, 0, 150, 150, 96), k.hull, 22, 4);
     ring.holes.push_back(Ellipse(0, 0, 96, 96, 80));
@@ -551,10 +558,10 @@ void BossRing(Model& m, Rng& rng) {
     for (int s = 0; s < 6; ++s) m.part(Rotated(Rect(-7, -100, 7, -40), {0, 0}, 60.f * s), k.dark, 3, 5);
     m.disc(0, 0, 54, 54, k.armour, 14, 6, false);
     Core(m, k, 0, 0, 34, 8);
-    m.hull({{0, 110}, {30, 120}, {40, 170}, {0, 186}}, k.armour, 10, 8);
-    Turret(m, k, 0, 150, 14, 3, 9, false);
-    m.hull({{0, -186}, {34, -176}, {30, -120}, {0, -110}}, k.armour, 10, 8);
-    m.engine(0, -170, 14, 7, k.ring, k.glow);
+    m.hull({{0, 110}, {30, 120}, {38, 166}, {0, 180}}, k.armour, 10, 8);
+    Turret(m, k, 0, 146, 14, 3, 9, false);
+    m.hull({{0, -180}, {34, -172}, {30, -120}, {0, -110}}, k.armour, 10, 8);
+    m.engine(0, -166, 14, 7, k.ring, k.glow);
 }
 
 // Stage 4: an upright tower with two beam guns (380 x 460); guns at x +-109, y -25.

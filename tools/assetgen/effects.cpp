@@ -69,6 +69,36 @@ Poly Transform(const Poly& p, Vec2 centre, float deg) {
     return out;
 }
 
+// A crescent of light: the arc through centre - side*half .. centre + d*depth ..
+// centre + side*half, `thick` pixels at its middle and thinning toward its
+// tips. Drawn from the distance to the arc, so it never breaks into beads.
+void Wave(Light& l, Vec2 centre, Vec2 d, float half, float depth, float thick, Rgb edge, Rgb core, float power) {
+    Vec2 side{-d.y, d.x};
+    const int n = 160;
+    std::vector<Vec2> arc;
+    for (int i = 0; i <= n; ++i) {
+        float t = -1.f + 2.f * i / n;
+        arc.push_back(centre + side * (t * half) + d * ((1.f - t * t) * depth));
+    }
+    for (int y = 0; y < l.h; ++y)
+        for (int x = 0; x < l.w; ++x) {
+            Vec2 p{x + 0.5f, y + 0.5f};
+            float best = 1e9f, bt = 0;
+            for (int i = 0; i <= n; ++i) {
+                Vec2 q = p - arc[size_t(i)];
+                float d2 = q.x * q.x + q.y * q.y;
+                if (d2 < best) best = d2, bt = -1.f + 2.f * i / n;
+            }
+            float w = thick * (1.f - 0.6f * bt * bt), dist = std::sqrt(best);
+            if (dist > w * 4.f) continue;
+            float fade = power * (1.f - 0.55f * bt * bt);
+            auto fall = [&](float r) { return std::exp(-(dist / r) * (dist / r) * 2.3f); };
+            F3 a = Lin(edge, 0.6f * fade * fall(w * 1.9f)), b = Lin(core, 0.75f * fade * fall(w)),
+               c = Lin(kWhite, 0.8f * fade * fall(w * 0.45f));
+            l.add(x, y, a.r + b.r + c.r, a.g + b.g + c.g, a.b + b.b + c.b);
+        }
+}
+
 float FacingDegrees(int facing) { return facing == 1 ? 270.f : facing == 2 ? 90.f : 0.f; }
 
 }  // namespace
@@ -266,19 +296,14 @@ Canvas MakeBolt(const Job& j) {
         GlowAt(l, head.x, head.y, 6.f, k, 0.8f);
         GlowAt(l, tail.x, tail.y, 3.f, e, 0.25f);
     } else {
-        // Crescent wave, convex ahead, as wide as the picture allows.
+        // Crescent wave, convex ahead, as wide as the picture allows: one
+        // unbroken band, thickest in its middle. The wide centre shot is the
+        // strongest of the set: a heavier band with a second, fainter wave
+        // trailing it.
+        bool wide = j.w > j.h;
         float half = j.w * 0.4f, depth = j.h * 0.22f;
-        Vec2 side{-d.y, d.x};
-        const int n = 40;
-        for (int i = 0; i <= n; ++i) {
-            float t = -1.f + 2.f * i / n;
-            float bulge = (1.f - t * t) * depth;
-            Vec2 p = c + side * (t * half) + d * bulge;
-            float fade = 1.f - 0.6f * t * t;
-            GlowAt(l, p.x, p.y, 5.5f, e, 0.14f * fade);
-            GlowAt(l, p.x, p.y, 2.4f, k, 0.2f * fade);
-            GlowAt(l, p.x, p.y, 1.1f, kWhite, 0.16f * fade);
-        }
+        Wave(l, c, d, half, depth, wide ? 3.4f : 2.3f, e, k, wide ? 1.25f : 1.f);
+        if (wide) Wave(l, c - d * (j.h * 0.2f), d, half * 0.8f, depth * 0.8f, 1.8f, e, k, 0.45f);
     }
     return Developed(l);
 }
@@ -330,34 +355,63 @@ Canvas MakeStreak(const Job& j) {
 }
 
 Canvas MakeDrop(const Job& j) {
-    Light l(j.w, j.h);
+    // A heavy ball of plasma with a tapering tail: a hard bright rim, a
+    // churning body and a white-hot heart, far bigger than any plain bullet.
     Rgb e = Hex(j.args.col1), k = Hex(j.args.col2);
     Vec2 c{j.w / 2.f, j.h / 2.f}, d = Dir(180.f - j.args.f);
+    Vec2 side{-d.y, d.x};
     float size = std::min(j.w, j.h) * 0.5f;
-    float along = std::max(j.w, j.h) * 0.5f;
-    float ang = 180.f - j.args.f;
     bool diagonal = std::fabs(j.args.f) > 1.f;
-    float lead = diagonal ? size * 0.55f : along * 0.52f;
-    Vec2 head = c + d * (lead - size * 0.38f);
-    Vec2 tail = c - d * (lead * 0.95f);
-    StreakAt(l, tail, head, size * 0.2f, e, 0.35f);
-    StreakAt(l, c - d * (lead * 0.55f), head, size * 0.1f, k, 0.45f);
-    GlowAt(l, head.x, head.y, size * 0.42f, e, 0.6f);
-    GlowAt(l, head.x, head.y, size * 0.24f, k, 0.65f);
-    GlowAt(l, head.x, head.y, size * 0.12f, kWhite, 0.75f);
-    // Swirling rings behind the head.
-    for (int r = 0; r < 2; ++r) {
-        Vec2 p = head - d * (size * (0.3f + 0.28f * r));
-        float rr = size * (0.32f - 0.07f * r);
-        for (int s = 0; s < 20; ++s) {
-            float a = 2 * kPi * s / 20;
-            Vec2 q{std::cos(a) * rr, std::sin(a) * rr * 0.35f};
-            float ra = (ang - 180.f) * kPi / 180.f;
-            Vec2 rot{q.x * std::cos(ra) - q.y * std::sin(ra), q.x * std::sin(ra) + q.y * std::cos(ra)};
-            GlowAt(l, p.x + rot.x, p.y + rot.y, size * 0.05f, k, 0.12f * (1.f - 0.25f * r));
-        }
+    // Head (radius R, centre headAt along d) and tail tip, kept clear of the
+    // picture's edges; a slanting drop runs along the picture's diagonal.
+    float R, headAt, tailAt;
+    if (diagonal) {
+        R = size * 0.42f;
+        headAt = (size - 9.f - R) * 1.414f;
+        tailAt = -(size - 14.f) * 1.414f;
+    } else {
+        float reach = std::max(j.w, j.h) * 0.5f;
+        R = std::min(size * 0.6f, reach * 0.42f);
+        headAt = reach - R - 9.f;
+        tailAt = -reach + size * 0.3f;
     }
-    return Developed(l);
+    uint32_t seed = HashName(j.name);
+    Light l(j.w, j.h);
+    for (int y = 0; y < j.h; ++y)
+        for (int x = 0; x < j.w; ++x) {
+            Vec2 p = Vec2{x + 0.5f, y + 0.5f} - c;
+            float u = p.x * d.x + p.y * d.y, v = p.x * side.x + p.y * side.y;
+            // Radius of the body at this point of the axis: round ahead, a
+            // narrowing flame behind.
+            float rad;
+            if (u >= headAt) {
+                rad = std::sqrt(std::max(0.f, R * R - (u - headAt) * (u - headAt)));
+            } else {
+                float t = std::clamp((u - tailAt) / (headAt - tailAt), 0.f, 1.f);
+                rad = R * std::pow(t, 0.7f);
+            }
+            float hu = u - headAt, hd = std::sqrt(hu * hu + v * v) / R;  // from the heart
+            float swirl = Fbm(u / R * 2.2f, v / R * 2.2f + 3.f, seed, 3);
+            F3 col{0, 0, 0};
+            if (rad > 0.5f && std::fabs(v) <= rad) {
+                float across = std::fabs(v) / rad;  // 0 on the axis, 1 at the rim
+                float tail = u < headAt ? 1.f - std::clamp((u - tailAt) / (headAt - tailAt), 0.f, 1.f) : 0.f;
+                float body = 0.38f + 0.35f * swirl;
+                float rim = std::pow(across, 6.f) * 0.75f;
+                float heat = std::exp(-hd * hd * 4.5f);
+                F3 a = Lin(e, (body + rim) * (1.f - 0.55f * tail)), b = Lin(k, heat * 1.1f + rim * 0.4f),
+                   w = Lin(kWhite, std::exp(-hd * hd * 14.f) * 0.9f);
+                col = {a.r + b.r + w.r, a.g + b.g + w.g, a.b + b.b + w.b};
+            } else {
+                // A thin corona just outside the rim, fading along the tail.
+                float out = u >= headAt ? (hd - 1.f) * R : std::fabs(v) - std::max(rad, 0.f);
+                float reachOut = u >= headAt ? 1.f : std::clamp(rad / (R * 0.35f), 0.f, 1.f);
+                float g = std::exp(-out * out / (size * size * 0.0042f + 1.f)) * 0.55f * reachOut;
+                col = Lin(e, g);
+            }
+            l.add(x, y, col.r, col.g, col.b);
+        }
+    return Developed(l, 0.06f);
 }
 
 Canvas MakeBeam(const Job& j) {
@@ -444,10 +498,17 @@ Canvas FireCell(int size, int frame, int frames, int style, const std::vector<Pu
             float edge = std::clamp((1.f - std::sqrt(ex * ex + ey * ey)) * 6.f, 0.f, 1.f);
             dens *= edge;
             if (additive) {
-                if (dens <= 0.1f + 0.4f * t * t) continue;
-                float temp = std::max(0.3f, dens * heat);
-                Rgb col = FireColour(temp, 0);
-                float k = (0.4f + 0.6f * std::min(1.f, dens * 1.6f)) * (1.f - 0.45f * t);
+                // The ball tears into glowing clumps and thin smoke as it
+                // fades, and keeps its ember colour instead of going dull.
+                float need = 0.1f + 0.35f * t * t;
+                float gap = Fbm(px / size * 8.f, py / size * 8.f + frame * 0.9f, seed + 11, 2);
+                float torn = 0.65f * t * t * t;
+                if (dens <= need || gap < torn) continue;
+                float hot = std::clamp((dens - need) / (1.f - need) * 1.5f, 0.f, 1.f);
+                Rgb fire = FireColour(std::max(0.3f, dens * heat + 0.35f * t), 0);
+                Rgb col = Mix(fire, Rgb{150, 132, 120}, t * t * (1.f - hot) * 0.8f);
+                float k = (0.55f + 0.45f * std::min(1.f, dens * 1.6f)) * (1.f - 0.25f * t) *
+                          (0.7f + 0.3f * std::clamp((gap - torn) * 10.f, 0.f, 1.f));
                 c.set(x, y, Scale(col, k));
             } else {
                 if (dens < cut) continue;
@@ -455,6 +516,17 @@ Canvas FireCell(int size, int frame, int frames, int style, const std::vector<Pu
                 c.set(x, y, FireColour(temp, smoke ? style : 0));
             }
         }
+    if (additive && frame >= 2) {  // embers flung outward
+        Rng rng(seed ^ 0x5u);
+        Light l(size, size);
+        for (int i = 0; i < 16; ++i) {
+            float a = rng.range(0.f, 2 * kPi), speed = rng.range(0.45f, 1.f);
+            float r = std::min(R * speed * (0.35f + 0.75f * t), size * 0.44f);
+            Rgb col = Mix({255, 240, 170}, {255, 130, 40}, t);
+            GlowAt(l, cx + std::cos(a) * r, cy + std::sin(a) * r, 1.4f + rng.uni(), col, 1.3f - 0.4f * t);
+        }
+        Develop(l, c, 0.3f);  // crisp sparks, no dim halo
+    }
     if (frame == 0 && !smoke) {  // the flash
         Light l(size, size);
         GlowAt(l, cx, cy, size * 0.2f, {255, 250, 220}, 1.2f);

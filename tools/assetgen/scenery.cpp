@@ -52,11 +52,12 @@ void TileDebris(Canvas& c, Rng& rng) {
     Outline(c, 0.35f, {16, 14, 22});
 }
 
-// Cloud banks with hard, shaded edges; about a third of the tile.
+// Cloud banks with hard edges, lit from the upper left: bright crowns, soft
+// blue shade on their undersides and puffy detail inside; about a quarter of
+// the tile.
 void TileClouds(Canvas& c, uint32_t seed) {
-    const int cell = 40;
+    const int cell = 40, fine = 10;
     int px = c.w / cell, py = c.h / cell;
-    const Rgb tones[] = {{70, 84, 128}, {118, 136, 178}, {170, 188, 220}, {222, 230, 246}, {250, 252, 255}};
     std::vector<float> d(c.px.size());
     for (int y = 0; y < c.h; ++y)
         for (int x = 0; x < c.w; ++x) {
@@ -69,16 +70,26 @@ void TileClouds(Canvas& c, uint32_t seed) {
         y = (y % c.h + c.h) % c.h;
         return d[size_t(y) * c.w + x];
     };
+    // Shadow to highlight; the darkest stays well clear of the key.
+    const Rgb ramp[] = {{52, 62, 108}, {92, 106, 156}, {146, 162, 206}, {206, 216, 240}, {250, 252, 255}};
+    auto Shade = [&](float s) {
+        float v = std::clamp(s, 0.f, 1.f) * 4.f;
+        int i = std::min(int(v), 3);
+        return Mix(ramp[i], ramp[i + 1], v - float(i));
+    };
     const float cut = 0.6f;
     for (int y = 0; y < c.h; ++y)
         for (int x = 0; x < c.w; ++x) {
             float v = D(x, y);
             if (v < cut) continue;
-            // Light from above: brighter where density falls away upward.
-            float lit = (v - D(x, y - 4)) * 6.f + (v - cut) * 3.f;
-            int t = std::clamp(int(1.5f + lit * 2.2f), 0, 4);
-            if (v < cut + 0.012f) t = 0;
-            c.set(x, y, tones[t]);
+            // Slope of the bank toward the light, over a few pixels.
+            float gy = D(x, y + 3) - D(x, y - 3), gx = D(x + 3, y) - D(x - 3, y);
+            float facing = (gy * 0.8f + gx * 0.5f) * 5.f;
+            float depth = std::clamp((v - cut) / 0.22f, 0.f, 1.f);
+            float puff = Fbm(x / float(fine), y / float(fine), seed + 3, 3, c.w / fine, c.h / fine) - 0.5f;
+            float under = std::clamp((D(x, y - 6) - D(x, y + 6)) * 5.f, 0.f, 1.f);  // lower rim
+            float s = 0.34f + facing + depth * 0.3f + puff * 0.35f - under * 0.35f;
+            c.set(x, y, Shade(s));
         }
 }
 
@@ -306,68 +317,83 @@ Canvas MakeTile(const Job& j) {
 Canvas MakeTitle(const Job& j) {
     Canvas c(j.w, j.h);
     Rng rng(j.name);
-    Planet(c, 430, 500, 150, 91, {{30, 60, 140}, {40, 90, 170}, {60, 140, 90}, {130, 150, 80}, {200, 190, 150}},
+    // A small world low on the right, whole inside the picture, and its moon.
+    Planet(c, 386, 428, 44, 91, {{30, 60, 140}, {40, 90, 170}, {60, 140, 90}, {130, 150, 80}, {200, 190, 150}},
            {120, 180, 255}, true);
-    Plate(c, 70, 300, 370, 394, {12, 16, 44}, {80, 110, 200});
+    Planet(c, 318, 446, 9, 5, {{150, 150, 150}, {190, 190, 190}, {120, 120, 120}}, {220, 220, 230}, false);
     Bitmap title = TitleInk("VORNQUIST", 2);
-    DrawInk(c, title, (j.w - title.w) / 2, 40, Chrome());
+    DrawInk(c, title, (j.w - title.w) / 2, 26, Chrome());
     Bitmap sub = TitleInk("SF SHOOTING", 1);
-    DrawInk(c, sub, (j.w - sub.w) / 2, 102, Warm());
-    PasteCentred(c, ShipPicture(1, 2.f), 220, 200);
+    DrawInk(c, sub, (j.w - sub.w) / 2, 86, Warm());
+    PasteCentred(c, ShipPicture(1, 1.5f), j.w / 2, 170);
     TextStyle press = Warm();
     press.fill = VerticalRamp({{255, 255, 255}, {255, 230, 90}});
     Bitmap enter = Nearest(TextBitmap("PRESS ENTER"), 2);
-    DrawInk(c, enter, (j.w - enter.w) / 2, 272, press);
-    const char* lines[] = {"\x03\x04\x01\x02 KEYS    MOVE",
-                           "SHIFT OR C    SHOT A",
-                           "CTRL OR V     SHOT B",
-                           "C+V OR CTRL+SHIFT",
-                           "      BURST AND RING BOMB",
-                           "S PAUSE    Y CONTINUE",
-                           "T TITLE    ESC QUIT"};
-    int y = 310;
-    for (const char* l : lines) {
-        DrawText(c, 96, y, l, Plain({210, 222, 255}));
-        y += 11;
+    DrawInk(c, enter, (j.w - enter.w) / 2, 236, press);
+    // The key legend in the menus' text size, keys in gold, actions in blue;
+    // the short ones pair up two to a line.
+    struct Key {
+        const char* key;
+        const char* action;
+    };
+    const std::vector<std::vector<Key>> rows = {{{"\x03\x04\x01\x02", "MOVE"}},
+                                                {{"SHIFT OR C", "SHOT A"}},
+                                                {{"CTRL OR V", "SHOT B"}},
+                                                {{"C+V OR", "BURST AND"}},
+                                                {{"CTRL+SHIFT", "RING BOMB"}},
+                                                {{"S", "PAUSE"}, {"Y", "CONTINUE"}},
+                                                {{"T", "TITLE"}, {"ESC", "QUIT"}}};
+    const int k = 2, line = 17, top = 266, left = 30, right = 330, split = 190;
+    Plate(c, left, top, right, top + 20 + line * int(rows.size()), {12, 16, 44}, {80, 110, 200});
+    int y = top + 12;
+    for (const std::vector<Key>& row : rows) {
+        for (size_t i = 0; i < row.size(); ++i) {
+            int x = i == 0 ? left + 16 : split;
+            int w = DrawText(c, x, y, row[i].key, Plain({255, 226, 140}), k);
+            DrawText(c, row.size() == 1 ? split : x + w + 12, y, row[i].action, Plain({210, 222, 255}), k);
+        }
+        y += line;
     }
     return Finished(c, rng, 60);
 }
 
 Canvas MakeLevelSelect(const Job& j) {
-    Canvas c = MenuScreen(j, "SELECT LEVEL", 30);
+    Canvas c = MenuScreen(j, "SELECT LEVEL", 18);
     Rng rng(j.name);
-    Plate(c, 24, 76, j.w - 24, 452, {14, 18, 48}, {90, 120, 220});
+    Plate(c, 24, 62, j.w - 24, 468, {14, 18, 48}, {90, 120, 220});
     struct Row {
         const char* key;
         const char* text;
-        const char* more;
+        std::vector<const char*> more;
     };
     const Row rows[] = {
-        {"F1", "START AT LEVEL 1", nullptr},
-        {"F2", "START AT LEVEL 3", nullptr},
-        {"SPACE", "STARS-ONLY BACKGROUND", nullptr},
-        {"M", "MOUSE CONTROL", "LEFT BUTTON SHOT A / RIGHT BUTTON SHOT B / DOUBLE-CLICK BURST"},
-        {"K", "KEYBOARD CONTROL", nullptr},
-        {"O", "NO DEATH SEQUENCE", nullptr},
+        {"F1", "START AT LEVEL 1", {}},
+        {"F2", "START AT LEVEL 3", {}},
+        {"SPACE", "STARS-ONLY BACKGROUND", {}},
+        {"M", "MOUSE CONTROL", {"LEFT BUTTON   SHOT A", "RIGHT BUTTON  SHOT B", "DOUBLE-CLICK  BURST"}},
+        {"K", "KEYBOARD CONTROL", {}},
+        {"O", "NO DEATH SEQUENCE", {}},
     };
-    int y = 98;
+    // Every label starts in one column, right of the widest key cap.
+    const int keyX = 40, k = 2;
+    int capW = 0;
+    for (const Row& r : rows) capW = std::max(capW, std::max(16 * k, (TextWidth(r.key) + 8) * k));
+    const int textX = keyX + capW + 14;
+    int y = 86;
     for (const Row& r : rows) {
-        int kw = KeyCap(c, 40, y - 4, r.key, 2);
-        DrawText(c, std::max(112, 40 + kw + 12), y + 4, r.text, Plain({230, 236, 255}), 2);
-        y += 26;
-        if (r.more) {
-            std::string more = r.more;
-            size_t cut = more.find(" / ");
-            std::string a = more.substr(0, cut), rest = more.substr(cut + 3);
-            size_t cut2 = rest.find(" / ");
-            DrawText(c, 112, y - 6, a, Plain({150, 170, 220}));
-            DrawText(c, 112, y + 5, rest.substr(0, cut2), Plain({150, 170, 220}));
-            DrawText(c, 112, y + 16, rest.substr(cut2 + 3), Plain({150, 170, 220}));
-            y += 30;
+        KeyCap(c, keyX, y, r.key, k);
+        DrawText(c, textX, y + 8, r.text, Plain({230, 236, 255}), k);
+        y += 38;
+        // Details sit under their heading, indented and dimmer.
+        for (const char* m : r.more) {
+            DrawText(c, textX + 12, y - 2, m, Plain({150, 174, 230}), k);
+            y += 19;
         }
-        y += 22;
+        if (!r.more.empty()) y += 6;
     }
-    PasteCentred(c, ShipPicture(1, 1.f), 220, 420);
+    // The ship rests on the plate's floor, clear of the text and the border.
+    Canvas ship = ShipPicture(1, 1.f);
+    PasteCentred(c, ship, j.w / 2, (y + 460) / 2);
     return Finished(c, rng, 30);
 }
 
@@ -440,11 +466,11 @@ Canvas MakeEnding(const Job& j) {
             caption = "THE FORTRESS FALLS";
             break;
         }
-        case 2: {  // Past the ringed giant.
-            RingBand(c, 250, 190, 150, 215, 0.28f, false, 120);
-            Planet(c, 250, 190, 120, 7, {{150, 110, 80}, {190, 150, 100}, {220, 190, 140}, {170, 120, 90}},
+        case 2: {  // Past the ringed giant, its ring whole inside the picture.
+            RingBand(c, 224, 190, 136, 196, 0.28f, false, 108);
+            Planet(c, 224, 190, 108, 7, {{150, 110, 80}, {190, 150, 100}, {220, 190, 140}, {170, 120, 90}},
                    {255, 210, 160}, false);
-            RingBand(c, 250, 190, 150, 215, 0.28f, true, 120);
+            RingBand(c, 224, 190, 136, 196, 0.28f, true, 108);
             Planet(c, 70, 70, 26, 21, {{120, 120, 130}, {160, 160, 170}, {90, 90, 100}}, {200, 200, 220}, false);
             PasteCentred(c, ShipPicture(1, 1.2f, -1.f), 120, 360);
             caption = "THE LONG WAY BACK";
