@@ -1,18 +1,9 @@
-// Placeholder stage scripts and ending until they land: an empty playfield.
+// Placeholder ending until it lands: an empty playfield.
 #include "framework/draw/draw.h"
 #include "game/shell/scenes.h"
 
-namespace {
-void EmptyFrame() {
+void RunEnding() {
     fwDraw::ClearBackBuffer();
     fwDraw::SetWaitVBlank(1);
     fwDraw::Present();
 }
-}  // namespace
-
-void RunStage1() { EmptyFrame(); }
-void RunStage2() { EmptyFrame(); }
-void RunStage3() { EmptyFrame(); }
-void RunStage4() { EmptyFrame(); }
-void RunStage5() { EmptyFrame(); }
-void RunEnding() { EmptyFrame(); }

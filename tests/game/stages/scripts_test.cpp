@@ -1,0 +1,97 @@
+// The stage scripts' own rules, read through the frames they run.
+#include <gtest/gtest.h>
+
+#include "framework/sound/midi.h"
+#include "game/bosses/bosses.h"
+#include "game/bullets/groups.h"
+#include "game/enemies/enemies.h"
+#include "tests/game/stages/stage_fixture.h"
+#include "tests/support/run.h"
+
+namespace {
+
+using stages::kScripts;
+using stagetest::A;
+using stagetest::gSeen;
+
+class Scripts : public stagetest::StageFrames {};
+
+TEST_F(Scripts, EveryTimelineIsWellFormed) {
+    for (const auto& s : kScripts) {
+        if (!s.timeline) continue;
+        for (const timeline::List* l : {&s.timeline->attacks, &s.timeline->objects, &s.timeline->bullets,
+                                        &s.timeline->lockOn})
+            EXPECT_EQ(timeline::FirstFault(*l), l->count) << s.name;
+    }
+}
+
+TEST_F(Scripts, StageParameters) {
+    struct Case {
+        stages::ScriptId id;
+        uint32_t scene;
+        const char* music;
+        float speed;
+    } cases[] = {
+        {stages::Stage1, SceneStage1, "MIDI/QTW1.MID", 20}, {stages::Stage2, SceneStage2, "MIDI/QTW2.MID", 18},
+        {stages::Stage3, SceneStage3, "MIDI/QTW3.MID", 16}, {stages::Stage4, SceneStage4, "MIDI/QTW4.MID", 14},
+        {stages::Stage5, SceneStage5, "MIDI/QTW5.MID", 20},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(kScripts[c.id].name);
+        EXPECT_EQ(kScripts[c.id].scene, c.scene);
+        FrameSeconds = 0.5f;
+        StageTick = 0;
+        StageClock = 0;
+        Frame(c.id);
+        EXPECT_FLOAT_EQ(StageClock, c.speed / 2);
+        ASSERT_EQ(Count(A(&fwMidi::Play)), 1);
+        EXPECT_STREQ(gSeen[IndexOf(A(&fwMidi::Play))].text, c.music);
+    }
+}
+
+TEST_F(Scripts, Stage1Waves) {
+    struct Case {
+        float clock;
+        const void* fn;
+        int calls;
+    } cases[] = {
+        {120, A(&SpawnSzak10), 0},          {120.5f, A(&SpawnSzak10), 1},      {170, A(&SpawnSzak10), 0},
+        {300, A(&MoveSzak10), 2},           {850, A(&MoveSzak6C), 3},          {1160, A(&MoveSzak6C), 3},
+        {1190, A(&MoveSzak6C), 1},          {1000, A(&SpawnPowerUpItem), 1},   {1000.5f, A(&SpawnPowerUpItem), 0},
+        {950, A(&SpawnPowerUpItem), 1},     {575, A(&SpawnSzak21BDropLine1), 1}, {600, A(&SpawnSzak21BDropLine1), 0}, {975, A(&SpawnSzak22B), 1},
+        {1100, A(&SpawnSzak22CSmallShot4), 1}, {1100, A(&MoveStage1Boss), 0},   {1100.5f, A(&MoveStage1Boss), 1},
+    };
+    for (const Case& c : cases) {
+        FrameAt(stages::Stage1, c.clock);
+        EXPECT_EQ(Count(c.fn), c.calls) << "clock " << c.clock;
+    }
+}
+
+TEST_F(Scripts, Stage1LargeDropsOnlyAboveLevel1AndTheTimeOut) {
+    for (int level : {1, 3}) {
+        GameLevel = level;
+        Stage1BossState.Health = 1000;
+        Stage1BossState.AttackFrame = 19;
+        FrameAt(stages::Stage1, 2000);
+        EXPECT_EQ(Count(A(&EmitStage1BossLargeDrop1)), level == 3 ? 1 : 0);
+        EXPECT_EQ(Count(A(&EmitStage1BossSpiral3)), 1);
+    }
+    FrameAt(stages::Stage1, 10000);
+    EXPECT_EQ(Stage1BossState.Health, 0.0f);
+    EXPECT_EQ(Count(A(&DefeatStage1Boss)), 1);
+}
+
+TEST(StagePlay, TitleToStage1CountsTicksAndClock) {
+    // Enter at frame 2 leaves the title, F1 at frame 10 starts stage 1, whose
+    // first frame is 11: 100 stage frames later the clock stands at 32.
+    auto r = testsupport::Playtest(
+        "--frames 110 --key 2:Return --key 10:F1 --print 11:StageTick,MidiOpen --print 110:SceneNumber,StageTick,StageClock");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(testsupport::Value(r.out, 11, "StageTick"), "1");
+    EXPECT_EQ(testsupport::Value(r.out, 11, "MidiOpen"), "1");
+    EXPECT_EQ(testsupport::Value(r.out, 110, "SceneNumber"), "2");
+    EXPECT_EQ(testsupport::Value(r.out, 110, "StageTick"), "100");
+    EXPECT_EQ(testsupport::Value(r.out, 110, "StageClock"), "32");
+}
+
+}  // namespace
