@@ -81,6 +81,62 @@ TEST_F(Scripts, Stage1LargeDropsOnlyAboveLevel1AndTheTimeOut) {
     EXPECT_EQ(Count(A(&DefeatStage1Boss)), 1);
 }
 
+TEST_F(Scripts, Stage2LoopsByLevel) {
+    struct Case {
+        int level;
+        int32_t before, after;
+    } cases[] = {{1, 2299, 0}, {2, 2299, 0}, {3, 2299, 2300}, {3, 3709, 0}, {1, 3000, 0}};
+    for (const Case& c : cases) {
+        GameLevel = c.level;
+        Stage2BossState.Health = 900;
+        Stage2BossState.AttackFrame = c.before;
+        FrameAt(stages::Stage2, 5000);
+        EXPECT_EQ(Stage2BossState.AttackFrame, c.after) << "level " << c.level << " from " << c.before;
+    }
+    // The level-3 rows open only at level 3; the row [0, 30] opens from 1.
+    for (int level : {1, 3}) {
+        GameLevel = level;
+        Stage2BossState.AttackFrame = 1320 - 1;
+        FrameAt(stages::Stage2, 5000);
+        EXPECT_EQ(Count(A(&EmitStage2BossLargeDrop1)), level == 3 ? 1 : 0);
+        EXPECT_EQ(Count(A(&EmitStage2BossAimedSpread1)), 1);
+    }
+    Stage2BossState.AttackFrame = 0;
+    FrameAt(stages::Stage2, 5000);
+    EXPECT_EQ(Count(A(&SpawnStage2BossSmallShot9)), 1);
+    EXPECT_EQ(Count(A(&SpawnStage2BossAimedLine1)), 0);  // the [220, 20] rows never open
+}
+
+TEST_F(Scripts, Stage2WavesAndOrder) {
+    struct Case {
+        float clock;
+        int mode, sub;
+        const void* fn;
+        int calls;
+    } cases[] = {
+        {160, 1, 0, A(&SpawnSzak6DSmallShot2), 1},  {160, 1, 0, A(&SpawnSzak6DAimedLine2), 0},
+        {160, 1, 1, A(&SpawnSzak6DAimedLine2), 1},  {195, 1, 1, A(&SpawnSzak6EAimedLine3), 0},
+        {170, 2, 0, A(&EmitSzak6EAimedSpread1), 1}, {850, 1, 1, A(&SpawnSzak6DAimedLine2), 1},
+        {800, 1, 1, A(&SpawnSzak6DAimedLine2), 0},  {400, 1, 0, A(&SpawnSzak9SmallShot1), 1},
+        {400, 1, 1, A(&SpawnSzak9SmallShot1), 0},   {10, 1, 0, A(&MoveSzak9), 2},
+        {10, 1, 0, A(&MoveSzak12), 2},              {100, 1, 0, A(&SpawnSzak12DropLine2), 0},
+        {100, 2, 0, A(&SpawnSzak12DropLine2), 1},   {300, 1, 0, A(&MoveSzak51), 0},
+        {300, 1, 1, A(&EmitSzak51AimedSpread3), 1}, {1050, 1, 0, A(&SpawnPowerUpItem), 1},
+        {10, 1, 2, A(&MoveSzak9SmallShot1), 2},     {10, 1, 0, A(&MoveStage5BossFan1), 1},
+    };
+    for (const Case& c : cases) {
+        PlayMode = c.mode;
+        PlaySubMode = c.sub;
+        FrameAt(stages::Stage2, c.clock);
+        EXPECT_EQ(Count(c.fn), c.calls) << "clock " << c.clock << " mode " << c.mode << " sub " << c.sub;
+    }
+    PlayMode = 1;
+    PlaySubMode = 0;
+    FrameAt(stages::Stage2, 10);
+    EXPECT_LT(IndexOf(A(&DrawSzak9SmallShot1)), IndexOf(A(&MoveSzak9SmallShot1)));
+    EXPECT_LT(IndexOf(A(&MoveSzak12SmallShot1)), IndexOf(A(&DrawSzak12SmallShot1)));
+}
+
 TEST(StagePlay, TitleToStage1CountsTicksAndClock) {
     // Enter at frame 2 leaves the title, F1 at frame 10 starts stage 1, whose
     // first frame is 11: 100 stage frames later the clock stands at 32.
