@@ -137,6 +137,64 @@ TEST_F(Scripts, Stage2WavesAndOrder) {
     EXPECT_LT(IndexOf(A(&MoveSzak12SmallShot1)), IndexOf(A(&DrawSzak12SmallShot1)));
 }
 
+TEST_F(Scripts, Stage3HealthWindowsAndCycle) {
+    struct Case {
+        int mode;
+        float health;
+        int32_t before;
+        int smallShots, spread22;
+        int32_t after;
+    } cases[] = {
+        {1, 750, 100, 0, 0, 101},   // the health windows stay shut in the usual play mode
+        {2, 750, 100, 1, 0, 101},
+        {2, 770, 100, 1, 0, 101},
+        {2, 500, 100, 0, 0, 101},
+        {2, 60, 100, 1, 0, 101},
+        {2, 780, 100, 0, 0, 100},   // at the ceiling nothing attacks
+        {1, 700, 29, 0, 1, 30},     // the first window opens at count 30
+        {1, 700, 4899, 0, 0, 0},    // 4900 runs the last window, then restarts
+    };
+    for (const Case& c : cases) {
+        PlayMode = c.mode;
+        Stage3BossState.Health = c.health;
+        Stage3BossState.AttackFrame = c.before;
+        FrameAt(stages::Stage3, 5000);
+        SCOPED_TRACE(testing::Message() << c.mode << " " << c.health << " " << c.before);
+        EXPECT_EQ(Count(A(&SpawnStage3BossSmallShot9)), c.smallShots);
+        EXPECT_EQ(Count(A(&EmitStage3BossAimedSpread22)), c.spread22);
+        EXPECT_EQ(Stage3BossState.AttackFrame, c.after);
+    }
+    Stage3BossState.Health = 700;
+    Stage3BossState.AttackFrame = 4899;
+    FrameAt(stages::Stage3, 5000);
+    EXPECT_EQ(Count(A(&EmitStage3BossAimedSpread5)), 1);
+}
+
+TEST_F(Scripts, Stage3WavesAndSubModeShots) {
+    struct Case {
+        float clock;
+        int sub;
+        const void* fn;
+        int calls;
+    } cases[] = {
+        {130, 0, A(&SpawnSzak1A), 0},         {131, 0, A(&SpawnSzak1A), 1},        {100, 0, A(&SpawnPowerUpItem), 1},
+        {400, 0, A(&SpawnSzak6DSmallShot1), 1}, {400, 0, A(&SpawnSzak6DSmallShot2), 0}, {950, 0, A(&SpawnSzak6ESmallShot2), 1},
+        {10, 0, A(&MoveSzak6DSmallShot1), 0},  {10, 1, A(&MoveSzak6DSmallShot1), 2},  {10, 0, A(&MoveSzak6DSmallShot2), 1},
+        {10, 1, A(&MoveStage3BossFan1), 2},    {10, 1, A(&MoveSzak13A), 2},           {10, 0, A(&DrawSzak30AAimedLine1), 1},
+        {1470, 0, A(&MoveStage3Boss), 0},      {1470.5f, 0, A(&MoveStage3Boss), 1},   {850, 0, A(&SpawnSzak54A), 1},
+    };
+    for (const Case& c : cases) {
+        PlaySubMode = c.sub;
+        FrameAt(stages::Stage3, c.clock);
+        EXPECT_EQ(Count(c.fn), c.calls) << "clock " << c.clock << " sub " << c.sub;
+    }
+    // The A-formations' bullets stand before the power-up item, not after UpdatePlayer.
+    PlaySubMode = 0;
+    FrameAt(stages::Stage3, 10);
+    EXPECT_LT(IndexOf(A(&DrawSzak1BAimedShot1)), IndexOf(A(&UpdateDrawPowerUpItem)));
+    EXPECT_LT(IndexOf(A(&UpdateDrawPowerUpItem)), IndexOf(A(&UpdatePlayer)));
+}
+
 TEST(StagePlay, TitleToStage1CountsTicksAndClock) {
     // Enter at frame 2 leaves the title, F1 at frame 10 starts stage 1, whose
     // first frame is 11: 100 stage frames later the clock stands at 32.
