@@ -5,6 +5,7 @@
 #include "game/bosses/bosses.h"
 #include "game/bullets/groups.h"
 #include "game/enemies/enemies.h"
+#include "game/stages/background.h"
 #include "tests/game/stages/stage_fixture.h"
 #include "tests/support/run.h"
 
@@ -193,6 +194,84 @@ TEST_F(Scripts, Stage3WavesAndSubModeShots) {
     FrameAt(stages::Stage3, 10);
     EXPECT_LT(IndexOf(A(&DrawSzak1BAimedShot1)), IndexOf(A(&UpdateDrawPowerUpItem)));
     EXPECT_LT(IndexOf(A(&UpdateDrawPowerUpItem)), IndexOf(A(&UpdatePlayer)));
+}
+
+TEST_F(Scripts, BackgroundsByScript) {
+    struct Case {
+        stages::ScriptId id;
+        int plain;
+        int stars, range, minimum;
+        const void* layer;
+    } cases[] = {
+        {stages::Stage1, 0, 1, 80, 80, A(&ScrollBackground1)},   {stages::Stage1, 1, 1, 80, 80, nullptr},
+        {stages::Stage2, 0, 1, 130, 130, A(&ScrollBackground2)}, {stages::Stage2, 1, 1, 150, 150, nullptr},
+        {stages::Stage3, 0, 1, 200, 150, A(&ScrollBackground3)}, {stages::Stage4, 0, 0, 0, 0, A(&ScrollBackground3)},
+        {stages::Stage4, 1, 1, 220, 200, nullptr},               {stages::Stage5, 0, 1, 160, 160, A(&ScrollBackground2)},
+        {stages::Stage5, 1, 1, 200, 200, nullptr},
+    };
+    for (const Case& c : cases) {
+        PlainBackground = c.plain;
+        FrameAt(c.id, 10);
+        SCOPED_TRACE(testing::Message() << kScripts[c.id].name << " plain " << c.plain);
+        ASSERT_EQ(Count(A(&DrawStarField)), c.stars);
+        if (c.stars) {
+            EXPECT_EQ(gSeen[IndexOf(A(&DrawStarField))].a, c.range);
+            EXPECT_EQ(gSeen[IndexOf(A(&DrawStarField))].b, c.minimum);
+        }
+        if (c.layer) {
+            EXPECT_EQ(Count(c.layer), 1);
+        } else {
+            EXPECT_EQ(Count(A(&ScrollBackground1)) + Count(A(&ScrollBackground2)) + Count(A(&ScrollBackground3)), 0);
+        }
+    }
+}
+
+TEST_F(Scripts, Stage4AttacksByLevel) {
+    struct Case {
+        int level;
+        int32_t before;
+        const void* fn;
+        int calls;
+        int32_t after;
+    } cases[] = {
+        {3, 299, A(&SpawnStage4BossBeam1), 1, 300},    {1, 299, A(&SpawnStage4BossBeam1), 0, 300},
+        {1, 299, A(&SpawnStage4BossSmallShot9), 1, 300}, {3, 299, A(&SpawnStage4BossSmallShot9), 0, 300},
+        {1, 1119, A(&EmitStage4BossDirFan3), 1, 1120}, {3, 1119, A(&EmitStage4BossDirFan3), 0, 1120},
+        {1, 0, A(&EmitStage4BossDirFan2), 1, 1},       {1, 1769, A(&EmitStage4BossStream1), 0, 0},
+        {1, 1749, A(&EmitStage4BossStream6), 1, 1750},
+    };
+    for (const Case& c : cases) {
+        GameLevel = c.level;
+        Stage4BossState.Health = 900;
+        Stage4BossState.AttackFrame = c.before;
+        FrameAt(stages::Stage4, 5000);
+        EXPECT_EQ(Count(c.fn), c.calls) << "level " << c.level << " count " << c.before + 1;
+        EXPECT_EQ(Stage4BossState.AttackFrame, c.after);
+    }
+}
+
+TEST_F(Scripts, Stage4BeamsDrawOnlyAndTheSpreadOrRing) {
+    for (int sub : {0, 1}) {
+        PlaySubMode = sub;
+        FrameAt(stages::Stage4, 10);
+        EXPECT_EQ(Count(A(&DrawStage4BossBeam1)), 1);
+        EXPECT_EQ(Count(A(&MoveSzak52CAimedRing1)), sub);
+        EXPECT_EQ(Count(A(&MoveSzak52CAimedSpread1)), 1 - sub);
+        EXPECT_EQ(Count(A(&MoveStage4BossSmallShot9)), 1 + sub);
+    }
+    EXPECT_EQ(IndexOf(A(&DrawStage4BossBeam1)), IndexOf(A(&UpdatePlayer)) + 1);
+    struct Case {
+        float clock;
+        const void* fn;
+        int calls;
+    } cases[] = {{30, A(&SpawnSzak10), 0}, {31, A(&SpawnSzak10), 1}, {200, A(&SpawnSzak10), 0},
+                 {650, A(&SpawnSzak6DSmallShot3), 1}, {650, A(&SpawnSzak6DSmallShot1), 0},
+                 {550, A(&SpawnSzak12SmallShot1), 0}, {1280, A(&SpawnSzak41B), 1}, {1300, A(&MoveStage4Boss), 0}};
+    PlaySubMode = 0;
+    for (const Case& c : cases) {
+        FrameAt(stages::Stage4, c.clock);
+        EXPECT_EQ(Count(c.fn), c.calls) << "clock " << c.clock;
+    }
 }
 
 TEST(StagePlay, TitleToStage1CountsTicksAndClock) {
