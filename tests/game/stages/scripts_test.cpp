@@ -274,6 +274,62 @@ TEST_F(Scripts, Stage4BeamsDrawOnlyAndTheSpreadOrRing) {
     }
 }
 
+TEST_F(Scripts, Stage5CyclesByLevel) {
+    struct Case {
+        int level;
+        int32_t before;
+        const void* fn;
+        int calls;
+        int32_t after;
+    } cases[] = {
+        {1, 2999, A(&EmitStage5BossSpiral10), 1, 0},     // 3000 still fires, then restarts
+        {3, 2999, A(&EmitStage5BossSpiral10), 0, 3000},
+        {3, 4389, A(&EmitStage5BossStream8), 1, 0},      // 4390 still fires, then restarts
+        {2, 4389, A(&EmitStage5BossStream8), 1, 0},
+        {1, 0, A(&EmitStage5BossStream1), 1, 1},         // [0, 400] opens from 1
+        {1, 699, A(&EmitStage5BossLargeDrop1), 0, 700},  {3, 699, A(&EmitStage5BossLargeDrop1), 1, 700},
+        {1, 2399, A(&EmitStage5BossStream8), 1, 2400},   {3, 2399, A(&EmitStage5BossStream8), 0, 2400},
+    };
+    for (const Case& c : cases) {
+        GameLevel = c.level;
+        Stage5BossState.Health = 1400;
+        Stage5BossState.AttackFrame = c.before;
+        FrameAt(stages::Stage5, 5000);
+        EXPECT_EQ(Count(c.fn), c.calls) << "level " << c.level << " count " << c.before + 1;
+        EXPECT_EQ(Stage5BossState.AttackFrame, c.after) << "level " << c.level << " count " << c.before + 1;
+    }
+}
+
+TEST_F(Scripts, ContinueChargesByStage) {
+    for (auto id : {stages::Stage1, stages::Stage2, stages::Stage3, stages::Stage4, stages::Stage5}) {
+        Paused = ContinuePrompt = 1;
+        LastKey = 'Y';
+        BombCharges = 0;
+        Frame(id);
+        EXPECT_EQ(BombCharges, id == stages::Stage5 ? 3 : 5) << kScripts[id].name;
+        EXPECT_EQ(Lives, 111);
+    }
+}
+
+TEST_F(Scripts, Stage5Waves) {
+    struct Case {
+        float clock;
+        int sub;
+        const void* fn;
+        int calls;
+    } cases[] = {
+        {10, 0, A(&MoveSzak10), 3},          {10, 0, A(&SpawnSzak10DropLine1), 1}, {10, 0, A(&MoveSzak6B), 2},
+        {10, 0, A(&MoveSzak9), 1},           {10, 1, A(&MoveSzak9), 2},            {10, 1, A(&MoveSzak6AAimedShot1), 2},
+        {620, 0, A(&EmitSzak53BSpiral2), 1}, {1260, 0, A(&MoveStage5Boss), 0},     {1260.5f, 0, A(&MoveStage5Boss), 1},
+        {1300, 0, A(&SpawnSzak22CSmallShot4), 1}, {1310, 0, A(&SpawnSzak22C), 0}, {10, 0, A(&DrawStage2BossSmallShot9), 1},
+    };
+    for (const Case& c : cases) {
+        PlaySubMode = c.sub;
+        FrameAt(stages::Stage5, c.clock);
+        EXPECT_EQ(Count(c.fn), c.calls) << "clock " << c.clock << " sub " << c.sub;
+    }
+}
+
 TEST(StagePlay, TitleToStage1CountsTicksAndClock) {
     // Enter at frame 2 leaves the title, F1 at frame 10 starts stage 1, whose
     // first frame is 11: 100 stage frames later the clock stands at 32.
