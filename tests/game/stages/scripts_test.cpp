@@ -1,6 +1,8 @@
 // The stage scripts' own rules, read through the frames they run.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "framework/sound/midi.h"
 #include "game/bosses/bosses.h"
 #include "game/bullets/groups.h"
@@ -15,7 +17,50 @@ using stages::kScripts;
 using stagetest::A;
 using stagetest::gSeen;
 
-class Scripts : public stagetest::StageFrames {};
+// A call expected at a clock value, with the modes it runs under.
+struct Wave {
+    float clock;
+    const void* fn;
+    int calls;
+    int sub = 0;
+    int mode = 1;
+};
+// A call expected when the attack counter rises past `before`, and the
+// counter after the frame.
+struct Volley {
+    int level;
+    int32_t before;
+    const void* fn;
+    int calls;
+    int32_t after;
+};
+
+class Scripts : public stagetest::StageFrames {
+protected:
+    void CheckWaves(stages::ScriptId id, std::initializer_list<Wave> waves) {
+        for (const Wave& w : waves) {
+            PlayMode = w.mode;
+            PlaySubMode = w.sub;
+            FrameAt(id, w.clock);
+            EXPECT_EQ(Count(w.fn), w.calls) << kScripts[id].name << " clock " << w.clock << " mode " << w.mode
+                                            << " sub " << w.sub;
+        }
+    }
+    void CheckVolleys(stages::ScriptId id, std::initializer_list<Volley> volleys) {
+        BossState& boss = *kScripts[id].boss;
+        for (const Volley& v : volleys) {
+            GameLevel = v.level;
+            boss.Health = static_cast<float>(kScripts[id].ceiling - 1);
+            boss.AttackFrame = v.before;
+            FrameAt(id, 5000);
+            SCOPED_TRACE(testing::Message() << kScripts[id].name << " level " << v.level << " count " << v.before + 1);
+            if (v.fn) {
+                EXPECT_EQ(Count(v.fn), v.calls);
+            }
+            EXPECT_EQ(boss.AttackFrame, v.after);
+        }
+    }
+};
 
 TEST_F(Scripts, EveryTimelineIsWellFormed) {
     for (const auto& s : kScripts) {
@@ -51,21 +96,14 @@ TEST_F(Scripts, StageParameters) {
 }
 
 TEST_F(Scripts, Stage1Waves) {
-    struct Case {
-        float clock;
-        const void* fn;
-        int calls;
-    } cases[] = {
+    CheckWaves(stages::Stage1, {
         {120, A(&SpawnSzak10), 0},          {120.5f, A(&SpawnSzak10), 1},      {170, A(&SpawnSzak10), 0},
         {300, A(&MoveSzak10), 2},           {850, A(&MoveSzak6C), 3},          {1160, A(&MoveSzak6C), 3},
         {1190, A(&MoveSzak6C), 1},          {1000, A(&SpawnPowerUpItem), 1},   {1000.5f, A(&SpawnPowerUpItem), 0},
-        {950, A(&SpawnPowerUpItem), 1},     {575, A(&SpawnSzak21BDropLine1), 1}, {600, A(&SpawnSzak21BDropLine1), 0}, {975, A(&SpawnSzak22B), 1},
-        {1100, A(&SpawnSzak22CSmallShot4), 1}, {1100, A(&MoveStage1Boss), 0},   {1100.5f, A(&MoveStage1Boss), 1},
-    };
-    for (const Case& c : cases) {
-        FrameAt(stages::Stage1, c.clock);
-        EXPECT_EQ(Count(c.fn), c.calls) << "clock " << c.clock;
-    }
+        {950, A(&SpawnPowerUpItem), 1},     {575, A(&SpawnSzak21BDropLine1), 1}, {600, A(&SpawnSzak21BDropLine1), 0},
+        {975, A(&SpawnSzak22B), 1},         {1100, A(&SpawnSzak22CSmallShot4), 1}, {1100, A(&MoveStage1Boss), 0},
+        {1100.5f, A(&MoveStage1Boss), 1},   {10, A(&MoveStage1BossSlantFan1), 2, 1}, {10, A(&MoveSzak1AAimedShot1), 2, 0, 2},
+    });
 }
 
 TEST_F(Scripts, Stage1LargeDropsOnlyAboveLevel1AndTheTimeOut) {
@@ -83,55 +121,28 @@ TEST_F(Scripts, Stage1LargeDropsOnlyAboveLevel1AndTheTimeOut) {
 }
 
 TEST_F(Scripts, Stage2LoopsByLevel) {
-    struct Case {
-        int level;
-        int32_t before, after;
-    } cases[] = {{1, 2299, 0}, {2, 2299, 0}, {3, 2299, 2300}, {3, 3709, 0}, {1, 3000, 0}};
-    for (const Case& c : cases) {
-        GameLevel = c.level;
-        Stage2BossState.Health = 900;
-        Stage2BossState.AttackFrame = c.before;
-        FrameAt(stages::Stage2, 5000);
-        EXPECT_EQ(Stage2BossState.AttackFrame, c.after) << "level " << c.level << " from " << c.before;
-    }
-    // The level-3 rows open only at level 3; the row [0, 30] opens from 1.
-    for (int level : {1, 3}) {
-        GameLevel = level;
-        Stage2BossState.AttackFrame = 1320 - 1;
-        FrameAt(stages::Stage2, 5000);
-        EXPECT_EQ(Count(A(&EmitStage2BossLargeDrop1)), level == 3 ? 1 : 0);
-        EXPECT_EQ(Count(A(&EmitStage2BossAimedSpread1)), 1);
-    }
-    Stage2BossState.AttackFrame = 0;
-    FrameAt(stages::Stage2, 5000);
-    EXPECT_EQ(Count(A(&SpawnStage2BossSmallShot9)), 1);
-    EXPECT_EQ(Count(A(&SpawnStage2BossAimedLine1)), 0);  // the [220, 20] rows never open
+    CheckVolleys(stages::Stage2, {
+        {1, 2299, nullptr, 0, 0},  {2, 2299, nullptr, 0, 0},  {3, 2299, nullptr, 0, 2300}, {3, 3709, nullptr, 0, 0},
+        {1, 3000, nullptr, 0, 0},
+        // The level-3 rows open only at level 3; the row [0, 30] opens from 1.
+        {1, 1319, A(&EmitStage2BossLargeDrop1), 0, 1320}, {3, 1319, A(&EmitStage2BossLargeDrop1), 1, 1320},
+        {1, 1319, A(&EmitStage2BossAimedSpread1), 1, 1320}, {1, 0, A(&SpawnStage2BossSmallShot9), 1, 1},
+        {1, 0, A(&SpawnStage2BossAimedLine1), 0, 1},  // the [220, 20] rows never open
+    });
 }
 
 TEST_F(Scripts, Stage2WavesAndOrder) {
-    struct Case {
-        float clock;
-        int mode, sub;
-        const void* fn;
-        int calls;
-    } cases[] = {
-        {160, 1, 0, A(&SpawnSzak6DSmallShot2), 1},  {160, 1, 0, A(&SpawnSzak6DAimedLine2), 0},
-        {160, 1, 1, A(&SpawnSzak6DAimedLine2), 1},  {195, 1, 1, A(&SpawnSzak6EAimedLine3), 0},
-        {170, 2, 0, A(&EmitSzak6EAimedSpread1), 1}, {850, 1, 1, A(&SpawnSzak6DAimedLine2), 1},
-        {800, 1, 1, A(&SpawnSzak6DAimedLine2), 0},  {400, 1, 0, A(&SpawnSzak9SmallShot1), 1},
-        {400, 1, 1, A(&SpawnSzak9SmallShot1), 0},   {10, 1, 0, A(&MoveSzak9), 2},
-        {10, 1, 0, A(&MoveSzak12), 2},              {100, 1, 0, A(&SpawnSzak12DropLine2), 0},
-        {100, 2, 0, A(&SpawnSzak12DropLine2), 1},   {300, 1, 0, A(&MoveSzak51), 0},
-        {300, 1, 1, A(&EmitSzak51AimedSpread3), 1}, {1050, 1, 0, A(&SpawnPowerUpItem), 1},
-        {10, 1, 2, A(&MoveSzak9SmallShot1), 2},     {10, 1, 0, A(&MoveStage5BossFan1), 1},
-    };
-    for (const Case& c : cases) {
-        PlayMode = c.mode;
-        PlaySubMode = c.sub;
-        FrameAt(stages::Stage2, c.clock);
-        EXPECT_EQ(Count(c.fn), c.calls) << "clock " << c.clock << " mode " << c.mode << " sub " << c.sub;
-    }
-    PlayMode = 1;
+    CheckWaves(stages::Stage2, {
+        {160, A(&SpawnSzak6DSmallShot2), 1},      {160, A(&SpawnSzak6DAimedLine2), 0},
+        {160, A(&SpawnSzak6DAimedLine2), 1, 1},   {195, A(&SpawnSzak6EAimedLine3), 0, 1},
+        {170, A(&EmitSzak6EAimedSpread1), 1, 0, 2}, {850, A(&SpawnSzak6DAimedLine2), 1, 1},
+        {800, A(&SpawnSzak6DAimedLine2), 0, 1},   {400, A(&SpawnSzak9SmallShot1), 1},
+        {400, A(&SpawnSzak9SmallShot1), 0, 1},    {10, A(&MoveSzak9), 2},
+        {10, A(&MoveSzak12), 2},                  {100, A(&SpawnSzak12DropLine2), 0},
+        {100, A(&SpawnSzak12DropLine2), 1, 0, 2}, {300, A(&MoveSzak51), 0},
+        {300, A(&EmitSzak51AimedSpread3), 1, 1},  {1050, A(&SpawnPowerUpItem), 1},
+        {10, A(&MoveSzak9SmallShot1), 2, 2},      {10, A(&MoveStage5BossFan1), 1},
+    });
     PlaySubMode = 0;
     FrameAt(stages::Stage2, 10);
     EXPECT_LT(IndexOf(A(&DrawSzak9SmallShot1)), IndexOf(A(&MoveSzak9SmallShot1)));
@@ -172,23 +183,13 @@ TEST_F(Scripts, Stage3HealthWindowsAndCycle) {
 }
 
 TEST_F(Scripts, Stage3WavesAndSubModeShots) {
-    struct Case {
-        float clock;
-        int sub;
-        const void* fn;
-        int calls;
-    } cases[] = {
-        {130, 0, A(&SpawnSzak1A), 0},         {131, 0, A(&SpawnSzak1A), 1},        {100, 0, A(&SpawnPowerUpItem), 1},
-        {400, 0, A(&SpawnSzak6DSmallShot1), 1}, {400, 0, A(&SpawnSzak6DSmallShot2), 0}, {950, 0, A(&SpawnSzak6ESmallShot2), 1},
-        {10, 0, A(&MoveSzak6DSmallShot1), 0},  {10, 1, A(&MoveSzak6DSmallShot1), 2},  {10, 0, A(&MoveSzak6DSmallShot2), 1},
-        {10, 1, A(&MoveStage3BossFan1), 2},    {10, 1, A(&MoveSzak13A), 2},           {10, 0, A(&DrawSzak30AAimedLine1), 1},
-        {1470, 0, A(&MoveStage3Boss), 0},      {1470.5f, 0, A(&MoveStage3Boss), 1},   {850, 0, A(&SpawnSzak54A), 1},
-    };
-    for (const Case& c : cases) {
-        PlaySubMode = c.sub;
-        FrameAt(stages::Stage3, c.clock);
-        EXPECT_EQ(Count(c.fn), c.calls) << "clock " << c.clock << " sub " << c.sub;
-    }
+    CheckWaves(stages::Stage3, {
+        {130, A(&SpawnSzak1A), 0},            {131, A(&SpawnSzak1A), 1},            {100, A(&SpawnPowerUpItem), 1},
+        {400, A(&SpawnSzak6DSmallShot1), 1},  {400, A(&SpawnSzak6DSmallShot2), 0},  {950, A(&SpawnSzak6ESmallShot2), 1},
+        {10, A(&MoveSzak6DSmallShot1), 0},    {10, A(&MoveSzak6DSmallShot1), 2, 1}, {10, A(&MoveSzak6DSmallShot2), 1},
+        {10, A(&MoveStage3BossFan1), 2, 1},   {10, A(&MoveSzak13A), 2, 1},          {10, A(&DrawSzak30AAimedLine1), 1},
+        {1470, A(&MoveStage3Boss), 0},        {1470.5f, A(&MoveStage3Boss), 1},     {850, A(&SpawnSzak54A), 1},
+    });
     // The A-formations' bullets stand before the power-up item, not after UpdatePlayer.
     PlaySubMode = 0;
     FrameAt(stages::Stage3, 10);
@@ -227,27 +228,13 @@ TEST_F(Scripts, BackgroundsByScript) {
 }
 
 TEST_F(Scripts, Stage4AttacksByLevel) {
-    struct Case {
-        int level;
-        int32_t before;
-        const void* fn;
-        int calls;
-        int32_t after;
-    } cases[] = {
-        {3, 299, A(&SpawnStage4BossBeam1), 1, 300},    {1, 299, A(&SpawnStage4BossBeam1), 0, 300},
+    CheckVolleys(stages::Stage4, {
+        {3, 299, A(&SpawnStage4BossBeam1), 1, 300},      {1, 299, A(&SpawnStage4BossBeam1), 0, 300},
         {1, 299, A(&SpawnStage4BossSmallShot9), 1, 300}, {3, 299, A(&SpawnStage4BossSmallShot9), 0, 300},
-        {1, 1119, A(&EmitStage4BossDirFan3), 1, 1120}, {3, 1119, A(&EmitStage4BossDirFan3), 0, 1120},
-        {1, 0, A(&EmitStage4BossDirFan2), 1, 1},       {1, 1769, A(&EmitStage4BossStream1), 0, 0},
+        {1, 1119, A(&EmitStage4BossDirFan3), 1, 1120},   {3, 1119, A(&EmitStage4BossDirFan3), 0, 1120},
+        {1, 0, A(&EmitStage4BossDirFan2), 1, 1},         {1, 1769, A(&EmitStage4BossStream1), 0, 0},
         {1, 1749, A(&EmitStage4BossStream6), 1, 1750},
-    };
-    for (const Case& c : cases) {
-        GameLevel = c.level;
-        Stage4BossState.Health = 900;
-        Stage4BossState.AttackFrame = c.before;
-        FrameAt(stages::Stage4, 5000);
-        EXPECT_EQ(Count(c.fn), c.calls) << "level " << c.level << " count " << c.before + 1;
-        EXPECT_EQ(Stage4BossState.AttackFrame, c.after);
-    }
+    });
 }
 
 TEST_F(Scripts, Stage4BeamsDrawOnlyAndTheSpreadOrRing) {
@@ -260,28 +247,15 @@ TEST_F(Scripts, Stage4BeamsDrawOnlyAndTheSpreadOrRing) {
         EXPECT_EQ(Count(A(&MoveStage4BossSmallShot9)), 1 + sub);
     }
     EXPECT_EQ(IndexOf(A(&DrawStage4BossBeam1)), IndexOf(A(&UpdatePlayer)) + 1);
-    struct Case {
-        float clock;
-        const void* fn;
-        int calls;
-    } cases[] = {{30, A(&SpawnSzak10), 0}, {31, A(&SpawnSzak10), 1}, {200, A(&SpawnSzak10), 0},
-                 {650, A(&SpawnSzak6DSmallShot3), 1}, {650, A(&SpawnSzak6DSmallShot1), 0},
-                 {550, A(&SpawnSzak12SmallShot1), 0}, {1280, A(&SpawnSzak41B), 1}, {1300, A(&MoveStage4Boss), 0}};
-    PlaySubMode = 0;
-    for (const Case& c : cases) {
-        FrameAt(stages::Stage4, c.clock);
-        EXPECT_EQ(Count(c.fn), c.calls) << "clock " << c.clock;
-    }
+    CheckWaves(stages::Stage4, {
+        {30, A(&SpawnSzak10), 0},           {31, A(&SpawnSzak10), 1},             {200, A(&SpawnSzak10), 0},
+        {650, A(&SpawnSzak6DSmallShot3), 1}, {650, A(&SpawnSzak6DSmallShot1), 0}, {550, A(&SpawnSzak12SmallShot1), 0},
+        {1280, A(&SpawnSzak41B), 1},        {1300, A(&MoveStage4Boss), 0},
+    });
 }
 
 TEST_F(Scripts, Stage5CyclesByLevel) {
-    struct Case {
-        int level;
-        int32_t before;
-        const void* fn;
-        int calls;
-        int32_t after;
-    } cases[] = {
+    CheckVolleys(stages::Stage5, {
         {1, 2999, A(&EmitStage5BossSpiral10), 1, 0},     // 3000 still fires, then restarts
         {3, 2999, A(&EmitStage5BossSpiral10), 0, 3000},
         {3, 4389, A(&EmitStage5BossStream8), 1, 0},      // 4390 still fires, then restarts
@@ -289,15 +263,7 @@ TEST_F(Scripts, Stage5CyclesByLevel) {
         {1, 0, A(&EmitStage5BossStream1), 1, 1},         // [0, 400] opens from 1
         {1, 699, A(&EmitStage5BossLargeDrop1), 0, 700},  {3, 699, A(&EmitStage5BossLargeDrop1), 1, 700},
         {1, 2399, A(&EmitStage5BossStream8), 1, 2400},   {3, 2399, A(&EmitStage5BossStream8), 0, 2400},
-    };
-    for (const Case& c : cases) {
-        GameLevel = c.level;
-        Stage5BossState.Health = 1400;
-        Stage5BossState.AttackFrame = c.before;
-        FrameAt(stages::Stage5, 5000);
-        EXPECT_EQ(Count(c.fn), c.calls) << "level " << c.level << " count " << c.before + 1;
-        EXPECT_EQ(Stage5BossState.AttackFrame, c.after) << "level " << c.level << " count " << c.before + 1;
-    }
+    });
 }
 
 TEST_F(Scripts, ContinueChargesByStage) {
@@ -312,22 +278,12 @@ TEST_F(Scripts, ContinueChargesByStage) {
 }
 
 TEST_F(Scripts, Stage5Waves) {
-    struct Case {
-        float clock;
-        int sub;
-        const void* fn;
-        int calls;
-    } cases[] = {
-        {10, 0, A(&MoveSzak10), 3},          {10, 0, A(&SpawnSzak10DropLine1), 1}, {10, 0, A(&MoveSzak6B), 2},
-        {10, 0, A(&MoveSzak9), 1},           {10, 1, A(&MoveSzak9), 2},            {10, 1, A(&MoveSzak6AAimedShot1), 2},
-        {620, 0, A(&EmitSzak53BSpiral2), 1}, {1260, 0, A(&MoveStage5Boss), 0},     {1260.5f, 0, A(&MoveStage5Boss), 1},
-        {1300, 0, A(&SpawnSzak22CSmallShot4), 1}, {1310, 0, A(&SpawnSzak22C), 0}, {10, 0, A(&DrawStage2BossSmallShot9), 1},
-    };
-    for (const Case& c : cases) {
-        PlaySubMode = c.sub;
-        FrameAt(stages::Stage5, c.clock);
-        EXPECT_EQ(Count(c.fn), c.calls) << "clock " << c.clock << " sub " << c.sub;
-    }
+    CheckWaves(stages::Stage5, {
+        {10, A(&MoveSzak10), 3},               {10, A(&SpawnSzak10DropLine1), 1},  {10, A(&MoveSzak6B), 2},
+        {10, A(&MoveSzak9), 1},                {10, A(&MoveSzak9), 2, 1},          {10, A(&MoveSzak6AAimedShot1), 2, 1},
+        {620, A(&EmitSzak53BSpiral2), 1},      {1260, A(&MoveStage5Boss), 0},      {1260.5f, A(&MoveStage5Boss), 1},
+        {1300, A(&SpawnSzak22CSmallShot4), 1}, {1310, A(&SpawnSzak22C), 0},        {10, A(&DrawStage2BossSmallShot9), 1},
+    });
 }
 
 TEST(StagePlay, TitleToStage1CountsTicksAndClock) {
