@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <map>
+#include <sstream>
+#include <string>
 
 #include "framework/sound/midi.h"
 #include "game/bosses/bosses.h"
@@ -297,6 +300,45 @@ TEST(StagePlay, TitleToStage1CountsTicksAndClock) {
     EXPECT_EQ(testsupport::Value(r.out, 110, "SceneNumber"), "2");
     EXPECT_EQ(testsupport::Value(r.out, 110, "StageTick"), "100");
     EXPECT_EQ(testsupport::Value(r.out, 110, "StageClock"), "32");
+}
+
+// The first frame on which each scene runs, from "F SceneNumber=S" lines.
+std::map<int, long> SceneStarts(const std::string& out) {
+    std::map<int, long> starts;
+    std::istringstream in(out);
+    long frame;
+    std::string word;
+    while (in >> frame >> word) {
+        if (word.rfind("SceneNumber=", 0) != 0) continue;
+        starts.emplace(std::stoi(word.substr(12)), frame);
+    }
+    return starts;
+}
+
+TEST(StagePlay, TimeOutsCarryTheGameThroughFiveStages) {
+    // 100 ms frames: stage 1 reaches its time-out at clock 10000 after 5000
+    // frames; the others at 11000 after 11000 / (speed x 0.1) frames. The
+    // defeat sequence adds its 70 units of 10 x FrameSeconds (at most 70 frames).
+    const std::string keys = "--dt 100 --key 2:Return --key 10:F1 --key 12:Y:100000 ";
+    auto first = testsupport::Playtest(keys + "--frames 5200 --print 5200:SceneNumber");
+    ASSERT_EQ(first.status, 0) << first.out;
+    if (testsupport::Value(first.out, 5200, "SceneNumber") == "2")
+        GTEST_SKIP() << "the stage-1 boss's defeat sequence is not in this build";
+    auto r = testsupport::Playtest(keys + "--frames 33000 --every 1:SceneNumber");
+    ASSERT_EQ(r.status, 0);
+    const auto starts = SceneStarts(r.out);
+    struct Stage {
+        uint32_t scene, next;
+        double frames;
+    } stages[] = {{SceneStage1, SceneStage2, 10000 / 2.0},  {SceneStage2, SceneStage3, 11000 / 1.8},
+                  {SceneStage3, SceneStage4, 11000 / 1.6},  {SceneStage4, SceneStage5, 11000 / 1.4},
+                  {SceneStage5, SceneEnding, 11000 / 2.0}};
+    for (const Stage& s : stages) {
+        ASSERT_TRUE(starts.count(s.scene) && starts.count(s.next)) << "scene " << s.scene << " to " << s.next;
+        const long length = starts.at(s.next) - starts.at(s.scene);
+        EXPECT_GE(length, s.frames - 1) << "scene " << s.scene;
+        EXPECT_LE(length, s.frames + 72) << "scene " << s.scene;
+    }
 }
 
 }  // namespace
