@@ -84,4 +84,9 @@ extern void (*Observer)(const Seen& call);
 }  // namespace stages
 
 extern const timeline::Timeline Stage1Timeline, Stage2Timeline, Stage3Timeline, Stage4Timeline,
-    Stage5Timeline;
+    Stage5Timeline, AltStage2Timeline, AltStage4Timeline, AltStage5Timeline;
+
+// The three scripts that no scene runs, built all the same.
+void RunAltStage2();
+void RunAltStage4();
+void RunAltStage5();

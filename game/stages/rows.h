@@ -45,3 +45,22 @@
     Closed(100, 150), Call(SpawnPowerUpItem), End(), Closed(300, 350), Call(SpawnPowerUpItem), End(), \
         Closed(500, 550), Call(SpawnPowerUpItem), End(), Closed(800, 850), Call(SpawnPowerUpItem),     \
         End(), Closed(a5, b5), Call(SpawnPowerUpItem), End()
+
+// A wave of the spinners Szak6D and Szak6E over the open window (a, b), each
+// with its first aimed line; their shot groups as the later stages arm them,
+// three of the six only when PlaySubMode is 1.
+#define SpinnerWave(a, b)                                                                          \
+    Open(a, b), Spawn(Szak6D), Spawn(Szak6DAimedLine1), End(),                                     \
+        Open(a, b, Sub1), Spawn(Szak6DSmallShot1), Spawn(Szak6DSmallShot2), End(),                 \
+        Open(a, b), Spawn(Szak6DSmallShot3), Spawn(Szak6E), Spawn(Szak6EAimedLine1), End(),        \
+        Open(a, b, Sub1), Spawn(Szak6ESmallShot1), End(), Open(a, b), Spawn(Szak6ESmallShot2), End(), \
+        Open(a, b, Sub1), Spawn(Szak6ESmallShot3), End()
+
+// A wave of the Szak13A and Szak13B pair over the open window (a, b), in the
+// same pattern with their aimed shots.
+#define Szak13Wave(a, b)                                                                             \
+    Open(a, b), Spawn(Szak13A), Spawn(Szak13AAimedShot1), End(),                                     \
+        Open(a, b, Sub1), Spawn(Szak13ASmallShot1), Spawn(Szak13ASmallShot2), End(),                 \
+        Open(a, b), Spawn(Szak13ASmallShot3), Spawn(Szak13B), Spawn(Szak13BAimedShot1), End(),       \
+        Open(a, b, Sub1), Spawn(Szak13BSmallShot1), End(), Open(a, b), Spawn(Szak13BSmallShot2), End(), \
+        Open(a, b, Sub1), Spawn(Szak13BSmallShot3), End()

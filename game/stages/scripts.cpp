@@ -21,9 +21,9 @@ const Script kScripts[kScriptCount] = {
     {"RunStage3",    SceneStage3, false,  16,   Music::AtTick1, "MIDI/QTW3.MID",   {Stars(200, 150), Call(ScrollBackground3), Call(ScrollBackground2)}, 200, 150, BOSS_OF(Stage3Boss), 1470, 11100, 780, {LOOP(None, 4900), NO_LOOP},       11000, 11100, &Stage3Arg, &Stage3Arg2,     &Stage3Timeline},
     {"RunStage4",    SceneStage4, false,  14,   Music::AtTick1, "MIDI/QTW4.MID",   {Call(ScrollBackground3), Call(ScrollBackground1)},       220, 200,   BOSS_OF(Stage4Boss),    1300, 11100, 980,  {LOOP(None, 1770), NO_LOOP},              11000, 11100, &Stage4Arg, &Stage4Arg2,     &Stage4Timeline},
     {"RunStage5",    SceneStage5, false,  20,   Music::AtTick1, "MIDI/QTW5.MID",   {Stars(160, 160), Call(ScrollBackground2), Call(ScrollBackground1)}, 200, 200, BOSS_OF(Stage5Boss), 1260, 11100, 1480, {LOOP(Level1, 3000), LOOP(Level2Or3, 4390)}, 11000, 11100, &Stage5Arg, &Stage5Arg2, &Stage5Timeline},
-    {"RunAltStage2", 0,           false,  20,   Music::OnEntry, "MIDI/HMDW3.MID",  {Call(ScrollBackground8), Stars(100, 100)},               120, 120,   BOSS_OF(AltStage2Boss), 1050, 11100, 590,  {LOOP(None, 1100), NO_LOOP},              11000, 11100, &AltStage2Arg, nullptr,        nullptr},
-    {"RunAltStage4", 0,           false,  13,   Music::OnEntry, "MIDI/KV5.MID",    {Call(ScrollBackgroundAlt4)},                             180, 180,   BOSS_OF(AltStage4Boss), 1250, 11100, 1380, {LOOP(None, 1610), NO_LOOP},              11000, 11100, &AltStage4Arg, nullptr,        nullptr},
-    {"RunAltStage5", 0,           false,  20,   Music::None,    nullptr,           {Call(ScrollBackground2), Call(ScrollBackground1)},       300, 300,   BOSS_OF(AltStage5Boss), 1800, 11100, 1200, {LOOP(None, 1220), NO_LOOP},              11000, 11100, &AltStage5Arg, nullptr,        nullptr},
+    {"RunAltStage2", 0,           false,  20,   Music::OnEntry, "MIDI/HMDW3.MID",  {Call(ScrollBackground8), Stars(100, 100)},               120, 120,   BOSS_OF(AltStage2Boss), 1050, 11100, 590,  {LOOP(None, 1100), NO_LOOP},              11000, 11100, &AltStage2Arg, nullptr,        &AltStage2Timeline},
+    {"RunAltStage4", 0,           false,  13,   Music::OnEntry, "MIDI/KV5.MID",    {Call(ScrollBackgroundAlt4)},                             180, 180,   BOSS_OF(AltStage4Boss), 1250, 11100, 1380, {LOOP(None, 1610), NO_LOOP},              11000, 11100, &AltStage4Arg, nullptr,        &AltStage4Timeline},
+    {"RunAltStage5", 0,           false,  20,   Music::None,    nullptr,           {Call(ScrollBackground2), Call(ScrollBackground1)},       300, 300,   BOSS_OF(AltStage5Boss), 1800, 11100, 1200, {LOOP(None, 1220), NO_LOOP},              11000, 11100, &AltStage5Arg, nullptr,        &AltStage5Timeline},
 };
 
 const AfterPresent kAfterPresent[kScriptCount] = {
@@ -47,3 +47,6 @@ void RunStage2() { stages::RunFrame(stages::kScripts[stages::Stage2], stages::kA
 void RunStage3() { stages::RunFrame(stages::kScripts[stages::Stage3], stages::kAfterPresent[stages::Stage3]); }
 void RunStage4() { stages::RunFrame(stages::kScripts[stages::Stage4], stages::kAfterPresent[stages::Stage4]); }
 void RunStage5() { stages::RunFrame(stages::kScripts[stages::Stage5], stages::kAfterPresent[stages::Stage5]); }
+void RunAltStage2() { stages::RunFrame(stages::kScripts[stages::AltStage2], stages::kAfterPresent[stages::AltStage2]); }
+void RunAltStage4() { stages::RunFrame(stages::kScripts[stages::AltStage4], stages::kAfterPresent[stages::AltStage4]); }
+void RunAltStage5() { stages::RunFrame(stages::kScripts[stages::AltStage5], stages::kAfterPresent[stages::AltStage5]); }

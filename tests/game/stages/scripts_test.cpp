@@ -289,6 +289,69 @@ TEST_F(Scripts, Stage5Waves) {
     });
 }
 
+TEST_F(Scripts, AlternativeScriptsCountNoTickAndTimeTheirMusic) {
+    struct Case {
+        stages::ScriptId id;
+        int paused;
+        const char* music;
+        float speed;
+    } cases[] = {{stages::AltStage2, 1, "MIDI/HMDW3.MID", 20}, {stages::AltStage4, 0, "MIDI/KV5.MID", 13},
+                 {stages::AltStage5, 0, nullptr, 20}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(kScripts[c.id].name);
+        SceneEntered = 1;
+        Paused = c.paused;
+        StageTick = 0;
+        FrameSeconds = 0.5f;
+        FrameAt(c.id, 0);
+        ASSERT_EQ(Count(A(&fwMidi::Play)), c.music ? 1 : 0);  // on entry, even when paused
+        if (c.music) {
+            EXPECT_STREQ(gSeen[IndexOf(A(&fwMidi::Play))].text, c.music);
+        }
+        EXPECT_FLOAT_EQ(StageClock, c.paused ? 0 : c.speed / 2);
+        SceneEntered = 0;
+        Paused = 0;
+        FrameAt(c.id, 0);
+        EXPECT_EQ(Count(A(&fwMidi::Play)), 0);
+        EXPECT_EQ(StageTick, 0u);
+    }
+}
+
+TEST_F(Scripts, AlternativeScriptsWaves) {
+    CheckWaves(stages::AltStage2, {
+        {10, A(&MoveSzak10), 3}, {250, A(&MoveSzak9), 2}, {250, A(&MoveSzak9SmallShot1), 1},
+        {250, A(&MoveSzak9SmallShot1), 2, 0, 2}, {700, A(&EmitSzak51AimedSpread2), 1}, {700, A(&EmitSzak51AimedSpread1), 0},
+        {700, A(&EmitSzak52CTwinShot1), 0}, {700, A(&EmitSzak52CTwinShot1), 1, 0, 2}, {10, A(&MoveSzak51TwinShot2), 1},
+        {10, A(&MoveSzak51TwinShot2), 0, 1},
+    });
+    CheckWaves(stages::AltStage4, {
+        {10, A(&MoveSzak10), 2}, {850, A(&MoveSzak6C), 3}, {950, A(&MoveSzak6C), 3}, {990, A(&MoveSzak6C), 1},
+        {650, A(&SpawnSzak6DAimedLine1), 0}, {850, A(&SpawnSzak6DAimedLine1), 1}, {700, A(&EmitSzak51TwinShot1), 1},
+        {1250, A(&MoveAltStage4Boss), 0}, {1250.5f, A(&MoveAltStage4Boss), 1},
+    });
+    CheckWaves(stages::AltStage5, {
+        {10, A(&MoveSzak12), 2}, {1310, A(&SpawnSzak54A), 1}, {0.5f, A(&SpawnSzak54A), 0}, {1800, A(&MoveAltStage5Boss), 0},
+        {10, A(&MoveSzak9SmallShot1), 1}, {10, A(&MoveSzak9SmallShot1), 2, 0, 2},
+    });
+    PlaySubMode = 0;
+    PlayMode = 1;
+    FrameAt(stages::AltStage2, 10);
+    EXPECT_LT(IndexOf(A(&MovePowerUpItem)), IndexOf(A(&UpdateDrawPowerUpItem)));
+    EXPECT_LT(IndexOf(A(&CheckGameOver)), IndexOf(A(&DrawSidePanels)));
+    FrameAt(stages::AltStage5, 10);
+    EXPECT_LT(IndexOf(A(&DrawPlayerShots)), IndexOf(A(&MoveAltStage5BossFan1)));
+    EXPECT_LT(IndexOf(A(&DrawAltStage5BossSmallShot9)), IndexOf(A(&MoveSzak9)));
+    FrameAt(stages::AltStage4, 10);
+    EXPECT_EQ(Count(A(&DrawStarField)), 0);
+    EXPECT_EQ(Count(A(&ScrollBackgroundAlt4)), 1);
+    CheckVolleys(stages::AltStage5, {
+        {1, 1219, A(&EmitAltStage5BossDirFan2), 1, 0}, {1, 18, A(&EmitAltStage5BossDirFan3), 0, 19},
+        {1, 19, A(&EmitAltStage5BossDirFan3), 1, 20}, {1, 999, A(&EmitStage5BossAimedRing5), 1, 1000},
+    });
+    CheckVolleys(stages::AltStage2, {{1, 1099, A(&EmitAltStage2BossFan1), 1, 0}, {1, 60, A(&SpawnAltStage2BossSmallShot1), 0, 61}});
+    CheckVolleys(stages::AltStage4, {{1, 0, A(&EmitAltStage4BossTwinShot1), 1, 1}, {1, 1609, nullptr, 0, 0}});
+}
+
 TEST(StagePlay, TitleToStage1CountsTicksAndClock) {
     // Enter at frame 2 leaves the title, F1 at frame 10 starts stage 1, whose
     // first frame is 11: 100 stage frames later the clock stands at 32.
