@@ -186,13 +186,16 @@ void RunContinueTest(const AfterPresent& p) {
 
 }  // namespace
 
+void EnterStage1() {
+    Paused = 0;
+    ContinuePrompt = 0;
+    LivesStepOn = 0;
+}
+
 void RunFrame(const Script& s, const AfterPresent& p) {
     const Frame f{s.arg ? *s.arg : 0, s.arg2 ? *s.arg2 : 0, s.boss};
     if (SceneEntered == 1) {
-        if (s.clearsPauseOnEntry) {
-            Paused = 0;
-            ContinuePrompt = 0;
-        }
+        if (s.entryWork) s.entryWork();
         if (s.music == Music::OnEntry) PlayMusic(s.musicFile);
     }
     if (Paused != 0) {

@@ -33,7 +33,7 @@ struct LoopRule {
 struct Script {
     const char* name;
     uint32_t scene;                 // 0: no scene runs it
-    bool clearsPauseOnEntry;        // entry work: Paused = ContinuePrompt = 0
+    void (*entryWork)();            // on the entry frame, before the pause test; may be null
     float speed;                    // clock units per second
     Music music;
     const char* musicFile;
@@ -66,6 +66,10 @@ enum ScriptId { Stage1, Stage2, Stage3, Stage4, Stage5, AltStage2, AltStage4, Al
 
 extern const Script kScripts[kScriptCount];
 extern const AfterPresent kAfterPresent[kScriptCount];
+
+// Stage 1's entry work: the stage starts unpaused, without the continue
+// prompt, and with the old lives step off.
+void EnterStage1();
 
 // Runs one frame of a script.
 void RunFrame(const Script& script, const AfterPresent& after);

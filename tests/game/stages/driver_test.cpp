@@ -59,7 +59,7 @@ const timeline::Timeline kTimeline = {{}, timeline::ListOf(kObjects), {}, {}};
 const timeline::Timeline kAttackTimeline = {timeline::ListOf(kAttacks), {}, {}, {}};
 
 stages::Script FormScript(const timeline::Timeline* t = &kTimeline) {
-    return {"Form", 0, true, 20, stages::Music::AtTick1, "MIDI/FORM.MID", {Call(LayerA), Call(LayerB)}, 80, 70,
+    return {"Form", 0, stages::EnterStage1, 20, stages::Music::AtTick1, "MIDI/FORM.MID", {Call(LayerA), Call(LayerB)}, 80, 70,
             BossMove, BossDraw, BossDefeat, &gBoss, 1100, 10100, 1010,
             {{timeline::Guard::None, 3}, {timeline::Guard::None, 0}}, 10000, 10100, &gArg, &gArg2, t};
 }
@@ -294,13 +294,14 @@ TEST_F(Form, PauseFreezesEverythingButTheContinue) {
 TEST_F(Form, EntryWorkClearsThePauseBeforeTheTest) {
     auto script = FormScript();
     SceneEntered = 1;
-    Paused = ContinuePrompt = 1;
+    Paused = ContinuePrompt = LivesStepOn = 1;
     Run(script);
     EXPECT_EQ(Paused, 0);
     EXPECT_EQ(ContinuePrompt, 0);
+    EXPECT_EQ(LivesStepOn, 0);
     EXPECT_EQ(Count(A(&fwDraw::Present)), 1);
     // A script without entry work stays paused; one with music on entry plays it.
-    script.clearsPauseOnEntry = false;
+    script.entryWork = nullptr;
     script.music = stages::Music::OnEntry;
     Paused = 1;
     StageTick = 0;

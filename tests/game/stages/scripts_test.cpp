@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "framework/draw/draw.h"
 #include "framework/sound/midi.h"
 #include "game/bosses/bosses.h"
 #include "game/bullets/groups.h"
@@ -267,6 +268,17 @@ TEST_F(Scripts, Stage5CyclesByLevel) {
         {1, 699, A(&EmitStage5BossLargeDrop1), 0, 700},  {3, 699, A(&EmitStage5BossLargeDrop1), 1, 700},
         {1, 2399, A(&EmitStage5BossStream8), 1, 2400},   {3, 2399, A(&EmitStage5BossStream8), 0, 2400},
     });
+}
+
+TEST_F(Scripts, OnlyStage1ClearsThePauseOnEntry) {
+    for (auto id : {stages::Stage1, stages::Stage2, stages::Stage3, stages::Stage4, stages::Stage5}) {
+        SceneEntered = 1;
+        Paused = ContinuePrompt = 1;
+        LastKey = 0;
+        Frame(id);
+        EXPECT_EQ(Paused, id == stages::Stage1 ? 0 : 1) << kScripts[id].name;
+        EXPECT_EQ(Count(A(&fwDraw::Present)), id == stages::Stage1 ? 1 : 0) << kScripts[id].name;
+    }
 }
 
 TEST_F(Scripts, ContinueChargesByStage) {

@@ -11,6 +11,7 @@
 #include "game/bosses/boss_state.h"
 #include "game/player/player.h"
 #include "game/shell/gamemode.h"
+#include "game/shell/scorepanel.h"
 #include "game/shell/shell.h"
 #include "game/stages/driver.h"
 #include "game/stages/stage_state.h"
@@ -29,7 +30,7 @@ const void* A(R (*f)(P...)) {
 inline auto Globals() {
     return std::tie(StageTick, StageClock, FrameSeconds, SceneEntered, GameLevel, PlayMode, PlaySubMode,
                     PlainBackground, Paused, ContinuePrompt, LastKey, AutoFire, ShipType, BombActive, BurstActive,
-                    ShotsAEnabled, BombCharges, Lives, Score, Respawning, PlayerAlive);
+                    ShotsAEnabled, BombCharges, Lives, Score, Respawning, PlayerAlive, LivesStepOn);
 }
 template <class... T>
 std::tuple<std::decay_t<T>...> Values(std::tuple<T...>);
