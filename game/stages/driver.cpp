@@ -208,7 +208,14 @@ void RunFrame(const Script& s, const AfterPresent& p) {
         if (StageTick >= kTickWrap) StageTick = 0;
     }
     Make(&fwDraw::ClearBackBuffer);
+    const float before = StageClock;
     StageClock += FrameSeconds * s.speed;
+    // A frame long enough (the first after the game was switched away) to
+    // carry the clock over the whole time-out window would leave the boss
+    // undefeated and the stage without an end: such a step stops at the
+    // window's start.
+    if (before < static_cast<float>(s.endFrom) && StageClock > static_cast<float>(s.endTo))
+        StageClock = static_cast<float>(s.endFrom);
     if (PlainBackground == 0) Run(s.layers, 0, std::size(s.layers), f);
     if (PlainBackground == 1) Make(&DrawStarField, s.starRange, s.starMinimum);
     Make(&DrawRingBombShards, f.arg);

@@ -243,6 +243,26 @@ TEST_F(Form, FrameOrderClockAndBackground) {
     EXPECT_EQ(Count(A(&fwMidi::Play)), 0);  // only tick 1 starts the music
 }
 
+TEST_F(Form, ALongFrameStopsAtTheTimeOut) {
+    const auto script = FormScript(&kAttackTimeline);
+    struct Case {
+        float from, seconds, to;
+        int defeats;
+    } cases[] = {
+        {9990, 10, 10000, 1},     // would jump over [10000, 10100]
+        {9990, 0.5f, 10000, 1},   // lands inside the window by itself
+        {9000, 0.5f, 9010, 0},
+        {10050, 10, 10250, 0},    // already in the window: the step stands
+    };
+    for (const Case& c : cases) {
+        gBoss.Health = 500;
+        FrameSeconds = c.seconds;
+        RunAt(c.from, script);
+        EXPECT_FLOAT_EQ(StageClock, c.to) << c.from << " + " << c.seconds << " s";
+        EXPECT_EQ(Count(A(&BossDefeat)), c.defeats) << c.from << " + " << c.seconds << " s";
+    }
+}
+
 TEST_F(Form, TickWrapsAndRestartsTheMusic) {
     const auto script = FormScript();
     StageTick = stages::kTickWrap - 1;
