@@ -134,7 +134,8 @@ void RunBossBlock(const Script& s, const Frame& f) {
     Make(s.drawBoss);
     BossState& boss = *s.boss;
     if (0.0f < boss.Health && boss.Health < static_cast<float>(s.ceiling)) {
-        boss.AttackFrame += 1;
+        // Wraps rather than overflows when a test or a tool has set an absurd count.
+        boss.AttackFrame = static_cast<int32_t>(static_cast<uint32_t>(boss.AttackFrame) + 1u);
         if (s.timeline) RunList(s.timeline->attacks, f);
         for (const LoopRule& rule : s.loops)
             if (rule.at > 0 && GuardHolds(rule.guard) && boss.AttackFrame >= rule.at) boss.AttackFrame = 0;

@@ -157,6 +157,9 @@ TEST_F(Form, AttackCounterRisesBeforeTheWindowsAndRestartsAfterThem) {
     for (int i = 0; i < 5; ++i) RunAt(2000, script);
     EXPECT_EQ(gFramesSeen, (std::vector<int32_t>{1, 2, 3, 1, 2}));
     EXPECT_EQ(gBoss.AttackFrame, 2);
+    gBoss.AttackFrame = INT32_MAX;  // an absurd count wraps instead of overflowing
+    RunAt(2000, script);
+    EXPECT_EQ(gBoss.AttackFrame, INT32_MIN);
 }
 
 TEST_F(Form, BossWindowCeilingAndTimeOut) {
