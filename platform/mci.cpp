@@ -27,7 +27,6 @@ std::mutex gLock;
 fluid_settings_t* gSettings = nullptr;
 fluid_synth_t* gSynth = nullptr;
 bool gSynthTried = false;
-bool gSourceSet = false;
 
 struct Sequencer {
     bool open = false;
@@ -245,8 +244,7 @@ int Open(const std::vector<std::string>& words) {
             if (ResetPlayer()) {
                 gSeq.open = true;
                 fluid_synth_system_reset(gSynth);
-                setSource = !gSourceSet;
-                gSourceSet = true;
+                setSource = true;
             } else {
                 gSeq = Sequencer{};
                 result = kMciInvalidFile;
@@ -254,6 +252,7 @@ int Open(const std::vector<std::string>& words) {
         }
     }
     if (result != kMciOk) AudioClose();
+    // The mixer's music stream is the sequencer's again whenever a piece opens.
     if (setSource) SetAudioSource(RenderMusic, nullptr);
     return result;
 }

@@ -417,10 +417,10 @@ int ReadWaveFile(const std::string& path, plat::AudioFormat* format, uint32_t* f
 
 namespace {
 named::Registrar reg([] {
-    named::Scalar("SoundAvailable", &SoundAvailable);
-    named::Scalar("SoundDevice", &SoundDevice);
-    named::Scalar("SoundReloadMode", &SoundReloadMode);
-    named::Pool("SoundObjects", SoundObjects,
+    NAMED_SCALAR(SoundAvailable);
+    NAMED_SCALAR(SoundDevice);
+    NAMED_SCALAR(SoundReloadMode);
+    NAMED_POOL(SoundObjects,
                 {NAMED_FIELD(SoundObject, inUse), NAMED_FIELD(SoundObject, mixCount),
                  NAMED_FIELD(SoundObject, nextMix), NAMED_FIELD(SoundObject, sweepStep),
                  NAMED_FIELD(SoundObject, fromPack), NAMED_FIELD(SoundObject, baseFrequency),

@@ -1,11 +1,9 @@
 #include "framework/system/named.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 
 namespace named {
@@ -25,6 +23,15 @@ struct Entry {
 std::map<std::string, Entry>& Table() {
     static std::map<std::string, Entry> table;
     return table;
+}
+
+size_t Size(Type t) {
+    switch (t) {
+    case Type::I8: case Type::U8: return 1;
+    case Type::I16: case Type::U16: return 2;
+    case Type::I32: case Type::U32: case Type::F32: return 4;
+    default: return 8;
+    }
 }
 
 bool IsFloat(Type t) { return t == Type::F32 || t == Type::F64; }
@@ -210,6 +217,13 @@ bool Write(const std::string& expr, const std::string& value) {
     if (!Resolve(expr, t, p)) return false;
     Store(t, p, value);
     return true;
+}
+
+void ForEach(const std::function<void(const std::string& name, void* base, size_t bytes)>& visit) {
+    for (const auto& [name, e] : Table()) {
+        size_t bytes = e.isPool || e.isArray ? static_cast<size_t>(e.count) * e.stride : Size(e.type);
+        visit(name, e.base, bytes);
+    }
 }
 
 bool Known(const std::string& expr) {

@@ -10,6 +10,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <type_traits>
@@ -71,6 +72,10 @@ bool Write(const std::string& expr, const std::string& value);
 // Numeric read for tests; returns false when the name is unknown.
 bool ReadNumber(const std::string& expr, double& out);
 bool Known(const std::string& expr);
+
+// Visits every registered name in name order with the memory it covers: the
+// scalar, the whole array or every record of the pool.
+void ForEach(const std::function<void(const std::string& name, void* base, size_t bytes)>& visit);
 
 struct Registrar {
     explicit Registrar(void (*fn)()) { fn(); }

@@ -14,25 +14,25 @@ int32_t BombCharges;
 namespace {
 
 named::Registrar reg([] {
-    named::Scalar("PlayerX", &PlayerX);
-    named::Scalar("PlayerY", &PlayerY);
-    named::Scalar("PlayerAlive", &PlayerAlive);
-    named::Scalar("Score", &Score);
-    named::Scalar("HiScore", &HiScore);
-    named::Scalar("Lives", &Lives);
-    named::Scalar("BombCharges", &BombCharges);
+    NAMED_SCALAR(PlayerX);
+    NAMED_SCALAR(PlayerY);
+    NAMED_SCALAR(PlayerAlive);
+    NAMED_SCALAR(Score);
+    NAMED_SCALAR(HiScore);
+    NAMED_SCALAR(Lives);
+    NAMED_SCALAR(BombCharges);
 });
 
 // Between stages the ship starts from the corner, and the movement clamp
 // brings it into the allowed area.
-resets::Step resetA(resets::PhaseA, resets::kRankSingles, [] {
+resets::Step resetA(resets::PhaseA, resets::RankPlayerState, [] {
     PlayerX = 0;
     PlayerY = 0;
     PlayerAlive = 1;
 });
 
 // A new game: the start position, the score, the bombs and the lives.
-resets::Step newGame(resets::PhaseNewGame, resets::kRankSingles, [] {
+resets::Step newGame(resets::PhaseNewGame, resets::RankNewGamePlayer, [] {
     PlayerX = 370;
     PlayerY = 520;
     Score = 0;

@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/system.h"
 #include "platform/window.h"
+#include "tests/support/scenes.h"
 #include "tests/support/run.h"
 
 namespace {
@@ -32,13 +33,9 @@ protected:
         plat::SetWindowProc(MainWndProc);
         gEntered.clear();
         gDoubleClicksSeen = 0;
-        old1_ = ReplaceSceneHandler(SceneTitle, Recorder);
-        old2_ = ReplaceSceneHandler(SceneLevelSelect, Recorder);
         TransitionStep = TransitionDir = 0;
     }
     void TearDown() override {
-        ReplaceSceneHandler(SceneTitle, old1_);
-        ReplaceSceneHandler(SceneLevelSelect, old2_);
         plat::ManualClock::Uninstall();
     }
     void Frame() {
@@ -52,7 +49,8 @@ protected:
         ASSERT_TRUE(plat::PeekMessage(m));
         plat::DispatchMessage(m);
     }
-    SceneHandler old1_ = nullptr, old2_ = nullptr;
+    testsupport::SceneSwap title_{SceneTitle, Recorder};
+    testsupport::SceneSwap levelSelect_{SceneLevelSelect, Recorder};
 };
 
 TEST_F(LoopTest, EntryFlagReachesFirstFrameAcrossIdlePasses) {
