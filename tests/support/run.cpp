@@ -20,8 +20,8 @@ RunResult Run(const std::string& commandLine) {
     return r;
 }
 
-RunResult Playtest(const std::string& args) {
-    return Run(std::string("'") + VQ_PLAYTEST + "' --data '" + VQ_DATA_DIR + "' " + args);
+RunResult Playtest(const std::string& args, const char* program) {
+    return Run(std::string("'") + program + "' --data '" + VQ_DATA_DIR + "' " + args);
 }
 
 std::string Value(const std::string& out, long frame, const std::string& name) {

@@ -13,7 +13,7 @@ struct RunResult {
 RunResult Run(const std::string& commandLine);
 
 // Runs the play driver with the given arguments (data folder: the build's).
-RunResult Playtest(const std::string& args);
+RunResult Playtest(const std::string& args, const char* program = VQ_PLAYTEST);
 
 // The value of NAME on the line printed for frame F, or "" when absent.
 std::string Value(const std::string& out, long frame, const std::string& name);
