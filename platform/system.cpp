@@ -85,8 +85,11 @@ void SetInstanceLockEnabled(bool enabled) { gLockEnabled = enabled; }
 
 void SetMessageBoxesShown(bool shown) { gBoxesShown = shown; }
 
-int MessageBox(const std::string& text, const std::string& caption, BoxKind kind) {
-    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+int MessageBox(const std::string& text, const std::string& caption, BoxKind kind, const std::string& detail) {
+    if (detail.empty())
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    else
+        std::fprintf(stderr, "%s: %s : %s\n", caption.c_str(), text.c_str(), detail.c_str());
     std::fflush(stderr);
     int fallback = kind == BoxKind::YesNo ? IDNO : IDOK;
     if (!gBoxesShown || IsHeadless() || !SDL_WasInit(SDL_INIT_VIDEO)) return fallback;

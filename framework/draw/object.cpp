@@ -89,7 +89,7 @@ int LoadObject(const char* name, int placement) {
     StoreName(rec, name);
     rec.fromPack = 0;
     rec.placement = 2;
-    if (!LoadInto(rec, placement)) return fwSystem::ShowErrorBox(where, kUnreadable);
+    if (!LoadInto(rec, placement)) return fwSystem::ShowErrorBox(where, kUnreadable, name);
     return index;
 }
 
@@ -124,7 +124,7 @@ int SwapObject(const char* name, int handle, int placement) {
     StoreName(rec, name);
     rec.fromPack = 0;
     rec.placement = 2;
-    if (!LoadInto(rec, placement)) return fwSystem::ShowErrorBox(where, kUnreadable);
+    if (!LoadInto(rec, placement)) return fwSystem::ShowErrorBox(where, kUnreadable, name);
     return 1;
 }
 

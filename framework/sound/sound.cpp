@@ -257,7 +257,7 @@ int LoadObject(const std::string& name, int mix) {
     if (!plat::ReadWaveFile(fwSystem::GetExeDirectory(0) + name, &wave)) {
         std::vector<uint8_t> resource;
         if (!plat::FindWaveResource(name, &resource) || !plat::ParseWave(resource.data(), resource.size(), &wave))
-            return fwSystem::ShowErrorBox(kWhereLoad, "WAVEリソースが見つかりません"), -1;
+            return fwSystem::ShowErrorBox(kWhereLoad, "WAVEリソースが見つかりません", name), -1;
     }
     SoundObject* o = &SoundObjects[slot];
     const uint32_t bytes = static_cast<uint32_t>(wave.samples.size());

@@ -25,15 +25,6 @@ std::map<std::string, Entry>& Table() {
     return table;
 }
 
-size_t Size(Type t) {
-    switch (t) {
-    case Type::I8: case Type::U8: return 1;
-    case Type::I16: case Type::U16: return 2;
-    case Type::I32: case Type::U32: case Type::F32: return 4;
-    default: return 8;
-    }
-}
-
 bool IsFloat(Type t) { return t == Type::F32 || t == Type::F64; }
 
 double Load(Type t, const char* p) {
@@ -195,6 +186,15 @@ void AddPool(const char* name, void* base, int count, size_t stride, std::vector
     Insert(name, std::move(e));
 }
 
+size_t SizeOf(Type t) {
+    switch (t) {
+    case Type::I8: case Type::U8: return 1;
+    case Type::I16: case Type::U16: return 2;
+    case Type::I32: case Type::U32: case Type::F32: return 4;
+    default: return 8;
+    }
+}
+
 bool Read(const std::string& expr, std::string& out) {
     if (expr.rfind("active:", 0) == 0) return CountActive(expr.substr(7), out);
     Type t;
@@ -219,10 +219,13 @@ bool Write(const std::string& expr, const std::string& value) {
     return true;
 }
 
-void ForEach(const std::function<void(const std::string& name, void* base, size_t bytes)>& visit) {
+void ForEach(const std::function<void(const std::string& name, char* base, int count, size_t stride,
+                                      const std::vector<Field>& fields)>& visit) {
     for (const auto& [name, e] : Table()) {
-        size_t bytes = e.isPool || e.isArray ? static_cast<size_t>(e.count) * e.stride : Size(e.type);
-        visit(name, e.base, bytes);
+        if (e.isPool)
+            visit(name, e.base, e.count, e.stride, e.fields);
+        else
+            visit(name, e.base, e.count, e.isArray ? e.stride : SizeOf(e.type), {Field{"", e.type, 0}});
     }
 }
 

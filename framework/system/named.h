@@ -73,9 +73,12 @@ bool Write(const std::string& expr, const std::string& value);
 bool ReadNumber(const std::string& expr, double& out);
 bool Known(const std::string& expr);
 
-// Visits every registered name in name order with the memory it covers: the
-// scalar, the whole array or every record of the pool.
-void ForEach(const std::function<void(const std::string& name, void* base, size_t bytes)>& visit);
+// Visits every registered name in name order with where its values lie:
+// count records of stride bytes from base, each holding the given fields (a
+// scalar or an array is one field at offset 0 of each of its elements).
+size_t SizeOf(Type type);
+void ForEach(const std::function<void(const std::string& name, char* base, int count, size_t stride,
+                                      const std::vector<Field>& fields)>& visit);
 
 struct Registrar {
     explicit Registrar(void (*fn)()) { fn(); }

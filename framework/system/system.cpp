@@ -229,11 +229,11 @@ int YesNoBox(const char* format, ...) {
     return Box(text, "メッセージ", plat::BoxKind::YesNo) == plat::IDYES ? 1 : 0;
 }
 
-int ShowErrorBox(const char* where, const char* what) {
+int ShowErrorBox(const char* where, const char* what, const std::string& file) {
     std::string text = std::string(where ? where : "") + " : " + (what ? what : "");
     fwSound::ErrorBeep();
     MessageBoxOpen = 1;
-    plat::MessageBox(text, "エラー発生", plat::BoxKind::Ok);
+    plat::MessageBox(text, "エラー発生", plat::BoxKind::Ok, file);
     MessageBoxOpen = 0;
     ErrorFlag = 1;
     return 0;

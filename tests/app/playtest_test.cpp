@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/run.h"
 
@@ -16,43 +17,50 @@ TEST(Playtest, TitleAfterSixtyFramesIsDeterministic) {
     EXPECT_EQ(a.out, b.out);
 }
 
-TEST(Playtest, FrameTimeFollowsDtAndUnknownNamesFail) {
-    auto r = testsupport::Playtest("--frames 3 --dt 33 --print 2:FrameSeconds");
-    EXPECT_EQ(testsupport::Value(r.out, 2, "FrameSeconds"), "0.033");
-    auto bad = testsupport::Playtest("--frames 1 --print 1:NoSuchGlobal");
-    EXPECT_NE(bad.status, 0);
-    EXPECT_EQ(testsupport::Value(bad.out, 1, "NoSuchGlobal"), "?");
-}
-
-TEST(Playtest, KeyHoldsForItsFramesAndSetWrites) {
-    auto r = testsupport::Playtest(
-        "--frames 6 --key 2:Y:3 --set 1:GameLevel=3 --every 1:LastKey,GameLevel");
-    EXPECT_EQ(testsupport::Value(r.out, 1, "LastKey"), "0");
-    EXPECT_EQ(testsupport::Value(r.out, 1, "GameLevel"), "3");
-    EXPECT_EQ(testsupport::Value(r.out, 2, "LastKey"), "89");
-    EXPECT_EQ(testsupport::Value(r.out, 4, "LastKey"), "89");
-    EXPECT_EQ(testsupport::Value(r.out, 5, "LastKey"), "0");
-}
-
 TEST(Playtest, SceneWithoutHandlerEndsWithAnErrorInsteadOfSpinning) {
     auto r = testsupport::Playtest("--frames 5 --set 2:SceneNumber=4 --print 1:SceneNumber");
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.out.find("frames=1 scene=4"), std::string::npos) << r.out;
 }
 
-TEST(Playtest, RecordFieldsAndActiveCounts) {
-    auto r = testsupport::Playtest(
-        "--frames 3 --set 2:BossParade[1].active=1 --set 2:BossParade[1].y=-40.5 "
-        "--print 1:active:BossParade --print 2:active:BossParade,BossParade[1].y,WaitSlots[1] "
-        "--print 3:BossParade[8].x,active:NoSuchPool");
-    EXPECT_EQ(testsupport::Value(r.out, 1, "active:BossParade"), "0");
-    EXPECT_EQ(testsupport::Value(r.out, 2, "active:BossParade"), "1");
-    EXPECT_EQ(testsupport::Value(r.out, 2, "BossParade[1].y"), "-40.5");
-    EXPECT_EQ(testsupport::Value(r.out, 2, "WaitSlots[1]"), "999999999");
-    // Past the end of a pool, or an unknown pool: no value, and a failing run.
-    EXPECT_EQ(testsupport::Value(r.out, 3, "BossParade[8].x"), "?");
-    EXPECT_EQ(testsupport::Value(r.out, 3, "active:NoSuchPool"), "?");
-    EXPECT_EQ(r.status, 2);
+// Values printed by runs of the driver: frame time, keys held for their
+// frames, writes, record fields, active counts, and unknown names, which
+// print "?" and fail the run.
+TEST(Playtest, PrintedValues) {
+    struct Printed {
+        long frame;
+        const char* name;
+        const char* value;
+    };
+    struct Case {
+        const char* args;
+        int status;
+        std::vector<Printed> printed;
+    };
+    const Case cases[] = {
+        {"--frames 3 --dt 33 --print 2:FrameSeconds", 0, {{2, "FrameSeconds", "0.033"}}},
+        {"--frames 1 --print 1:NoSuchGlobal", 2, {{1, "NoSuchGlobal", "?"}}},
+        {"--frames 6 --key 2:Y:3 --set 1:GameLevel=3 --every 1:LastKey,GameLevel",
+         0,
+         {{1, "LastKey", "0"}, {1, "GameLevel", "3"}, {2, "LastKey", "89"}, {4, "LastKey", "89"}, {5, "LastKey", "0"}}},
+        {"--frames 3 --set 2:BossParade[1].active=1 --set 2:BossParade[1].y=-40.5 "
+         "--print 1:active:BossParade --print 2:active:BossParade,BossParade[1].y,WaitSlots[1] "
+         "--print 3:BossParade[8].x,active:NoSuchPool",
+         2,
+         {{1, "active:BossParade", "0"},
+          {2, "active:BossParade", "1"},
+          {2, "BossParade[1].y", "-40.5"},
+          {2, "WaitSlots[1]", "999999999"},
+          // Past the end of a pool, or an unknown pool: no value.
+          {3, "BossParade[8].x", "?"},
+          {3, "active:NoSuchPool", "?"}}},
+    };
+    for (const auto& c : cases) {
+        auto r = testsupport::Playtest(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args;
+        for (const auto& p : c.printed)
+            EXPECT_EQ(testsupport::Value(r.out, p.frame, p.name), p.value) << c.args << " " << p.name;
+    }
 }
 
 // The resets draw random numbers in a fixed order of steps, so a build whose

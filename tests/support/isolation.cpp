@@ -14,21 +14,31 @@
 namespace {
 
 class NamedStateGuard : public ::testing::EmptyTestEventListener {
+    // Only the named fields come back: records may also hold pointers and
+    // strings, which belong to whatever owns them.
     struct Saved {
-        void* base;
-        std::vector<unsigned char> bytes;
+        char* base;
+        int count;
+        size_t stride;
+        std::vector<named::Field> fields;
+        std::vector<char> bytes;
     };
     std::vector<Saved> saved_;
 
     void OnTestStart(const ::testing::TestInfo&) override {
         saved_.clear();
-        named::ForEach([&](const std::string&, void* base, size_t bytes) {
-            auto* p = static_cast<unsigned char*>(base);
-            saved_.push_back({base, std::vector<unsigned char>(p, p + bytes)});
+        named::ForEach([&](const std::string&, char* base, int count, size_t stride,
+                           const std::vector<named::Field>& fields) {
+            saved_.push_back({base, count, stride, fields, std::vector<char>(base, base + count * stride)});
         });
     }
     void OnTestEnd(const ::testing::TestInfo&) override {
-        for (const auto& s : saved_) std::memcpy(s.base, s.bytes.data(), s.bytes.size());
+        for (const auto& s : saved_)
+            for (int i = 0; i < s.count; ++i)
+                for (const auto& f : s.fields) {
+                    const size_t at = i * s.stride + f.offset;
+                    std::memcpy(s.base + at, s.bytes.data() + at, named::SizeOf(f.type));
+                }
         saved_.clear();
     }
 };

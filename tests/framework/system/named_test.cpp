@@ -6,6 +6,7 @@
 
 #include "framework/system/random.h"
 #include "framework/system/system.h"
+#include "game/stages/background.h"
 
 namespace {
 
@@ -31,20 +32,29 @@ TEST(NamedDeathTest, RegistrationFaultsStopTheProgram) {
     for (const auto& c : cases) EXPECT_DEATH(c.registration(), c.message);
 }
 
-// Every registered name can be visited, with the memory it covers.
+// Every registered name can be visited, with where its values lie.
 TEST(Named, ForEachCoversScalarsArraysAndPools) {
-    size_t seedBytes = 0, joyBytes = 0;
-    void* seedBase = nullptr;
-    named::ForEach([&](const std::string& name, void* base, size_t bytes) {
-        if (name == "RandSeed") {
-            seedBase = base;
-            seedBytes = bytes;
-        }
-        if (name == "JoyCentreX") joyBytes = bytes;
+    struct Seen {
+        char* base = nullptr;
+        int count = 0;
+        size_t stride = 0;
+        size_t fields = 0;
+    } seed, joy, parade;
+    named::ForEach([&](const std::string& name, char* base, int count, size_t stride,
+                       const std::vector<named::Field>& fields) {
+        Seen s{base, count, stride, fields.size()};
+        if (name == "RandSeed") seed = s;
+        if (name == "JoyCentreX") joy = s;
+        if (name == "BossParade") parade = s;
     });
-    EXPECT_EQ(seedBase, &rng::Seed);
-    EXPECT_EQ(seedBytes, 4u);
-    EXPECT_EQ(joyBytes, 2 * 4u);  // two sticks, a 32-bit centre each
+    EXPECT_EQ(seed.base, reinterpret_cast<char*>(&rng::Seed));
+    EXPECT_EQ(seed.count, 1);
+    EXPECT_EQ(seed.stride, 4u);
+    EXPECT_EQ(joy.count, 2);  // two sticks, a 32-bit centre each
+    EXPECT_EQ(joy.stride, 4u);
+    EXPECT_EQ(parade.count, 8);
+    EXPECT_EQ(parade.stride, sizeof(ParadeRecord));
+    EXPECT_EQ(parade.fields, 5u);
 }
 
 }  // namespace
