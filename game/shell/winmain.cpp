@@ -345,8 +345,18 @@ int RunMessageLoop() {
 int WinMain(int instance, int, const char* commandLine, int) {
     const std::string title = kWindowTitle;
     InitSkeletonGlobals();
-    if (!CheckSingleInstance(title.c_str())) return 0;
+    if (!CheckSingleInstance(title.c_str())) {
+        std::fprintf(stderr, "%s: already running\n", title.c_str());
+        return 0;
+    }
     CommandLineCopy = commandLine ? commandLine : "";
+    if (!plat::DisplayAvailable()) {
+        std::fprintf(stderr,
+                     "%s: no display (start it on a desktop, or set SDL_VIDEODRIVER=dummy to run unseen)\n",
+                     title.c_str());
+        fwSystem::Quit();
+        return 1;
+    }
     if (!plat::CreateMainWindow(title.c_str(), MainWndProc, 800, 600)) {
         std::fprintf(stderr, "%s: the window could not be opened\n", title.c_str());
         fwSystem::Quit();

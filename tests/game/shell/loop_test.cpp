@@ -11,7 +11,6 @@
 #include "platform/system.h"
 #include "platform/window.h"
 #include "tests/support/scenes.h"
-#include "tests/support/run.h"
 
 namespace {
 
@@ -167,23 +166,6 @@ TEST_F(LoopTest, ActivationRebasesTheFrameClock) {
     EXPECT_EQ(AppActive, 1);
     Frame();
     EXPECT_FLOAT_EQ(FrameSeconds, 0.016f);
-}
-
-TEST(SingleInstance, SecondStartExitsAtOnceWhileTheFirstHoldsTheLock) {
-    char dir[] = "/tmp/vqlockXXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    setenv("XDG_RUNTIME_DIR", dir, 1);
-    plat::SetInstanceLockEnabled(true);
-    ASSERT_EQ(CheckSingleInstance(kWindowTitle), 1);
-    EXPECT_EQ(MutexName, std::string(kWindowTitle) + ":FwMutex");
-    std::string game = std::string(VQ_DATA_DIR) + "/vornquist";
-    auto r = testsupport::Run("XDG_RUNTIME_DIR='" + std::string(dir) +
-                              "' SDL_VIDEODRIVER=dummy timeout 20 '" + game + "'");
-    EXPECT_EQ(r.status, 0);
-    plat::ReleaseInstanceLock();
-    // Released: this process can take it again.
-    EXPECT_EQ(CheckSingleInstance(kWindowTitle), 1);
-    plat::ReleaseInstanceLock();
 }
 
 }  // namespace
