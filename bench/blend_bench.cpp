@@ -16,14 +16,8 @@
 
 namespace {
 
-void SetUpScreen() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    benchsupport::SetUpScreen();
-    // A mid-grey background, so that the blends have something to mix with.
-    plat::Fill(BackSurface, nullptr, 0x4208);
-}
+// A mid-grey background, so that the blends have something to mix with.
+constexpr uint16_t kGrey = 0x4208;
 
 // Sprites of the three sizes: a lit ellipse on a transparent (0) ground, as
 // the glows and shots are drawn.
@@ -32,7 +26,6 @@ struct Sprite {
 };
 
 Sprite MakeSprite(int w, int h) {
-    SetUpScreen();
     int handle = fwDraw::CreateObject(w, h, 1);
     plat::LockedPixels p;
     plat::Lock(fwDraw::ObjectSurface(handle), p);
@@ -48,10 +41,9 @@ Sprite MakeSprite(int w, int h) {
     return {handle, w, h};
 }
 
-const Sprite& SpriteOf(int size) {
-    static const Sprite s16 = MakeSprite(16, 16), s64 = MakeSprite(64, 64), s440 = MakeSprite(440, 480);
-    return size == 16 ? s16 : size == 64 ? s64 : s440;
-}
+// The sprite of a size (16, 64, or 440 for 440 x 480), made on the screen of
+// the running benchmark.
+Sprite SpriteOf(int size) { return size == 440 ? MakeSprite(440, 480) : MakeSprite(size, size); }
 
 // Where each size is drawn: inside the playfield clip.
 constexpr int kX = 180, kY = 60;
@@ -61,14 +53,18 @@ void Sizes(benchmark::internal::Benchmark* b) { b->Arg(16)->Arg(64)->Arg(440); }
 void Count(benchmark::State& state, const Sprite& s) { state.SetItemsProcessed(state.iterations() * s.w * s.h); }
 
 void BM_BltAdditive(benchmark::State& state) {
-    const Sprite& s = SpriteOf(static_cast<int>(state.range(0)));
+    benchsupport::Screen screen(kGrey);
+    if (!screen.Up(state)) return;
+    const Sprite s = SpriteOf(static_cast<int>(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(fwDraw::BltAdditive(kX, kY, s.handle, 0, 0, s.w, s.h));
     Count(state, s);
 }
 BENCHMARK(BM_BltAdditive)->Apply(Sizes);
 
 void BM_BltHalfBlend(benchmark::State& state) {
-    const Sprite& s = SpriteOf(static_cast<int>(state.range(0)));
+    benchsupport::Screen screen(kGrey);
+    if (!screen.Up(state)) return;
+    const Sprite s = SpriteOf(static_cast<int>(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(fwDraw::BltHalfBlend(kX, kY, s.handle, 0, 0, s.w, s.h));
     Count(state, s);
 }
@@ -77,7 +73,9 @@ BENCHMARK(BM_BltHalfBlend)->Apply(Sizes);
 // Turned by 30 degrees in a box of the sprite's own size, as the enemies and
 // aimed bullets are drawn.
 void BM_BltRotated(benchmark::State& state) {
-    const Sprite& s = SpriteOf(static_cast<int>(state.range(0)));
+    benchsupport::Screen screen(kGrey);
+    if (!screen.Up(state)) return;
+    const Sprite s = SpriteOf(static_cast<int>(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(fwDraw::BltRotated(kX, kY, kX + s.w, kY + s.h, 30, s.handle, 0, 0, s.w, s.h));
     Count(state, s);
@@ -91,17 +89,13 @@ pixman_image_t* Wrap(plat::Surface* surface) {
                                     reinterpret_cast<uint32_t*>(surface->pixels), surface->pitch * 2);
 }
 
-pixman_image_t* BackImage() {
-    SetUpScreen();
-    static pixman_image_t* back = Wrap(BackSurface);
-    return back;
-}
-
 pixman_image_t* SpriteImage(const Sprite& s) { return Wrap(fwDraw::ObjectSurface(s.handle)); }
 
 void Composite(benchmark::State& state, pixman_op_t op, pixman_image_t* mask, bool rotated) {
-    const Sprite& s = SpriteOf(static_cast<int>(state.range(0)));
-    pixman_image_t* dst = BackImage();
+    benchsupport::Screen screen(kGrey);
+    if (!screen.Up(state)) return;
+    const Sprite s = SpriteOf(static_cast<int>(state.range(0)));
+    pixman_image_t* dst = Wrap(BackSurface);
     pixman_image_t* src = SpriteImage(s);
     if (rotated) {
         // Box pixel -> sprite point: about the centres, by 30 degrees, nearest.
@@ -117,6 +111,7 @@ void Composite(benchmark::State& state, pixman_op_t op, pixman_image_t* mask, bo
     }
     for (auto _ : state) pixman_image_composite32(op, src, mask, dst, 0, 0, 0, 0, kX, kY, s.w, s.h);
     pixman_image_unref(src);
+    pixman_image_unref(dst);
     Count(state, s);
 }
 
