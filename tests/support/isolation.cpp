@@ -5,6 +5,7 @@
 // each fixture releases or restores itself.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -44,6 +45,10 @@ class NamedStateGuard : public ::testing::EmptyTestEventListener {
 };
 
 const bool kInstalled = [] {
+    // Tests run headless on SDL's dummy drivers unless told otherwise, under
+    // CTest and by hand alike.
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
     ::testing::UnitTest::GetInstance()->listeners().Append(new NamedStateGuard);
     return true;
 }();
