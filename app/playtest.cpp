@@ -42,6 +42,7 @@ struct Options {
     unsigned dt = 16;
     long long time = 0;
     bool fps = false;
+    bool list = false;
     std::vector<KeyAction> keys;
     std::vector<SetAction> sets;
     std::vector<PrintAction> prints;
@@ -95,8 +96,8 @@ bool Parse(int argc, char** argv, Options& o) {
             return true;
         };
         std::string v;
-        if (a == "--fps") {
-            o.fps = true;
+        if (a == "--fps" || a == "--list") {
+            (a == "--fps" ? o.fps : o.list) = true;
             continue;
         }
         if (!value(v)) {
@@ -222,6 +223,25 @@ void BeforeLoop() {
     BeforeFrame(1);
 }
 
+// Every name the driver knows, one a line: NAME, NAME[count] for an array,
+// POOL[count].FIELD,FIELD... for a pool, RECORD.FIELD,FIELD... for a record.
+void ListNames() {
+    named::ForEach([](const std::string& name, char*, int count, size_t, const std::vector<named::Field>& fields) {
+        std::string line = name;
+        if (count > 1) {
+            line += '[';
+            line += std::to_string(count);
+            line += ']';
+        }
+        for (size_t i = 0; i < fields.size(); ++i) {
+            if (!fields[i].name[0]) continue;
+            line += i == 0 ? '.' : ',';
+            line += fields[i].name;
+        }
+        std::fprintf(gOut, "%s\n", line.c_str());
+    });
+}
+
 }  // namespace
 
 // Runs the driver with the command-line arguments; prints to out. Returns 0
@@ -236,8 +256,12 @@ int RunPlaytest(int argc, char** argv, std::FILE* out) {
                      "usage: playtest [--data DIR] [--frames N] [--dt MS] [--time T]\n"
                      "                [--key F:NAME[:HOLD]]... [--set F:NAME=VALUE]... "
                      "[--print F:NAME[,NAME...]]...\n"
-                     "                [--every K:NAME[,NAME...]] [--shot F:FILE.bmp]... [--fps]\n");
+                     "                [--every K:NAME[,NAME...]] [--shot F:FILE.bmp]... [--fps] [--list]\n");
         return 2;
+    }
+    if (gOpt.list) {
+        ListNames();
+        return 0;
     }
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);

@@ -204,13 +204,6 @@ bool Read(const std::string& expr, std::string& out) {
     return true;
 }
 
-bool ReadNumber(const std::string& expr, double& out) {
-    std::string s;
-    if (!Read(expr, s)) return false;
-    out = std::strtod(s.c_str(), nullptr);
-    return true;
-}
-
 bool Write(const std::string& expr, const std::string& value) {
     Type t;
     char* p;
@@ -227,11 +220,6 @@ void ForEach(const std::function<void(const std::string& name, char* base, int c
         else
             visit(name, e.base, e.count, e.isArray ? e.stride : SizeOf(e.type), {Field{"", e.type, 0}});
     }
-}
-
-bool Known(const std::string& expr) {
-    std::string s;
-    return Read(expr, s);
 }
 
 }  // namespace named

@@ -69,10 +69,6 @@ void Record(const char* name, R& record, std::vector<Field> fields) {
 bool Read(const std::string& expr, std::string& out);
 // Writes a value (integer or float text) through an expression.
 bool Write(const std::string& expr, const std::string& value);
-// Numeric read for tests; returns false when the name is unknown.
-bool ReadNumber(const std::string& expr, double& out);
-bool Known(const std::string& expr);
-
 // Visits every registered name in name order with where its values lie:
 // count records of stride bytes from base, each holding the given fields (a
 // scalar or an array is one field at offset 0 of each of its elements).

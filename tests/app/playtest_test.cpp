@@ -63,6 +63,15 @@ TEST(Playtest, PrintedValues) {
     }
 }
 
+// Every name the driver knows, with the shape of what it names.
+TEST(Playtest, ListsEveryName) {
+    auto r = testsupport::Playtest("--list");
+    EXPECT_EQ(r.status, 0);
+    for (const char* line : {"\nRandSeed\n", "\nJoyCentreX[2]\n", "\nBossParade[8].frame,x,y,speed,active\n",
+                             "\nImgSzak10\n", "\nSndBom\n"})
+        EXPECT_NE(r.out.find(line), std::string::npos) << line;
+}
+
 // The resets draw random numbers in a fixed order of steps, so a build whose
 // objects are linked (and statically initialised) in the reverse order plays
 // the same game: title, level select, level one, line for line.
