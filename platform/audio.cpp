@@ -158,7 +158,7 @@ void CloseDeviceAtExit() {
 void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
 void KeepAlsaQuiet() {
     void* alsa = dlopen("libasound.so.2", RTLD_LAZY);
-    if (!alsa) return;  // no ALSA: nothing to quieten (the library stays loaded otherwise)
+    if (!alsa) return;  // no ALSA here: nothing to quieten
     using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
     using SetHandler = int (*)(Handler);
     if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"))) set(QuietAlsa);
