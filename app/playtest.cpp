@@ -1,6 +1,291 @@
-// The headless play driver.
+// The headless play driver: runs the game's own loop on virtual time with
+// scripted keys, and prints named state after chosen frames.
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
 
-#include "game/shell/playdriver.h"
+#include "framework/system/named.h"
+#include "framework/system/system.h"
+#include "framework/timer/timer.h"
+#include "game/shell/shell.h"
+#include "platform/clock.h"
+#include "platform/present.h"
+#include "platform/system.h"
+#include "platform/window.h"
+
+namespace {
+
+struct KeyAction {
+    long frame;
+    int vk;
+    long hold;
+};
+struct SetAction {
+    long frame;
+    std::string name, value;
+};
+struct PrintAction {
+    long frame;
+    std::vector<std::string> names;
+};
+struct ShotAction {
+    long frame;
+    std::string file;
+};
+
+struct Options {
+    std::string data;
+    long frames = 0;
+    unsigned dt = 16;
+    long long time = 0;
+    bool fps = false;
+    bool list = false;
+    std::vector<KeyAction> keys;
+    std::vector<SetAction> sets;
+    std::vector<PrintAction> prints;
+    long every = 0;
+    std::vector<std::string> everyNames;
+    std::vector<ShotAction> shots;
+};
+
+Options gOpt;
+std::FILE* gOut = stdout;
+long gFrame = 0;
+int gStatus = 0;
+long gIdlePasses = 0;  // loop passes since the last due frame
+
+// A scene without a handler runs no frame at all; give up rather than spin.
+constexpr long kMaxIdlePasses = 100000;
+
+std::vector<std::string> SplitNames(const std::string& s) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    while (start <= s.size()) {
+        size_t comma = s.find(',', start);
+        if (comma == std::string::npos) comma = s.size();
+        if (comma > start) out.push_back(s.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return out;
+}
+
+bool ParseLong(const std::string& s, long& out) {
+    if (s.empty()) return false;
+    char* end = nullptr;
+    out = std::strtol(s.c_str(), &end, 10);
+    return *end == 0;
+}
+
+// Splits "F:REST" into the frame and the rest.
+bool FrameAndRest(const std::string& arg, long& frame, std::string& rest) {
+    auto colon = arg.find(':');
+    if (colon == std::string::npos) return false;
+    rest = arg.substr(colon + 1);
+    return ParseLong(arg.substr(0, colon), frame);
+}
+
+bool Parse(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= argc) return false;
+            out = argv[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--fps" || a == "--list") {
+            (a == "--fps" ? o.fps : o.list) = true;
+            continue;
+        }
+        if (!value(v)) {
+            std::fprintf(stderr, "playtest: %s needs a value\n", a.c_str());
+            return false;
+        }
+        long n = 0;
+        std::string rest;
+        if (a == "--data") {
+            o.data = v;
+        } else if (a == "--frames") {
+            if (!ParseLong(v, n) || n < 0) return false;
+            o.frames = n;
+        } else if (a == "--dt") {
+            if (!ParseLong(v, n) || n <= 0) return false;
+            o.dt = static_cast<unsigned>(n);
+        } else if (a == "--time") {
+            o.time = std::strtoll(v.c_str(), nullptr, 10);
+        } else if (a == "--key") {
+            if (!FrameAndRest(v, n, rest)) return false;
+            long hold = 2;
+            auto colon = rest.find(':');
+            if (colon != std::string::npos) {
+                if (!ParseLong(rest.substr(colon + 1), hold) || hold < 1) return false;
+                rest.resize(colon);
+            }
+            int vk = plat::VirtualKeyFromName(rest.c_str());
+            if (!vk) {
+                std::fprintf(stderr, "playtest: unknown key %s\n", rest.c_str());
+                return false;
+            }
+            o.keys.push_back({n, vk, hold});
+        } else if (a == "--set") {
+            if (!FrameAndRest(v, n, rest)) return false;
+            auto eq = rest.find('=');
+            if (eq == std::string::npos) return false;
+            o.sets.push_back({n, rest.substr(0, eq), rest.substr(eq + 1)});
+        } else if (a == "--print") {
+            if (!FrameAndRest(v, n, rest)) return false;
+            o.prints.push_back({n, SplitNames(rest)});
+        } else if (a == "--every") {
+            if (!FrameAndRest(v, n, rest) || n <= 0) return false;
+            o.every = n;
+            o.everyNames = SplitNames(rest);
+        } else if (a == "--shot") {
+            if (!FrameAndRest(v, n, rest)) return false;
+            o.shots.push_back({n, rest});
+        } else {
+            std::fprintf(stderr, "playtest: unknown option %s\n", a.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+void PrintLine(long frame, const std::vector<std::string>& names) {
+    std::string line = std::to_string(frame);
+    for (const auto& n : names) {
+        std::string v;
+        if (!named::Read(n, v)) {
+            v.assign(1, '?');
+            gStatus = 2;
+        }
+        line.append(" ").append(n).append("=").append(v);
+    }
+    std::fprintf(gOut, "%s\n", line.c_str());
+    std::fflush(gOut);
+}
+
+bool IsSystemKey(int vk) { return vk == plat::VK_MENU || vk == plat::VK_F10; }
+
+// Everything that happens just before due frame `frame` runs.
+void BeforeFrame(long frame) {
+    for (const auto& k : gOpt.keys) {
+        if (k.frame + k.hold == frame)
+            plat::PostMessage(IsSystemKey(k.vk) ? plat::WM_SYSKEYUP : plat::WM_KEYUP,
+                              static_cast<uintptr_t>(k.vk), 1);
+    }
+    for (const auto& k : gOpt.keys) {
+        if (k.frame == frame)
+            plat::PostMessage(IsSystemKey(k.vk) ? plat::WM_SYSKEYDOWN : plat::WM_KEYDOWN,
+                              static_cast<uintptr_t>(k.vk), 1);
+    }
+    for (const auto& s : gOpt.sets) {
+        if (s.frame == frame && !named::Write(s.name, s.value)) {
+            std::fprintf(stderr, "playtest: unknown name %s\n", s.name.c_str());
+            gStatus = 2;
+        }
+    }
+}
+
+void WatchPasses() {
+    if (++gIdlePasses != kMaxIdlePasses) return;
+    std::fprintf(stderr, "playtest: no frame ran in scene %u for %ld passes\n", SceneNumber, kMaxIdlePasses);
+    gStatus = 2;
+    plat::PostQuitMessage(0);
+}
+
+void AfterFrame() {
+    gIdlePasses = 0;
+    long f = ++gFrame;
+    for (const auto& p : gOpt.prints)
+        if (p.frame == f) PrintLine(f, p.names);
+    if (gOpt.every > 0 && f % gOpt.every == 0) PrintLine(f, gOpt.everyNames);
+    for (const auto& s : gOpt.shots) {
+        if (s.frame == f && !plat::SavePresentedFrame(s.file)) {
+            std::fprintf(stderr, "playtest: could not write %s\n", s.file.c_str());
+            gStatus = 2;
+        }
+    }
+    if (f >= gOpt.frames) {
+        plat::PostQuitMessage(0);
+        return;
+    }
+    BeforeFrame(f + 1);
+}
+
+void BeforeLoop() {
+    if (gOpt.frames <= 0) {
+        plat::PostQuitMessage(0);
+        return;
+    }
+    BeforeFrame(1);
+}
+
+// Every name the driver knows, one a line: NAME, NAME[count] for an array,
+// POOL[count].FIELD,FIELD... for a pool, RECORD.FIELD,FIELD... for a record.
+void ListNames() {
+    named::ForEach([](const std::string& name, char*, int count, size_t, const std::vector<named::Field>& fields) {
+        std::string line = name;
+        if (count > 1) {
+            line += '[';
+            line += std::to_string(count);
+            line += ']';
+        }
+        for (size_t i = 0; i < fields.size(); ++i) {
+            if (!fields[i].name[0]) continue;
+            line += i == 0 ? '.' : ',';
+            line += fields[i].name;
+        }
+        std::fprintf(gOut, "%s\n", line.c_str());
+    });
+}
+
+}  // namespace
+
+// Runs the driver with the command-line arguments; prints to out. Returns 0
+// on success, 2 on bad arguments or unknown names.
+int RunPlaytest(int argc, char** argv, std::FILE* out) {
+    gOut = out;
+    gOpt = Options{};
+    gFrame = 0;
+    gStatus = 0;
+    if (!Parse(argc, argv, gOpt)) {
+        std::fprintf(stderr,
+                     "usage: playtest [--data DIR] [--frames N] [--dt MS] [--time T]\n"
+                     "                [--key F:NAME[:HOLD]]... [--set F:NAME=VALUE]... "
+                     "[--print F:NAME[,NAME...]]...\n"
+                     "                [--every K:NAME[,NAME...]] [--shot F:FILE.bmp]... [--fps] [--list]\n");
+        return 2;
+    }
+    if (gOpt.list) {
+        ListNames();
+        return 0;
+    }
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    plat::SetInstanceLockEnabled(false);
+    plat::SetMessageBoxesShown(false);
+    if (!gOpt.data.empty()) plat::SetExecutableDirectory(gOpt.data);
+    plat::VirtualClock::Install(gOpt.dt, gOpt.time);
+    plat::VirtualClock::SetStepHook(WatchPasses);
+    gIdlePasses = 0;
+    fwTimer::SetFrameRate(60);
+
+    BeforeLoopHook = BeforeLoop;
+    AfterFrameHook = AfterFrame;
+    auto start = std::chrono::steady_clock::now();
+    WinMain(1, 0, "", 1);
+    auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    AfterFrameHook = nullptr;
+    BeforeLoopHook = nullptr;
+    fwSystem::Quit();
+
+    std::fprintf(gOut, "frames=%ld scene=%u\n", gFrame, SceneNumber);
+    if (gOpt.fps) std::fprintf(gOut, "fps=%.1f\n", seconds > 0 ? static_cast<double>(gFrame) / seconds : 0.0);
+    std::fflush(gOut);
+    return gStatus;
+}
 
 int main(int argc, char** argv) { return RunPlaytest(argc, argv, stdout); }

@@ -13,17 +13,29 @@ namespace {
 
 constexpr int kPeriod = 1024;  // frames the device asks for at a time
 
-void OpenBufferMixer() {
-    static bool open = false;
-    if (open) return;
-    plat::SetAudioOutput(plat::AudioOutput::Buffer);
-    open = plat::AudioOpen();
-}
+// The mixer without a device for one benchmark, closed and set back to the
+// device when it ends.
+class BufferMixer {
+public:
+    BufferMixer() {
+        plat::SetAudioOutput(plat::AudioOutput::Buffer);
+        open_ = plat::AudioOpen();
+    }
+    ~BufferMixer() {
+        if (open_) plat::AudioClose();
+        plat::SetAudioOutput(plat::AudioOutput::Device);
+    }
+    BufferMixer(const BufferMixer&) = delete;
+    BufferMixer& operator=(const BufferMixer&) = delete;
+
+private:
+    bool open_ = false;
+};
 
 // Twelve one-second sounds at mixed rates, formats and settings, all
 // looping, as a busy stage might have them.
 void BM_MixTwelveBuffers(benchmark::State& state) {
-    OpenBufferMixer();
+    BufferMixer mixer;
     std::vector<plat::AudioBuffer*> buffers;
     for (int i = 0; i < 12; ++i) {
         plat::AudioFormat f;
@@ -75,7 +87,7 @@ void BM_MusicPeriod(benchmark::State& state) {
         state.SkipWithError("no General MIDI soundfont installed");
         return;
     }
-    OpenBufferMixer();
+    BufferMixer mixer;
     const std::string path = WriteDenseMidi();
     plat::MciSendString("open \"" + path + "\" type sequencer alias bench", nullptr);
     plat::MciSendString("play bench", nullptr);

@@ -17,14 +17,8 @@
 
 namespace {
 
-void SetUpScreen() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    benchsupport::SetUpScreen();
-    // A mid-grey background, so that the blends have something to mix with.
-    plat::Fill(BackSurface, nullptr, 0x4208);
-}
+// A mid-grey background, so that the blends have something to mix with.
+constexpr uint16_t kGrey = 0x4208;
 
 // Sprites of the three sizes: a lit ellipse on a transparent (0) ground, as
 // the glows and shots are drawn.
@@ -33,7 +27,6 @@ struct Sprite {
 };
 
 Sprite MakeSprite(int w, int h) {
-    SetUpScreen();
     int handle = fwDraw::CreateObject(w, h, 1);
     plat::LockedPixels p;
     plat::Lock(fwDraw::ObjectSurface(handle), p);
@@ -49,10 +42,9 @@ Sprite MakeSprite(int w, int h) {
     return {handle, w, h};
 }
 
-const Sprite& SpriteOf(int size) {
-    static const Sprite s16 = MakeSprite(16, 16), s64 = MakeSprite(64, 64), s440 = MakeSprite(440, 480);
-    return size == 16 ? s16 : size == 64 ? s64 : s440;
-}
+// The sprite of a size (16, 64, or 440 for 440 x 480), made on the screen of
+// the running benchmark.
+Sprite SpriteOf(int size) { return size == 440 ? MakeSprite(440, 480) : MakeSprite(size, size); }
 
 // Where each size is drawn: inside the playfield clip.
 constexpr int kX = 180, kY = 60;
@@ -62,14 +54,18 @@ void Sizes(benchmark::internal::Benchmark* b) { b->Arg(16)->Arg(64)->Arg(440); }
 void Count(benchmark::State& state, const Sprite& s) { state.SetItemsProcessed(state.iterations() * s.w * s.h); }
 
 void BM_BltAdditive(benchmark::State& state) {
-    const Sprite& s = SpriteOf(static_cast<int>(state.range(0)));
+    benchsupport::Screen screen(kGrey);
+    if (!screen.Up(state)) return;
+    const Sprite s = SpriteOf(static_cast<int>(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(fwDraw::BltAdditive(kX, kY, s.handle, 0, 0, s.w, s.h));
     Count(state, s);
 }
 BENCHMARK(BM_BltAdditive)->Apply(Sizes);
 
 void BM_BltHalfBlend(benchmark::State& state) {
-    const Sprite& s = SpriteOf(static_cast<int>(state.range(0)));
+    benchsupport::Screen screen(kGrey);
+    if (!screen.Up(state)) return;
+    const Sprite s = SpriteOf(static_cast<int>(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(fwDraw::BltHalfBlend(kX, kY, s.handle, 0, 0, s.w, s.h));
     Count(state, s);
 }
@@ -78,7 +74,9 @@ BENCHMARK(BM_BltHalfBlend)->Apply(Sizes);
 // Turned by 30 degrees in a box of the sprite's own size, as the enemies and
 // aimed bullets are drawn.
 void BM_BltRotated(benchmark::State& state) {
-    const Sprite& s = SpriteOf(static_cast<int>(state.range(0)));
+    benchsupport::Screen screen(kGrey);
+    if (!screen.Up(state)) return;
+    const Sprite s = SpriteOf(static_cast<int>(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(fwDraw::BltRotated(kX, kY, kX + s.w, kY + s.h, 30, s.handle, 0, 0, s.w, s.h));
     Count(state, s);
@@ -87,7 +85,9 @@ BENCHMARK(BM_BltRotated)->Apply(Sizes);
 
 // The 64 x 64 sprite doubled, keyed and opaque.
 void BM_BltStretched2x(benchmark::State& state) {
-    const Sprite& s = SpriteOf(64);
+    benchsupport::Screen screen(kGrey);
+    if (!screen.Up(state)) return;
+    const Sprite s = SpriteOf(64);
     const bool keyed = state.range(0) != 0;
     for (auto _ : state) {
         if (keyed) fwDraw::BltStretched(kX, kY, s.handle, 0, 0, s.w, s.h, 2 * s.w, 2 * s.h);
@@ -104,17 +104,13 @@ pixman_image_t* Wrap(plat::Surface* surface) {
                                     reinterpret_cast<uint32_t*>(surface->pixels), surface->pitch * 2);
 }
 
-pixman_image_t* BackImage() {
-    SetUpScreen();
-    static pixman_image_t* back = Wrap(BackSurface);
-    return back;
-}
-
 pixman_image_t* SpriteImage(const Sprite& s) { return Wrap(fwDraw::ObjectSurface(s.handle)); }
 
 void Composite(benchmark::State& state, pixman_op_t op, pixman_image_t* mask, bool rotated) {
-    const Sprite& s = SpriteOf(static_cast<int>(state.range(0)));
-    pixman_image_t* dst = BackImage();
+    benchsupport::Screen screen(kGrey);
+    if (!screen.Up(state)) return;
+    const Sprite s = SpriteOf(static_cast<int>(state.range(0)));
+    pixman_image_t* dst = Wrap(BackSurface);
     pixman_image_t* src = SpriteImage(s);
     if (rotated) {
         // Box pixel -> sprite point: about the centres, by 30 degrees, nearest.
@@ -130,6 +126,7 @@ void Composite(benchmark::State& state, pixman_op_t op, pixman_image_t* mask, bo
     }
     for (auto _ : state) pixman_image_composite32(op, src, mask, dst, 0, 0, 0, 0, kX, kY, s.w, s.h);
     pixman_image_unref(src);
+    pixman_image_unref(dst);
     Count(state, s);
 }
 
@@ -157,8 +154,10 @@ BENCHMARK(BM_PixmanOverRotated565)->Apply(Sizes);
 // like the opaque stretch) and OVER (pixman's nearest counterpart of the
 // keyed one).
 void BM_PixmanStretch2x(benchmark::State& state) {
-    const Sprite& s = SpriteOf(64);
-    pixman_image_t* dst = BackImage();
+    benchsupport::Screen screen(kGrey);
+    if (!screen.Up(state)) return;
+    const Sprite s = SpriteOf(64);
+    pixman_image_t* dst = Wrap(BackSurface);
     pixman_image_t* src = SpriteImage(s);
     pixman_transform t;
     pixman_transform_init_scale(&t, pixman_double_to_fixed(0.5), pixman_double_to_fixed(0.5));
@@ -167,6 +166,7 @@ void BM_PixmanStretch2x(benchmark::State& state) {
     const pixman_op_t op = state.range(0) ? PIXMAN_OP_OVER : PIXMAN_OP_SRC;
     for (auto _ : state) pixman_image_composite32(op, src, nullptr, dst, 0, 0, 0, 0, kX, kY, 2 * s.w, 2 * s.h);
     pixman_image_unref(src);
+    pixman_image_unref(dst);
     state.SetItemsProcessed(state.iterations() * 4 * s.w * s.h);
 }
 BENCHMARK(BM_PixmanStretch2x)->Arg(0)->Arg(1);
@@ -174,11 +174,14 @@ BENCHMARK(BM_PixmanStretch2x)->Arg(0)->Arg(1);
 // The present's whole-frame conversion, r5g6b5 to a8r8g8b8 (pixman's
 // counterpart of plat::ConvertToArgb, measured in draw_bench).
 void BM_PixmanConvert800x600(benchmark::State& state) {
-    pixman_image_t* src = BackImage();
+    benchsupport::Screen screen(kGrey);
+    if (!screen.Up(state)) return;
+    pixman_image_t* src = Wrap(BackSurface);
     std::vector<uint32_t> out(800 * 600);
     pixman_image_t* dst = pixman_image_create_bits(PIXMAN_a8r8g8b8, 800, 600, out.data(), 800 * 4);
     for (auto _ : state) pixman_image_composite32(PIXMAN_OP_SRC, src, nullptr, dst, 0, 0, 0, 0, 0, 0, 800, 600);
     pixman_image_unref(dst);
+    pixman_image_unref(src);
     state.SetItemsProcessed(state.iterations() * 800 * 600);
 }
 BENCHMARK(BM_PixmanConvert800x600);

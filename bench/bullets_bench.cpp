@@ -33,8 +33,9 @@ int ShotPicture() {
 }
 
 void BM_Stage5StreamsMoveDraw(benchmark::State& state) {
-    benchsupport::SetUpScreen();
-    static const int picture = ShotPicture();
+    benchsupport::Screen screen;
+    if (!screen.Up(state)) return;
+    const int picture = ShotPicture();
     ImgRay7 = picture;
     FrameSeconds = 0.016f;
     PlayerX = -1000;  // out of reach: every shot keeps flying

@@ -12,8 +12,6 @@
 
 namespace {
 
-using benchsupport::SetUpScreen;
-
 // A 64 x 64 sprite with a transparent (black) border around a disc.
 int KeyedSprite() {
     int h = fwDraw::CreateObject(64, 64, 1);
@@ -29,19 +27,22 @@ int KeyedSprite() {
 }
 
 void BM_BltObjectKeyed64(benchmark::State& state) {
-    SetUpScreen();
-    static int sprite = KeyedSprite();
+    benchsupport::Screen screen;
+    if (!screen.Up(state)) return;
+    const int sprite = KeyedSprite();
     int x = 200;
     for (auto _ : state) {
         fwDraw::BltObject(x, 300, sprite, 0, 0, 64, 64);
         x = x >= 540 ? 200 : x + 1;
     }
+    screen.CheckDrawn(state);
     state.SetItemsProcessed(state.iterations() * 64 * 64);
 }
 BENCHMARK(BM_BltObjectKeyed64);
 
 void BM_PresentConversion800x600(benchmark::State& state) {
-    SetUpScreen();
+    benchsupport::Screen screen;
+    if (!screen.Up(state)) return;
     std::vector<uint32_t> out(800 * 600);
     for (auto _ : state) {
         plat::ConvertToArgb(BackSurface, out.data(), 800);
@@ -52,7 +53,8 @@ void BM_PresentConversion800x600(benchmark::State& state) {
 BENCHMARK(BM_PresentConversion800x600);
 
 void BM_Present(benchmark::State& state) {
-    SetUpScreen();
+    benchsupport::Screen screen;
+    if (!screen.Up(state)) return;
     for (auto _ : state) fwDraw::Present();
 }
 BENCHMARK(BM_Present);

@@ -25,7 +25,8 @@ void AllIdleTypes() {
 }
 
 void BM_AllEnemyTypesIdle(benchmark::State& state) {
-    benchsupport::SetUpScreen();
+    benchsupport::Screen screen;
+    if (!screen.Up(state)) return;
     FrameSeconds = 0.016f;
     ResetGameStateA();
     for (auto _ : state) AllIdleTypes();
@@ -36,7 +37,8 @@ BENCHMARK(BM_AllEnemyTypesIdle);
 // Every small type armed and flying (the five-slot types through their slot
 // arming), re-armed as they leave.
 void BM_AllEnemyTypesFlying(benchmark::State& state) {
-    benchsupport::SetUpScreen();
+    benchsupport::Screen screen;
+    if (!screen.Up(state)) return;
     FrameSeconds = 0.016f;
     ResetGameStateA();
     for (auto _ : state) {

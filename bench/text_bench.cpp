@@ -7,20 +7,21 @@
 
 namespace {
 
-using benchsupport::SetUpScreen;
-
 void BM_DrawTextAtCreditLine(benchmark::State& state) {
-    SetUpScreen();
+    benchsupport::Screen screen;
+    if (!screen.Up(state)) return;
     int y = 0;
     for (auto _ : state) {
         fwDraw::DrawTextAt(250, y, "サウンドプログラム　STAFF NAME");
         y = y >= 580 ? 0 : y + 1;
     }
+    screen.CheckDrawn(state);
 }
 BENCHMARK(BM_DrawTextAtCreditLine);
 
 void BM_DrawTextLayoutBox(benchmark::State& state) {
-    SetUpScreen();
+    benchsupport::Screen screen;
+    if (!screen.Up(state)) return;
     for (auto _ : state) {
         fwDraw::BeginText(1, 16, 0, 0, 0, 0);
         fwDraw::SetTextColors(0xFFFFFF, 0x404040, 1);
@@ -28,6 +29,7 @@ void BM_DrawTextLayoutBox(benchmark::State& state) {
                                fwDraw::kTextShadow);
         fwDraw::EndText();
     }
+    screen.CheckDrawn(state);
 }
 BENCHMARK(BM_DrawTextLayoutBox);
 

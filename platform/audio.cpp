@@ -1,11 +1,13 @@
 #include "platform/audio.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <thread>
@@ -150,10 +152,34 @@ void CloseDeviceAtExit() {
     gOutputOpen = AudioOutput::None;
 }
 
+// The ALSA library writes its own complaints to stderr when it finds no
+// sound card; it lets a program replace that writer, so they stay off the
+// terminal (the game says once itself that there is no sound).
+void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
+void KeepAlsaQuiet() {
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY);
+    if (!alsa) return;  // no ALSA here: nothing to quieten
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"))) set(QuietAlsa);
+}
+
+void SayNoSound(const char* why) {
+    static bool said = false;
+    if (said) return;
+    said = true;
+    std::fprintf(stderr, "no sound: %s; the game plays on silently\n", why && *why ? why : "no audio device");
+}
+
 bool OpenDevice() {
     static bool exitHook = (std::atexit(CloseDeviceAtExit), true);
     (void)exitHook;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    static bool quiet = (KeepAlsaQuiet(), true);
+    (void)quiet;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        SayNoSound(SDL_GetError());
+        return false;
+    }
     SDL_AudioSpec want{};
     want.freq = kMixRate;
     want.format = AUDIO_S16SYS;
@@ -163,6 +189,7 @@ bool OpenDevice() {
     SDL_AudioSpec have{};
     gDevice = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (gDevice == 0) {
+        SayNoSound(SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }

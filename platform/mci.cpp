@@ -1,6 +1,7 @@
 #include "platform/mci.h"
 
 #include <fluidsynth.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "platform/audio.h"
+#include "platform/system.h"
 #include "platform/window.h"
 
 namespace plat {
@@ -27,7 +29,6 @@ std::mutex gLock;
 fluid_settings_t* gSettings = nullptr;
 fluid_synth_t* gSynth = nullptr;
 bool gSynthTried = false;
-bool gSourceSet = false;
 
 struct Sequencer {
     bool open = false;
@@ -111,6 +112,11 @@ bool ReadFile(const std::string& path, std::vector<char>* out) {
 
 bool Readable(const std::string& path) { return !path.empty() && access(path.c_str(), R_OK) == 0; }
 
+bool IsFolder(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 void Notify(uint32_t flag) { PostMessage(MM_MCINOTIFY, flag, kSequencerId); }
 
 constexpr double kMusicGain = 0.8;
@@ -132,7 +138,13 @@ bool EnsureSynth() {
     gSynth = new_fluid_synth(gSettings);
     if (!gSynth) return false;
     std::string font = MciSoundFontPath();
-    if (!font.empty()) fluid_synth_sfload(gSynth, font.c_str(), 1);
+    if (!font.empty()) {
+        fluid_synth_sfload(gSynth, font.c_str(), 1);
+    } else {
+        std::string looked;
+        for (const std::string& place : MciSoundFontSearch()) looked += (looked.empty() ? "" : ", ") + place;
+        std::fprintf(stderr, "music is off: no General MIDI soundfont found (looked for %s)\n", looked.c_str());
+    }
     return true;
 }
 
@@ -251,8 +263,7 @@ int Open(const std::vector<std::string>& words) {
             if (ResetPlayer()) {
                 gSeq.open = true;
                 fluid_synth_system_reset(gSynth);
-                setSource = !gSourceSet;
-                gSourceSet = true;
+                setSource = true;
             } else {
                 gSeq = Sequencer{};
                 result = kMciInvalidFile;
@@ -260,6 +271,7 @@ int Open(const std::vector<std::string>& words) {
         }
     }
     if (result != kMciOk) AudioClose();
+    // The mixer's music stream is the sequencer's again whenever a piece opens.
     if (setSource) SetAudioSource(RenderMusic, nullptr);
     return result;
 }
@@ -328,18 +340,40 @@ int Command(const std::string& verb, const std::vector<std::string>& words, bool
 
 }  // namespace
 
-std::string MciSoundFontPath() {
-    std::string font;
+std::vector<std::string> MciSoundFontSearch() {
+    // SDL_SOUNDFONTS (files or folders, ':' between them) replaces the
+    // usual places when it is set.
+    std::vector<std::string> places;
+    if (const char* list = std::getenv("SDL_SOUNDFONTS"); list && *list) {
+        std::string all = list;
+        for (size_t start = 0; start <= all.size();) {
+            size_t colon = all.find(':', start);
+            if (colon == std::string::npos) colon = all.size();
+            if (colon > start) places.push_back(all.substr(start, colon - start));
+            start = colon + 1;
+        }
+        return places;
+    }
     fluid_settings_t* settings = new_fluid_settings();
     if (settings) {
         char* value = nullptr;
-        if (fluid_settings_dupstr(settings, "synth.default-soundfont", &value) == FLUID_OK && value) font = value;
+        if (fluid_settings_dupstr(settings, "synth.default-soundfont", &value) == FLUID_OK && value && *value)
+            places.push_back(value);
         fluid_free(value);
         delete_fluid_settings(settings);
     }
-    if (Readable(font)) return font;
     for (const char* path : {"/usr/share/sounds/sf2/FluidR3_GM.sf2", "/usr/share/sounds/sf2/TimGM6mb.sf2"})
-        if (Readable(path)) return path;
+        if (std::find(places.begin(), places.end(), path) == places.end()) places.push_back(path);
+    return places;
+}
+
+std::string MciSoundFontPath() {
+    for (const std::string& place : MciSoundFontSearch()) {
+        if (Readable(place) && !IsFolder(place)) return place;
+        if (IsFolder(place))
+            for (const std::string& file : FindFiles(place, ".sf2"))
+                if (Readable(place + "/" + file)) return place + "/" + file;
+    }
     return "";
 }
 

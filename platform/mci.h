@@ -15,6 +15,7 @@
 // Other commands given "notify" post MCI_NOTIFY_SUCCESSFUL when they succeed.
 #pragma once
 #include <string>
+#include <vector>
 
 namespace plat {
 
@@ -36,9 +37,13 @@ int MciSendString(const std::string& command, std::string* reply);
 
 // The soundfont the synthesiser uses: FluidSynth's own default setting when
 // that file exists, else /usr/share/sounds/sf2/FluidR3_GM.sf2, else
-// /usr/share/sounds/sf2/TimGM6mb.sf2; "" when there is none (music then
-// plays silently, with its notices all the same).
+// /usr/share/sounds/sf2/TimGM6mb.sf2 (only the places in SDL_SOUNDFONTS when
+// that is set); "" when there is none: music then plays silently, with its
+// notices all the same, and one line on stderr says so.
 std::string MciSoundFontPath();
+// Where the soundfont is looked for, in order: files, or folders searched
+// for a .sf2 file.
+std::vector<std::string> MciSoundFontSearch();
 
 // Loads the synthesiser and its soundfont now, so that the first open does
 // not wait for it (nothing happens when the mixer cannot open).

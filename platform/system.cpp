@@ -3,11 +3,13 @@
 #include <SDL.h>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
+#include <pthread.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -39,6 +41,24 @@ std::string ReadExeDir() {
     return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
 }
 
+// In every child forked while the game runs: the lock's descriptor is
+// closed, and the child ends with the game (a message box shown from a
+// child must not outlive a game that is killed).
+void InForkedChild() {
+    if (gLockFd >= 0) {
+        close(gLockFd);
+        gLockFd = -1;
+    }
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+}
+
+// While a box blocks, SIGTERM and SIGINT end the game at once (SDL's own
+// handlers only queue a quit that nobody reads until the box closes).
+void EndNow(int sig) {
+    signal(sig, SIG_DFL);
+    raise(sig);
+}
+
 }  // namespace
 
 const std::string& ExecutableDirectory() {
@@ -53,11 +73,13 @@ void SetExecutableDirectory(const std::string& dir) {
 }
 
 std::string InstanceLockPath(const std::string& name) {
+    // The user's own runtime folder, or /tmp with the user id in the name,
+    // so that one user's game never stops another's.
     const char* base = std::getenv("XDG_RUNTIME_DIR");
-    std::string dir = (base && *base) ? base : "/tmp";
     std::string file;
     for (char c : name) file += (c == '/' ? '_' : c);
-    return dir + "/" + file + ".lock";
+    if (base && *base) return std::string(base) + "/" + file + ".lock";
+    return "/tmp/" + file + "." + std::to_string(getuid()) + ".lock";
 }
 
 bool AcquireInstanceLock(const std::string& name) {
@@ -65,18 +87,25 @@ bool AcquireInstanceLock(const std::string& name) {
     if (gLockFd >= 0) return true;
     int fd = open(InstanceLockPath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) return true;  // no place for a lock: run rather than refuse
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    // A record lock belongs to this process alone: a child that a library
+    // forks (SDL shows its message boxes from one) does not inherit it, and
+    // the system drops it the moment the process ends, however it ends.
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    if (fcntl(fd, F_SETLK, &lock) != 0) {
         close(fd);
         return false;
     }
     gLockFd = fd;
+    static bool childHook = (pthread_atfork(nullptr, nullptr, InForkedChild), true);
+    (void)childHook;
     return true;
 }
 
 void ReleaseInstanceLock() {
     if (gLockFd >= 0) {
-        flock(gLockFd, LOCK_UN);
-        close(gLockFd);
+        close(gLockFd);  // closing drops the record lock
         gLockFd = -1;
     }
 }
@@ -85,8 +114,11 @@ void SetInstanceLockEnabled(bool enabled) { gLockEnabled = enabled; }
 
 void SetMessageBoxesShown(bool shown) { gBoxesShown = shown; }
 
-int MessageBox(const std::string& text, const std::string& caption, BoxKind kind) {
-    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+int MessageBox(const std::string& text, const std::string& caption, BoxKind kind, const std::string& detail) {
+    if (detail.empty())
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    else
+        std::fprintf(stderr, "%s: %s : %s\n", caption.c_str(), text.c_str(), detail.c_str());
     std::fflush(stderr);
     int fallback = kind == BoxKind::YesNo ? IDNO : IDOK;
     if (!gBoxesShown || IsHeadless() || !SDL_WasInit(SDL_INIT_VIDEO)) return fallback;
@@ -103,7 +135,14 @@ int MessageBox(const std::string& text, const std::string& caption, BoxKind kind
     data.numbuttons = kind == BoxKind::YesNo ? 2 : 1;
     data.buttons = kind == BoxKind::YesNo ? yesNo : ok;
     int pressed = fallback;
-    if (SDL_ShowMessageBox(&data, &pressed) != 0 || pressed < 0) return fallback;
+    struct sigaction endNow {}, oldTerm {}, oldInt {};
+    endNow.sa_handler = EndNow;
+    sigaction(SIGTERM, &endNow, &oldTerm);
+    sigaction(SIGINT, &endNow, &oldInt);
+    const int shown = SDL_ShowMessageBox(&data, &pressed);
+    sigaction(SIGTERM, &oldTerm, nullptr);
+    sigaction(SIGINT, &oldInt, nullptr);
+    if (shown != 0 || pressed < 0) return fallback;
     return pressed;
 }
 

@@ -28,7 +28,9 @@ enum class BoxKind { Ok, YesNo };
 constexpr int IDOK = 1;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
-int MessageBox(const std::string& text, const std::string& caption, BoxKind kind);
+// `detail` (the file concerned, say) goes on the stderr line only:
+// "caption: text : detail".
+int MessageBox(const std::string& text, const std::string& caption, BoxKind kind, const std::string& detail = "");
 void SetMessageBoxesShown(bool shown);  // tests switch the windows off
 
 // Files in a folder whose names end with the given suffix (case-insensitive),

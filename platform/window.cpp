@@ -173,6 +173,18 @@ bool IsHeadless() {
     return hint && (std::strcmp(hint, "dummy") == 0 || std::strcmp(hint, "offscreen") == 0);
 }
 
+bool DisplayAvailable() {
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+        gVideoUp = true;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver) return false;
+    if (std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0) return true;
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    return asked && SDL_strcasecmp(asked, driver) == 0;
+}
+
 SDL_Window* SdlWindow() { return gWindow; }
 SDL_Renderer* SdlRenderer() { return gRenderer; }
 

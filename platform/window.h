@@ -81,6 +81,10 @@ void DestroyMainWindow();  // sends WM_DESTROY to the window procedure first
 void SetWindowProc(WindowProc proc);
 bool HasWindow();
 bool IsHeadless();         // the dummy video driver (or no display at all)
+// Whether a person can see the window: false when no display was found and
+// the video system fell back to a driver that draws nowhere (off-screen, or
+// dummy) which nobody asked for through SDL_VIDEODRIVER.
+bool DisplayAvailable();
 SDL_Window* SdlWindow();
 SDL_Renderer* SdlRenderer();
 

@@ -8,6 +8,7 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev libfluidsynth-dev
   timgm6mb-soundfont fonts-ipafont-gothic fonts-ipafont-mincho
   libgtest-dev libgmock-dev googletest libbenchmark-dev libpixman-1-dev
+  xvfb
 )
 
 # `setup.sh fuzz` also brings the compiler of the fuzz targets.

@@ -22,15 +22,15 @@ float RollPhase;
 namespace {
 
 named::Registrar reg([] {
-    named::Scalar("WavePhase", &WavePhase);
-    named::Scalar("WaveSign", &WaveSign);
-    named::Scalar("WaveScrollPhase", &WaveScrollPhase);
-    named::Scalar("WaveScrollOffset", &WaveScrollOffset);
-    named::Scalar("WaveTiledPhase", &WaveTiledPhase);
-    named::Scalar("WaveTiledScroll", &WaveTiledScroll);
-    named::Scalar("TiledScrollX", &TiledScrollX);
-    named::Scalar("TiledScrollY", &TiledScrollY);
-    named::Scalar("RollPhase", &RollPhase);
+    NAMED_SCALAR(WavePhase);
+    NAMED_SCALAR(WaveSign);
+    NAMED_SCALAR(WaveScrollPhase);
+    NAMED_SCALAR(WaveScrollOffset);
+    NAMED_SCALAR(WaveTiledPhase);
+    NAMED_SCALAR(WaveTiledScroll);
+    NAMED_SCALAR(TiledScrollX);
+    NAMED_SCALAR(TiledScrollY);
+    NAMED_SCALAR(RollPhase);
 });
 
 constexpr double kPi = 3.14159265358979323846;

@@ -19,10 +19,10 @@ int32_t TunnelTextureWidth, TunnelTextureHeight;
 namespace {
 
 named::Registrar reg([] {
-    named::Scalar("TunnelWidth", &TunnelWidth);
-    named::Scalar("TunnelHeight", &TunnelHeight);
-    named::Scalar("TunnelTextureWidth", &TunnelTextureWidth);
-    named::Scalar("TunnelTextureHeight", &TunnelTextureHeight);
+    NAMED_SCALAR(TunnelWidth);
+    NAMED_SCALAR(TunnelHeight);
+    NAMED_SCALAR(TunnelTextureWidth);
+    NAMED_SCALAR(TunnelTextureHeight);
 });
 
 constexpr double kPi = 3.14159265358979323846;

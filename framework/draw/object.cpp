@@ -17,12 +17,12 @@ uint32_t DefaultColorKeyAuto;
 namespace {
 
 named::Registrar reg([] {
-    named::Pool("DrawObjects", DrawObjects,
+    NAMED_POOL(DrawObjects,
                 {NAMED_FIELD(DrawObject, fromPack), NAMED_FIELD(DrawObject, placement),
                  NAMED_FIELD(DrawObject, colorKey), NAMED_FIELD(DrawObject, width), NAMED_FIELD(DrawObject, height)},
                 nullptr);
-    named::Scalar("DefaultColorKey", &DefaultColorKey);
-    named::Scalar("DefaultColorKeyAuto", &DefaultColorKeyAuto);
+    NAMED_SCALAR(DefaultColorKey);
+    NAMED_SCALAR(DefaultColorKeyAuto);
 });
 
 constexpr size_t kMaxName = sizeof(DrawObject::name) - 1;  // 31 characters and more are refused
@@ -89,7 +89,7 @@ int LoadObject(const char* name, int placement) {
     StoreName(rec, name);
     rec.fromPack = 0;
     rec.placement = 2;
-    if (!LoadInto(rec, placement)) return fwSystem::ShowErrorBox(where, kUnreadable);
+    if (!LoadInto(rec, placement)) return fwSystem::ShowErrorBox(where, kUnreadable, name);
     return index;
 }
 
@@ -124,7 +124,7 @@ int SwapObject(const char* name, int handle, int placement) {
     StoreName(rec, name);
     rec.fromPack = 0;
     rec.placement = 2;
-    if (!LoadInto(rec, placement)) return fwSystem::ShowErrorBox(where, kUnreadable);
+    if (!LoadInto(rec, placement)) return fwSystem::ShowErrorBox(where, kUnreadable, name);
     return 1;
 }
 

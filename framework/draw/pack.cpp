@@ -88,7 +88,7 @@ bool OpenEntry(const char* where, const std::string& name, PackEntry& e) {
     }
     if (!FindEntry(e.file, name, e)) {
         Close(e);
-        fwSystem::ShowErrorBox(where, kUnreadable);
+        fwSystem::ShowErrorBox(where, kUnreadable, name);
         return false;
     }
     return true;

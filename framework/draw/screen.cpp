@@ -56,19 +56,19 @@ namespace {
 int gScreenUp = 0;
 
 named::Registrar reg([] {
-    named::Scalar("ScreenWidth", &ScreenWidth);
-    named::Scalar("ScreenHeight", &ScreenHeight);
-    named::Scalar("ScreenBitsPerPixel", &ScreenBitsPerPixel);
-    named::Scalar("AcceleratedDriver", &AcceleratedDriver);
-    named::Scalar("CanStretch", &CanStretch);
-    named::Scalar("ClipLeft", &ClipLeft);
-    named::Scalar("ClipTop", &ClipTop);
-    named::Scalar("ClipRight", &ClipRight);
-    named::Scalar("ClipBottom", &ClipBottom);
-    named::Scalar("HalfMask", &HalfMask);
-    named::Scalar("WhitePixel", &WhitePixel);
-    named::Array("SinTable", SinTable);
-    named::Array("GreyTable", GreyTable);
+    NAMED_SCALAR(ScreenWidth);
+    NAMED_SCALAR(ScreenHeight);
+    NAMED_SCALAR(ScreenBitsPerPixel);
+    NAMED_SCALAR(AcceleratedDriver);
+    NAMED_SCALAR(CanStretch);
+    NAMED_SCALAR(ClipLeft);
+    NAMED_SCALAR(ClipTop);
+    NAMED_SCALAR(ClipRight);
+    NAMED_SCALAR(ClipBottom);
+    NAMED_SCALAR(HalfMask);
+    NAMED_SCALAR(WhitePixel);
+    NAMED_ARRAY(SinTable);
+    NAMED_ARRAY(GreyTable);
 });
 
 constexpr const char* kWhere = "fwDraw::Screen";

@@ -28,19 +28,19 @@ int32_t ImgTransitionTiles;
 namespace {
 
 named::Registrar reg([] {
-    named::Scalar("TransitionPattern", &TransitionPattern);
-    named::Scalar("TransitionStep", &TransitionStep);
-    named::Scalar("TransitionDir", &TransitionDir);
-    named::Scalar("TransitionPitch", &TransitionPitch);
-    named::Scalar("WaitVBlank", &WaitVBlank);
-    named::Scalar("ViewerOn", &ViewerOn);
-    named::Scalar("ViewerHeight", &ViewerHeight);
-    named::Scalar("ViewerScroll", &ViewerScroll);
-    named::Scalar("ViewerTileOffsetX", &ViewerTileOffsetX);
-    named::Scalar("ViewerTileOffsetY", &ViewerTileOffsetY);
-    named::Scalar("ImgViewerPicture", &ImgViewerPicture);
-    named::Scalar("ImgViewerTile", &ImgViewerTile);
-    named::Scalar("ImgTransitionTiles", &ImgTransitionTiles);
+    NAMED_SCALAR(TransitionPattern);
+    NAMED_SCALAR(TransitionStep);
+    NAMED_SCALAR(TransitionDir);
+    NAMED_SCALAR(TransitionPitch);
+    NAMED_SCALAR(WaitVBlank);
+    NAMED_SCALAR(ViewerOn);
+    NAMED_SCALAR(ViewerHeight);
+    NAMED_SCALAR(ViewerScroll);
+    NAMED_SCALAR(ViewerTileOffsetX);
+    NAMED_SCALAR(ViewerTileOffsetY);
+    NAMED_SCALAR(ImgViewerPicture);
+    NAMED_SCALAR(ImgViewerTile);
+    NAMED_SCALAR(ImgTransitionTiles);
 });
 
 // One piece of the captured frame, unkeyed.

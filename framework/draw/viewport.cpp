@@ -20,17 +20,17 @@ int32_t ViewportClosed;
 namespace {
 
 named::Registrar reg([] {
-    named::Scalar("SavedClipLeft", &SavedClipLeft);
-    named::Scalar("SavedClipTop", &SavedClipTop);
-    named::Scalar("SavedClipRight", &SavedClipRight);
-    named::Scalar("SavedClipBottom", &SavedClipBottom);
-    named::Scalar("ViewportEffectState", &ViewportEffectState);
-    named::Scalar("ViewportEffectMode", &ViewportEffectMode);
-    named::Scalar("ViewportEffectDir", &ViewportEffectDir);
-    named::Scalar("ViewportEffectSpeed", &ViewportEffectSpeed);
-    named::Scalar("ViewportEffectSize", &ViewportEffectSize);
-    named::Scalar("ViewportOpened", &ViewportOpened);
-    named::Scalar("ViewportClosed", &ViewportClosed);
+    NAMED_SCALAR(SavedClipLeft);
+    NAMED_SCALAR(SavedClipTop);
+    NAMED_SCALAR(SavedClipRight);
+    NAMED_SCALAR(SavedClipBottom);
+    NAMED_SCALAR(ViewportEffectState);
+    NAMED_SCALAR(ViewportEffectMode);
+    NAMED_SCALAR(ViewportEffectDir);
+    NAMED_SCALAR(ViewportEffectSpeed);
+    NAMED_SCALAR(ViewportEffectSize);
+    NAMED_SCALAR(ViewportOpened);
+    NAMED_SCALAR(ViewportClosed);
 });
 
 constexpr int kIdle = 0, kOpening = 1, kClosing = 2, kClosed = -1;

@@ -204,10 +204,10 @@ void UpdateAxes(int pad, int32_t* x, int32_t* y) {
 
 namespace {
 named::Registrar reg([] {
-    named::Array("JoyCentreX", JoyCentreX);
-    named::Array("JoyCentreY", JoyCentreY);
-    named::Array("JoyCentred", JoyCentred);
-    named::Record("JoyInfo", JoyInfo,
+    NAMED_ARRAY(JoyCentreX);
+    NAMED_ARRAY(JoyCentreY);
+    NAMED_ARRAY(JoyCentred);
+    NAMED_RECORD(JoyInfo,
                   {NAMED_FIELD(plat::JoyInfoEx, flags), NAMED_FIELD(plat::JoyInfoEx, xpos),
                    NAMED_FIELD(plat::JoyInfoEx, ypos), NAMED_FIELD(plat::JoyInfoEx, buttons)});
     std::vector<named::Field> fields = {NAMED_FIELD(JoyPad, axisX), NAMED_FIELD(JoyPad, axisY),
@@ -219,6 +219,6 @@ named::Registrar reg([] {
         fields.push_back({kTimers[i], named::Type::F32, offsetof(JoyPad, holdTimer) + i * sizeof(float)});
         fields.push_back({kStates[i], named::Type::U32, offsetof(JoyPad, buttonState) + i * sizeof(uint32_t)});
     }
-    named::Pool("JoyPads", JoyPads, std::move(fields), nullptr);
+    NAMED_POOL(JoyPads, std::move(fields), nullptr);
 });
 }  // namespace

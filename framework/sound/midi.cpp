@@ -65,7 +65,7 @@ void ClearLoop() { MidiLoop = 0; }
 
 namespace {
 named::Registrar reg([] {
-    named::Scalar("MidiOpen", &MidiOpen);
-    named::Scalar("MidiLoop", &MidiLoop);
+    NAMED_SCALAR(MidiOpen);
+    NAMED_SCALAR(MidiLoop);
 });
 }  // namespace

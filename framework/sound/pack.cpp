@@ -149,7 +149,7 @@ int BeginPackLoad(const char* where, const std::string& name, PackEntry* entry) 
     case PackFind::NoPack: return fwSystem::ShowErrorBox(where, "パックファイル名が指定されていません"), -1;
     case PackFind::NotFound: break;
     }
-    return fwSystem::ShowErrorBox(where, "WAVEファイルを読み込めません"), -1;
+    return fwSystem::ShowErrorBox(where, "WAVEファイルを読み込めません", name), -1;
 }
 
 void SetPackFile(const std::string& name) {

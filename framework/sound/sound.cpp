@@ -257,7 +257,7 @@ int LoadObject(const std::string& name, int mix) {
     if (!plat::ReadWaveFile(fwSystem::GetExeDirectory(0) + name, &wave)) {
         std::vector<uint8_t> resource;
         if (!plat::FindWaveResource(name, &resource) || !plat::ParseWave(resource.data(), resource.size(), &wave))
-            return fwSystem::ShowErrorBox(kWhereLoad, "WAVEリソースが見つかりません"), -1;
+            return fwSystem::ShowErrorBox(kWhereLoad, "WAVEリソースが見つかりません", name), -1;
     }
     SoundObject* o = &SoundObjects[slot];
     const uint32_t bytes = static_cast<uint32_t>(wave.samples.size());
@@ -417,10 +417,10 @@ int ReadWaveFile(const std::string& path, plat::AudioFormat* format, uint32_t* f
 
 namespace {
 named::Registrar reg([] {
-    named::Scalar("SoundAvailable", &SoundAvailable);
-    named::Scalar("SoundDevice", &SoundDevice);
-    named::Scalar("SoundReloadMode", &SoundReloadMode);
-    named::Pool("SoundObjects", SoundObjects,
+    NAMED_SCALAR(SoundAvailable);
+    NAMED_SCALAR(SoundDevice);
+    NAMED_SCALAR(SoundReloadMode);
+    NAMED_POOL(SoundObjects,
                 {NAMED_FIELD(SoundObject, inUse), NAMED_FIELD(SoundObject, mixCount),
                  NAMED_FIELD(SoundObject, nextMix), NAMED_FIELD(SoundObject, sweepStep),
                  NAMED_FIELD(SoundObject, fromPack), NAMED_FIELD(SoundObject, baseFrequency),

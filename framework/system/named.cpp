@@ -1,11 +1,9 @@
 #include "framework/system/named.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 
 namespace named {
@@ -188,19 +186,21 @@ void AddPool(const char* name, void* base, int count, size_t stride, std::vector
     Insert(name, std::move(e));
 }
 
+size_t SizeOf(Type t) {
+    switch (t) {
+    case Type::I8: case Type::U8: return 1;
+    case Type::I16: case Type::U16: return 2;
+    case Type::I32: case Type::U32: case Type::F32: return 4;
+    default: return 8;
+    }
+}
+
 bool Read(const std::string& expr, std::string& out) {
     if (expr.rfind("active:", 0) == 0) return CountActive(expr.substr(7), out);
     Type t;
     char* p;
     if (!Resolve(expr, t, p)) return false;
     out = Format(t, p);
-    return true;
-}
-
-bool ReadNumber(const std::string& expr, double& out) {
-    std::string s;
-    if (!Read(expr, s)) return false;
-    out = std::strtod(s.c_str(), nullptr);
     return true;
 }
 
@@ -212,9 +212,14 @@ bool Write(const std::string& expr, const std::string& value) {
     return true;
 }
 
-bool Known(const std::string& expr) {
-    std::string s;
-    return Read(expr, s);
+void ForEach(const std::function<void(const std::string& name, char* base, int count, size_t stride,
+                                      const std::vector<Field>& fields)>& visit) {
+    for (const auto& [name, e] : Table()) {
+        if (e.isPool)
+            visit(name, e.base, e.count, e.stride, e.fields);
+        else
+            visit(name, e.base, e.count, e.isArray ? e.stride : SizeOf(e.type), {Field{"", e.type, 0}});
+    }
 }
 
 }  // namespace named

@@ -10,6 +10,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <type_traits>
@@ -68,9 +69,12 @@ void Record(const char* name, R& record, std::vector<Field> fields) {
 bool Read(const std::string& expr, std::string& out);
 // Writes a value (integer or float text) through an expression.
 bool Write(const std::string& expr, const std::string& value);
-// Numeric read for tests; returns false when the name is unknown.
-bool ReadNumber(const std::string& expr, double& out);
-bool Known(const std::string& expr);
+// Visits every registered name in name order with where its values lie:
+// count records of stride bytes from base, each holding the given fields (a
+// scalar or an array is one field at offset 0 of each of its elements).
+size_t SizeOf(Type type);
+void ForEach(const std::function<void(const std::string& name, char* base, int count, size_t stride,
+                                      const std::vector<Field>& fields)>& visit);
 
 struct Registrar {
     explicit Registrar(void (*fn)()) { fn(); }

@@ -54,26 +54,26 @@ float FrameSeconds;
 namespace {
 
 named::Registrar reg([] {
-    named::Array("WaitSlots", WaitSlots);
-    named::Scalar("InputDisabled", &InputDisabled);
-    named::Scalar("ErrorFlag", &ErrorFlag);
-    named::Scalar("CursorClipped", &CursorClipped);
-    named::Scalar("SysKeyMode", &SysKeyMode);
-    named::Scalar("QuitDone", &QuitDone);
-    named::Scalar("CountedKey", &CountedKey);
-    named::Scalar("CountedKeyPresses", &CountedKeyPresses);
-    named::Scalar("MatchState", &MatchState);
-    named::Scalar("FullScreen", &FullScreen);
-    named::Scalar("CursorShown", &CursorShown);
-    named::Scalar("WindowX", &WindowX);
-    named::Scalar("WindowY", &WindowY);
-    named::Scalar("LastKey", &LastKey);
-    named::Scalar("LastKeyCopy", &LastKeyCopy);
-    named::Scalar("ButtonHeld", &ButtonHeld);
-    named::Scalar("LastButton", &LastButton);
-    named::Scalar("QuitState", &QuitState);
-    named::Scalar("LastFrameTime", &LastFrameTime);
-    named::Scalar("FrameSeconds", &FrameSeconds);
+    NAMED_ARRAY(WaitSlots);
+    NAMED_SCALAR(InputDisabled);
+    NAMED_SCALAR(ErrorFlag);
+    NAMED_SCALAR(CursorClipped);
+    NAMED_SCALAR(SysKeyMode);
+    NAMED_SCALAR(QuitDone);
+    NAMED_SCALAR(CountedKey);
+    NAMED_SCALAR(CountedKeyPresses);
+    NAMED_SCALAR(MatchState);
+    NAMED_SCALAR(FullScreen);
+    NAMED_SCALAR(CursorShown);
+    NAMED_SCALAR(WindowX);
+    NAMED_SCALAR(WindowY);
+    NAMED_SCALAR(LastKey);
+    NAMED_SCALAR(LastKeyCopy);
+    NAMED_SCALAR(ButtonHeld);
+    NAMED_SCALAR(LastButton);
+    NAMED_SCALAR(QuitState);
+    NAMED_SCALAR(LastFrameTime);
+    NAMED_SCALAR(FrameSeconds);
 });
 
 std::string VFormat(const char* format, va_list args) {
@@ -229,11 +229,11 @@ int YesNoBox(const char* format, ...) {
     return Box(text, "メッセージ", plat::BoxKind::YesNo) == plat::IDYES ? 1 : 0;
 }
 
-int ShowErrorBox(const char* where, const char* what) {
+int ShowErrorBox(const char* where, const char* what, const std::string& file) {
     std::string text = std::string(where ? where : "") + " : " + (what ? what : "");
     fwSound::ErrorBeep();
     MessageBoxOpen = 1;
-    plat::MessageBox(text, "エラー発生", plat::BoxKind::Ok);
+    plat::MessageBox(text, "エラー発生", plat::BoxKind::Ok, file);
     MessageBoxOpen = 0;
     ErrorFlag = 1;
     return 0;

@@ -71,7 +71,9 @@ int EnableIme(int flag);
 void OnActivate(int flag);
 void InfoBox(const char* format, ...) __attribute__((format(printf, 1, 2)));
 int YesNoBox(const char* format, ...) __attribute__((format(printf, 1, 2)));
-int ShowErrorBox(const char* where, const char* what);
+// The error box "where : what"; its line on stderr also names the file
+// concerned, when there is one.
+int ShowErrorBox(const char* where, const char* what, const std::string& file = "");
 int GetErrorFlag();
 int CheckErrorAndQuit();
 int Quit();

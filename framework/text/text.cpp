@@ -40,21 +40,21 @@ char FpsText[kFpsTextChars];
 namespace {
 
 named::Registrar reg([] {
-    named::Scalar("FontCount", &FontCount);
-    named::Scalar("FontHeight", &FontHeight);
-    named::Scalar("TextColor", &TextColor);
-    named::Scalar("TextBkColor", &TextBkColor);
-    named::Scalar("TextDrawNow", &TextDrawNow);
-    named::Scalar("TextCharCount", &TextCharCount);
-    named::Scalar("TextShownCount", &TextShownCount);
-    named::Scalar("TextShowTimer", &TextShowTimer);
-    named::Scalar("FpsFrames", &FpsFrames);
-    named::Scalar("FpsValue", &FpsValue);
-    named::Scalar("FpsMax", &FpsMax);
-    named::Scalar("FpsMin", &FpsMin);
-    named::Scalar("FpsNextTime", &FpsNextTime);
-    named::Pool("FontTable", FontTable, {NAMED_FIELD(FontRecord, kind), NAMED_FIELD(FontRecord, charSet)}, nullptr);
-    named::Pool("TextCharRects", TextCharRects,
+    NAMED_SCALAR(FontCount);
+    NAMED_SCALAR(FontHeight);
+    NAMED_SCALAR(TextColor);
+    NAMED_SCALAR(TextBkColor);
+    NAMED_SCALAR(TextDrawNow);
+    NAMED_SCALAR(TextCharCount);
+    NAMED_SCALAR(TextShownCount);
+    NAMED_SCALAR(TextShowTimer);
+    NAMED_SCALAR(FpsFrames);
+    NAMED_SCALAR(FpsValue);
+    NAMED_SCALAR(FpsMax);
+    NAMED_SCALAR(FpsMin);
+    NAMED_SCALAR(FpsNextTime);
+    NAMED_POOL(FontTable, {NAMED_FIELD(FontRecord, kind), NAMED_FIELD(FontRecord, charSet)}, nullptr);
+    NAMED_POOL(TextCharRects,
                 {NAMED_FIELD(TextRect, left), NAMED_FIELD(TextRect, top), NAMED_FIELD(TextRect, right),
                  NAMED_FIELD(TextRect, bottom)},
                 nullptr);

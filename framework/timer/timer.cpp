@@ -20,10 +20,10 @@ fwTimer FrameTimer;
 namespace {
 
 named::Registrar reg([] {
-    named::Scalar("FrameLimitOn", &FrameLimitOn);
-    named::Scalar("TicksPerFrame", &TicksPerFrame);
-    named::Scalar("FramesPerSecond", &FramesPerSecond);
-    named::Scalar("LastDueMs", &LastDueMs);
+    NAMED_SCALAR(FrameLimitOn);
+    NAMED_SCALAR(TicksPerFrame);
+    NAMED_SCALAR(FramesPerSecond);
+    NAMED_SCALAR(LastDueMs);
 });
 
 uint32_t MillisecondClock() { return UseMultimediaClock ? plat::TimeGetTime() : plat::GetTickCount(); }

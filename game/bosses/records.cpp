@@ -54,7 +54,7 @@ void ResetLockSets() {
         for (int i = 0; i < b.lockSlots; ++i) b.lockA[i] = b.lockB[i] = LockSlot{-500, 500, 0, 0};
     }
 }
-resets::Step lockSets(resets::PhaseA, resets::kRankWeapons, ResetLockSets);
+resets::Step lockSets(resets::PhaseA, resets::RankLockPoints, ResetLockSets);
 
 #define BOSS(Name)                                                                                            \
     catalogue::Reset Name##StateReset(catalogue::Name, catalogue::PartRecords, 0,                             \

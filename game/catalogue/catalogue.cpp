@@ -1,33 +1,21 @@
 #include "game/catalogue/catalogue.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <tuple>
-#include <vector>
+
+#include "framework/system/steps.h"
 
 namespace catalogue {
 namespace {
 
-struct Entry {
-    Owner owner;
-    Part part;
-    int number;
-    void (*step)();
-};
-
-std::vector<Entry>& Entries() {
-    static std::vector<Entry> entries;
-    return entries;
+// One key per (owner, part, number), ordered as the resets run them.
+long Key(Owner owner, Part part, int number) {
+    return (static_cast<long>(owner) * 100 + part) * 1000 + number;
 }
 
-bool Before(const Entry& a, const Entry& b) {
-    return std::tie(a.owner, a.part, a.number) < std::tie(b.owner, b.part, b.number);
-}
-
-void RunRange(int first, int last) {
-    for (const auto& e : Entries())
-        if (e.owner >= first && e.owner <= last) e.step();
+StepList& Steps() {
+    static StepList steps;
+    return steps;
 }
 
 const char* const kNames[] = {
@@ -53,19 +41,20 @@ const char* OwnerName(Owner owner) {
 }
 
 void AddReset(Owner owner, Part part, int number, void (*step)()) {
-    auto& list = Entries();
-    Entry e{owner, part, number, step};
-    auto at = std::lower_bound(list.begin(), list.end(), e, Before);
-    if (at != list.end() && !Before(e, *at)) {
-        std::fprintf(stderr, "catalogue: the reset of %s part %d number %d is registered twice\n",
-                     OwnerName(owner), static_cast<int>(part), number);
+    const char* fault = nullptr;
+    if (owner < 0 || owner >= kOwnerCount || part < 0 || part >= 100 || number < 0 || number >= 1000)
+        fault = "is out of range";
+    else if (!Steps().Add(Key(owner, part, number), step))
+        fault = "is registered twice";
+    if (fault) {
+        std::fprintf(stderr, "catalogue: the reset of %s part %d number %d %s\n", OwnerName(owner),
+                     static_cast<int>(part), number, fault);
         std::abort();
     }
-    list.insert(at, e);
 }
 
-void ResetEnemies() { RunRange(0, kEnemyCount - 1); }
-void ResetBosses() { RunRange(kEnemyCount, kOwnerCount - 1); }
+void ResetEnemies() { Steps().Run(Key(Owner(0), Part(0), 0), Key(Owner(kEnemyCount), Part(0), 0) - 1); }
+void ResetBosses() { Steps().Run(Key(Owner(kEnemyCount), Part(0), 0), Key(kOwnerCount, Part(0), 0) - 1); }
 
 const EnemyAccess& Access(Owner enemy) { return *kAccess[enemy]; }
 

@@ -63,8 +63,8 @@ named::Registrar reg([] {
                nullptr);
 });
 
-resets::Step resetDebris(resets::PhaseA, resets::kRankWeapons + 10, ParkPlayerDebris);
-resets::Step resetStars(resets::PhaseA, resets::kRankStars, ResetStars);
+resets::Step resetDebris(resets::PhaseA, resets::RankDebris, ParkPlayerDebris);
+resets::Step resetStars(resets::PhaseA, resets::RankStars, ResetStars);
 
 }  // namespace
 

@@ -26,8 +26,8 @@ named::Registrar reg([] {
                              NAMED_FIELD(PowerItemRecord, taken)});
 });
 
-resets::Step resetA(resets::PhaseA, resets::kRankSingles + 4, Park);
-resets::Step newGame(resets::PhaseNewGame, resets::kRankSingles + 1, Park);
+resets::Step resetA(resets::PhaseA, resets::RankPowerItem, Park);
+resets::Step newGame(resets::PhaseNewGame, resets::RankNewGameItem, Park);
 
 }  // namespace
 

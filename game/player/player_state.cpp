@@ -60,7 +60,7 @@ named::Registrar reg([] {
 
 // Between stages the ship starts from the corner, and the movement clamp
 // brings it into the allowed area; the weapons are idle and ready.
-resets::Step resetA(resets::PhaseA, resets::kRankSingles + 1, [] {
+resets::Step resetA(resets::PhaseA, resets::RankPlayerState, [] {
     PlayerX = 0;
     PlayerY = 0;
     PlayerVelX = 0;
@@ -80,7 +80,7 @@ resets::Step resetA(resets::PhaseA, resets::kRankSingles + 1, [] {
 });
 
 // A new game: the start position, the score, the bombs and the lives.
-resets::Step newGame(resets::PhaseNewGame, resets::kRankSingles, [] {
+resets::Step newGame(resets::PhaseNewGame, resets::RankNewGamePlayer, [] {
     PlayerX = 370;
     PlayerY = 520;
     Score = 0;

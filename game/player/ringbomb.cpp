@@ -111,7 +111,7 @@ named::Registrar reg([] {
                             NAMED_FIELD(RingShard, active), NAMED_FIELD(RingShard, angle)});
 });
 
-resets::Step reset(resets::PhaseA, resets::kRankWeapons + 11, [] {
+resets::Step reset(resets::PhaseA, resets::RankRingShards, [] {
     for (auto& s : RingShards) s = RingShard{-500, 500, 0, 0, kIdleAngle};
 });
 

@@ -72,7 +72,7 @@ named::Registrar reg([] {
     NAMED_SCALAR(LockCursorY);
 });
 
-resets::Step resetA(resets::PhaseA, resets::kRankSingles + 3, [] {
+resets::Step resetA(resets::PhaseA, resets::RankLockCursor, [] {
     LockCursorX = -500;
     LockCursorY = 500;
 });

@@ -136,13 +136,13 @@ named::Registrar reg([] {
     NAMED_SCALAR(MuzzleFlashB);
 });
 
-resets::Step resetSingles(resets::PhaseA, resets::kRankSingles + 2, [] {
+resets::Step resetSingles(resets::PhaseA, resets::RankPlayerFlags, [] {
     ShotFrameA = ShotFrameB = 0;
     MuzzleFlashA = MuzzleFlashB = 0;
 });
-resets::Step resetA(resets::PhaseA, resets::kRankWeapons + 12, [] { ParkShots(PlayerShotsA); });
-resets::Step resetB(resets::PhaseA, resets::kRankWeapons + 13, [] { ParkShots(PlayerShotsB); });
-resets::Step resetBurst(resets::PhaseA, resets::kRankWeapons + 14, [] {
+resets::Step resetA(resets::PhaseA, resets::RankPlayerShotsA, [] { ParkShots(PlayerShotsA); });
+resets::Step resetB(resets::PhaseA, resets::RankPlayerShotsB, [] { ParkShots(PlayerShotsB); });
+resets::Step resetBurst(resets::PhaseA, resets::RankBurstShots, [] {
     for (auto& s : BurstShots) s = BurstShot{-500, 500, 0, 0, 0, 0};
 });
 

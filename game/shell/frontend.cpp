@@ -14,7 +14,7 @@ int32_t ImgMyme;
 
 namespace {
 
-named::Registrar reg([] { named::Scalar("ImgMyme", &ImgMyme); });
+named::Registrar reg([] { NAMED_SCALAR(ImgMyme); });
 
 // The common frame of the menu screens: one 440 x 480 picture in the playfield.
 void ShowMenuPicture(int32_t image) {

@@ -18,19 +18,19 @@ int32_t AutoFire;
 
 namespace {
 named::Registrar reg([] {
-    named::Scalar("GameLevel", &GameLevel);
-    named::Scalar("PlayMode", &PlayMode);
-    named::Scalar("PlaySubMode", &PlaySubMode);
-    named::Scalar("MouseControl", &MouseControl);
-    named::Scalar("KeyboardControl", &KeyboardControl);
-    named::Scalar("PlainBackground", &PlainBackground);
-    named::Scalar("DeathSequenceOff", &DeathSequenceOff);
-    named::Scalar("AdditiveEffects", &AdditiveEffects);
-    named::Scalar("Paused", &Paused);
-    named::Scalar("ContinuePrompt", &ContinuePrompt);
-    named::Scalar("GameOver", &GameOver);
-    named::Scalar("ShipType", &ShipType);
-    named::Scalar("AutoFire", &AutoFire);
+    NAMED_SCALAR(GameLevel);
+    NAMED_SCALAR(PlayMode);
+    NAMED_SCALAR(PlaySubMode);
+    NAMED_SCALAR(MouseControl);
+    NAMED_SCALAR(KeyboardControl);
+    NAMED_SCALAR(PlainBackground);
+    NAMED_SCALAR(DeathSequenceOff);
+    NAMED_SCALAR(AdditiveEffects);
+    NAMED_SCALAR(Paused);
+    NAMED_SCALAR(ContinuePrompt);
+    NAMED_SCALAR(GameOver);
+    NAMED_SCALAR(ShipType);
+    NAMED_SCALAR(AutoFire);
 });
 }  // namespace
 

@@ -1,44 +1,41 @@
 #include "game/shell/resets.h"
 
-#include <algorithm>
-#include <vector>
+#include <cstdio>
+#include <cstdlib>
 
 #include "framework/system/random.h"
+#include "framework/system/steps.h"
 #include "game/catalogue/catalogue.h"
+#include "game/shell/gamemode.h"
 #include "platform/clock.h"
 
 namespace resets {
 namespace {
 
-struct Entry {
-    int rank;
-    int serial;
-    void (*step)();
-};
-
-std::vector<Entry>& Steps(Phase phase) {
-    static std::vector<Entry> steps[kPhaseCount];
+StepList& Steps(Phase phase) {
+    static StepList steps[kPhaseCount];
     return steps[phase];
 }
 
 // The enemies and the bosses reset in the order of the owner catalogue.
-Step enemies(PhaseA, kRankEnemies, catalogue::ResetEnemies);
-Step bosses(PhaseB, kRankBosses, catalogue::ResetBosses);
+Step enemies(PhaseA, RankEnemies, catalogue::ResetEnemies);
+Step bosses(PhaseB, RankBosses, catalogue::ResetBosses);
+
+Step modes(PhaseNewGame, RankNewGameModes, [] {
+    AutoFire = 0;
+    GameLevel = 0;
+});
 
 }  // namespace
 
 void Add(Phase phase, int rank, void (*step)()) {
-    auto& list = Steps(phase);
-    Entry e{rank, static_cast<int>(list.size()), step};
-    auto at = std::upper_bound(list.begin(), list.end(), e, [](const Entry& a, const Entry& b) {
-        return a.rank < b.rank;
-    });
-    list.insert(at, e);
+    if (phase < 0 || phase >= kPhaseCount || !Steps(phase).Add(rank, step)) {
+        std::fprintf(stderr, "resets: rank %d of phase %d is registered twice\n", rank, static_cast<int>(phase));
+        std::abort();
+    }
 }
 
-void Run(Phase phase) {
-    for (const auto& e : Steps(phase)) e.step();
-}
+void Run(Phase phase) { Steps(phase).Run(); }
 
 }  // namespace resets
 
@@ -48,3 +45,5 @@ void ResetGameStateA() {
 }
 
 void ResetGameStateB() { resets::Run(resets::PhaseB); }
+
+void ResetNewGame() { resets::Run(resets::PhaseNewGame); }

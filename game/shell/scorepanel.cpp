@@ -20,12 +20,12 @@ int32_t LivesStepOn;
 namespace {
 
 named::Registrar reg([] {
-    named::Scalar("GameOverCountdown", &GameOverCountdown);
-    named::Scalar("GameOverTimer", &GameOverTimer);
-    named::Scalar("LivesStepOn", &LivesStepOn);
+    NAMED_SCALAR(GameOverCountdown);
+    NAMED_SCALAR(GameOverTimer);
+    NAMED_SCALAR(LivesStepOn);
 });
 
-resets::Step resetA(resets::PhaseA, resets::kRankSingles, [] {
+resets::Step resetA(resets::PhaseA, resets::RankShellState, [] {
     GameOver = 0;
     Paused = 0;
     ContinuePrompt = 0;

@@ -66,11 +66,15 @@ extern void (*BeforeLoopHook)();
 // hook; null in the game).
 extern void (*AfterFrameHook)();
 
-// The scene handler of a scene value, or null when it has none.
+// The scene handlers by scene value; a value missing from the table has none.
 using SceneHandler = void (*)();
+struct SceneRow {
+    uint32_t scene;
+    SceneHandler handler;
+};
+constexpr int kSceneCount = 9;
+extern SceneRow SceneTable[kSceneCount];
 SceneHandler HandlerOf(uint32_t scene);
-// Swaps the handler of a scene (tests); returns the previous one.
-SceneHandler ReplaceSceneHandler(uint32_t scene, SceneHandler handler);
 
 // The scene-change step with an opening (pattern != 0) or closing wipe.
 void ChangeScene(uint32_t target, int pattern, int pitch);

@@ -45,47 +45,31 @@ void (*BeforeLoopHook)() = nullptr;
 namespace {
 
 named::Registrar reg([] {
-    named::Scalar("SceneNumber", &SceneNumber);
-    named::Scalar("NextScene", &NextScene);
-    named::Scalar("LastScene", &LastScene);
-    named::Scalar("SceneEntered", &SceneEntered);
-    named::Scalar("AppActive", &AppActive);
-    named::Scalar("ViewerKey", &ViewerKey);
-    named::Scalar("DivertedKey", &DivertedKey);
-    named::Scalar("MouseX", &MouseX);
-    named::Scalar("MouseY", &MouseY);
-    named::Scalar("LeftButtonDown", &LeftButtonDown);
-    named::Scalar("RightButtonDown", &RightButtonDown);
-    named::Scalar("LeftDoubleClick", &LeftDoubleClick);
+    NAMED_SCALAR(SceneNumber);
+    NAMED_SCALAR(NextScene);
+    NAMED_SCALAR(LastScene);
+    NAMED_SCALAR(SceneEntered);
+    NAMED_SCALAR(AppActive);
+    NAMED_SCALAR(ViewerKey);
+    NAMED_SCALAR(DivertedKey);
+    NAMED_SCALAR(MouseX);
+    NAMED_SCALAR(MouseY);
+    NAMED_SCALAR(LeftButtonDown);
+    NAMED_SCALAR(RightButtonDown);
+    NAMED_SCALAR(LeftDoubleClick);
 });
 
-struct SceneRow {
-    uint32_t scene;
-    SceneHandler handler;
-};
+}  // namespace
 
-SceneRow kSceneTable[] = {
+SceneRow SceneTable[kSceneCount] = {
     {SceneTitle, RunTitle},         {SceneStage1, RunStage1},           {SceneStage2, RunStage2},
     {SceneStage3, RunStage3},       {SceneStage4, RunStage4},           {SceneStage5, RunStage5},
     {SceneEnding, RunEnding},       {SceneLevelSelect, RunLevelSelect}, {SceneShipSelect, RunShipSelect},
 };
 
-}  // namespace
-
 SceneHandler HandlerOf(uint32_t scene) {
-    for (const auto& row : kSceneTable)
+    for (const auto& row : SceneTable)
         if (row.scene == scene) return row.handler;
-    return nullptr;
-}
-
-SceneHandler ReplaceSceneHandler(uint32_t scene, SceneHandler handler) {
-    for (auto& row : kSceneTable) {
-        if (row.scene == scene) {
-            SceneHandler old = row.handler;
-            row.handler = handler;
-            return old;
-        }
-    }
     return nullptr;
 }
 
@@ -361,8 +345,18 @@ int RunMessageLoop() {
 int WinMain(int instance, int, const char* commandLine, int) {
     const std::string title = kWindowTitle;
     InitSkeletonGlobals();
-    if (!CheckSingleInstance(title.c_str())) return 0;
+    if (!CheckSingleInstance(title.c_str())) {
+        std::fprintf(stderr, "%s: already running\n", title.c_str());
+        return 0;
+    }
     CommandLineCopy = commandLine ? commandLine : "";
+    if (!plat::DisplayAvailable()) {
+        std::fprintf(stderr,
+                     "%s: no display (start it on a desktop, or set SDL_VIDEODRIVER=dummy to run unseen)\n",
+                     title.c_str());
+        fwSystem::Quit();
+        return 1;
+    }
     if (!plat::CreateMainWindow(title.c_str(), MainWndProc, 800, 600)) {
         std::fprintf(stderr, "%s: the window could not be opened\n", title.c_str());
         fwSystem::Quit();

@@ -8,7 +8,6 @@
 #include "framework/system/named.h"
 #include "framework/system/system.h"
 #include "game/shell/assets.h"
-#include "game/shell/gamemode.h"
 #include "game/shell/resets.h"
 #include "game/stages/stage_state.h"
 
@@ -91,38 +90,41 @@ struct LayerDef {
     float driftScale;     // speed stored by the player's steering; 0: none
 };
 
+// A layer is named once: its name and its tile pool NAMETiles.
+#define LAYER(Name) .name = #Name, .tiles = Name##Tiles
 const LayerDef kLayers[] = {
-    {.name = "ScrollBackground1", .tiles = ScrollBackground1Tiles, .image = &ImgBback1S, .width = 440,
+    {LAYER(ScrollBackground1), .image = &ImgBback1S, .width = 440,
      .keptX = 180, .steps = Table(kSpeed130), .sideways = false, .restackX = 100,
      .restack = Restack::OneTile, .newGameX = 180, .driftScale = 0},
-    {.name = "ScrollBackground2", .tiles = ScrollBackground2Tiles, .image = &ImgBback2S, .width = 440,
+    {LAYER(ScrollBackground2), .image = &ImgBback2S, .width = 440,
      .keptX = 180, .steps = Table(kSpeed100), .sideways = false, .restackX = 100,
      .restack = Restack::OneTile, .newGameX = 180, .driftScale = 0},
-    {.name = "ScrollBackground3", .tiles = ScrollBackground3Tiles, .image = &ImgBback3S, .width = 440,
+    {LAYER(ScrollBackground3), .image = &ImgBback3S, .width = 440,
      .keptX = 180, .steps = Table(kTableA), .sideways = false, .restackX = 100,
      .restack = Restack::OneTile, .newGameX = 180, .driftScale = 0},
-    {.name = "ScrollBackground8", .tiles = ScrollBackground8Tiles, .image = &ImgBback8S, .width = 440,
+    {LAYER(ScrollBackground8), .image = &ImgBback8S, .width = 440,
      .keptX = 180, .steps = Table(kTableF), .sideways = false, .restackX = kNoChange,
      .restack = Restack::OneTile, .newGameX = -500, .driftScale = 0},
-    {.name = "ScrollBackgroundAlt4", .tiles = ScrollBackgroundAlt4Tiles, .image = &ImgBackAlt4, .width = 640,
+    {LAYER(ScrollBackgroundAlt4), .image = &ImgBackAlt4, .width = 640,
      .keptX = 80, .steps = Table(kTableB), .sideways = true, .restackX = kNoChange,
      .restack = Restack::OneTile, .newGameX = 80, .driftScale = 50},
-    {.name = "ScrollBackground6", .tiles = ScrollBackground6Tiles, .image = &ImgBback6S, .width = 640,
+    {LAYER(ScrollBackground6), .image = &ImgBback6S, .width = 640,
      .keptX = 80, .steps = Table(kTableD), .sideways = false, .restackX = kNoChange,
      .restack = Restack::OneTile, .newGameX = 80, .driftScale = 60},
-    {.name = "ScrollBackgroundUnusedA", .tiles = ScrollBackgroundUnusedATiles, .image = &ImgBackUnusedA,
+    {LAYER(ScrollBackgroundUnusedA), .image = &ImgBackUnusedA,
      .width = 640, .keptX = kNoChange, .steps = Table(kTableC), .sideways = true, .restackX = kNoChange,
      .restack = Restack::OneTile, .newGameX = 80, .driftScale = 55},
-    {.name = "ScrollBackgroundUnusedB", .tiles = ScrollBackgroundUnusedBTiles, .image = &ImgBackUnusedB,
+    {LAYER(ScrollBackgroundUnusedB), .image = &ImgBackUnusedB,
      .width = 640, .keptX = 80, .steps = Table(kTableE), .sideways = true, .restackX = kNoChange,
      .restack = Restack::OneTile, .newGameX = 80, .driftScale = 65},
-    {.name = "SideStripA", .tiles = SideStripATiles, .image = &ImgSideStripA, .width = 100, .keptX = 0,
+    {LAYER(SideStripA), .image = &ImgSideStripA, .width = 100, .keptX = 0,
      .steps = Table(kSpeed0), .sideways = false, .restackX = 0, .restack = Restack::WholeStrip,
      .newGameX = kNoChange, .driftScale = 0},
-    {.name = "SideStripB", .tiles = SideStripBTiles, .image = &ImgSideStripB, .width = 100, .keptX = 540,
+    {LAYER(SideStripB), .image = &ImgSideStripB, .width = 100, .keptX = 540,
      .steps = Table(kSpeed0), .sideways = false, .restackX = 540, .restack = Restack::WholeStrip,
      .newGameX = kNoChange, .driftScale = 0},
 };
+#undef LAYER
 
 enum LayerIndex { L1, L2, L3, L8, LAlt4, L6, LUnusedA, LUnusedB, LStripA, LStripB };
 
@@ -218,12 +220,24 @@ named::Registrar reg([] {
         n = std::string(L.name) + "Tiles";
         named::AddPool(n.c_str(), L.tiles, kTilesPerLayer, sizeof(BackgroundTile), tile, nullptr);
     }
-    named::Pool("BossParade", BossParade,
+    NAMED_POOL(BossParade,
                 {NAMED_FIELD(ParadeRecord, frame), NAMED_FIELD(ParadeRecord, x), NAMED_FIELD(ParadeRecord, y),
                  NAMED_FIELD(ParadeRecord, speed), NAMED_FIELD(ParadeRecord, active)});
 });
 
-resets::Step resetParade(resets::PhaseA, resets::kRankWeapons, ParkParade);
+resets::Step resetParade(resets::PhaseA, resets::RankBossParade, ParkParade);
+
+// A new game stacks the layers that keep an x upwards from y 120.
+resets::Step newGame(resets::PhaseNewGame, resets::RankNewGameLayers, [] {
+    for (const auto& L : kLayers) {
+        if (!Set(L.newGameX)) continue;
+        for (int i = 0; i < kTilesPerLayer; ++i) {
+            L.tiles[i].x = L.newGameX;
+            L.tiles[i].y = 120.0f - static_cast<float>(i) * kTileHeight;
+            L.tiles[i].sideSpeed = 0;
+        }
+    }
+});
 
 }  // namespace
 
@@ -307,16 +321,3 @@ float LayerSpeedAt(const char* layer, float clock) {
     return 0;
 }
 
-void ResetNewGame() {
-    for (const auto& L : kLayers) {
-        if (!Set(L.newGameX)) continue;
-        for (int i = 0; i < kTilesPerLayer; ++i) {
-            L.tiles[i].x = L.newGameX;
-            L.tiles[i].y = 120.0f - static_cast<float>(i) * kTileHeight;
-            L.tiles[i].sideSpeed = 0;
-        }
-    }
-    AutoFire = 0;
-    GameLevel = 0;
-    resets::Run(resets::PhaseNewGame);
-}

@@ -1,5 +1,5 @@
 // Scrolling background layers, side strips, falling backdrops, the boss
-// parade, and the new-game reset.
+// parade.
 #pragma once
 #include <cstdint>
 
@@ -76,4 +76,3 @@ void SetBackgroundDrift(float direction);
 // steps of every row whose closed interval holds the clock.
 float LayerSpeedAt(const char* layer, float clock);
 
-void ResetNewGame();

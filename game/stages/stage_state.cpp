@@ -9,11 +9,11 @@ int32_t StageIntro;
 
 namespace {
 named::Registrar reg([] {
-    named::Scalar("StageTick", &StageTick);
-    named::Scalar("StageClock", &StageClock);
-    named::Scalar("StageIntro", &StageIntro);
+    NAMED_SCALAR(StageTick);
+    NAMED_SCALAR(StageClock);
+    NAMED_SCALAR(StageIntro);
 });
-resets::Step resetA(resets::PhaseA, resets::kRankSingles, [] {
+resets::Step resetA(resets::PhaseA, resets::RankStageState, [] {
     StageTick = 0;
     StageClock = 0.0f;
     StageIntro = 0;

@@ -4,6 +4,7 @@
 
 #include "platform/audio.h"
 #include "platform/window.h"
+#include "tests/support/run.h"
 #include "tests/support/sound_files.h"
 
 namespace {
@@ -169,6 +170,25 @@ TEST(Mci, WithoutAudioOutputOpenFailsQuietly) {
               plat::kMciDeviceNotReady);
     EXPECT_EQ(plat::MciSendString("play midi notify", nullptr), plat::kMciInvalidDeviceName);
     plat::SetAudioOutput(plat::AudioOutput::Device);
+}
+
+}  // namespace
+
+namespace {
+
+// Without a soundfont the music is silent, and one line says so and where
+// the soundfont was looked for; the game goes on.
+TEST(SoundFont, NoneFoundSaysMusicIsOffAndWhereItLooked) {
+    testsupport::TempFolder empty;
+    auto r = testsupport::Run("SDL_SOUNDFONTS='" + empty.path + "' '" + VQ_PLAYTEST + "' --data '" + VQ_DATA_DIR +
+                              "' --frames 30 2>&1");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("music is off: no General MIDI soundfont found (looked for " + empty.path + ")\n"),
+              std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("frames=30"), std::string::npos) << r.out;
+    testsupport::ScopedEnv search("SDL_SOUNDFONTS", (empty.path + ":/no/such/font.sf2").c_str());
+    EXPECT_EQ(plat::MciSoundFontPath(), "");
+    EXPECT_EQ(plat::MciSoundFontSearch(), (std::vector<std::string>{empty.path, "/no/such/font.sf2"}));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <sys/wait.h>
 
 #include <array>
+#include <cstdlib>
+#include <filesystem>
 #include <cstdio>
 #include <sstream>
 
@@ -20,8 +22,8 @@ RunResult Run(const std::string& commandLine) {
     return r;
 }
 
-RunResult Playtest(const std::string& args) {
-    return Run(std::string("'") + VQ_PLAYTEST + "' --data '" + VQ_DATA_DIR + "' " + args);
+RunResult Playtest(const std::string& args, const char* program) {
+    return Run(std::string("'") + program + "' --data '" + VQ_DATA_DIR + "' " + args);
 }
 
 std::string Value(const std::string& out, long frame, const std::string& name) {
@@ -38,6 +40,33 @@ std::string Value(const std::string& out, long frame, const std::string& name) {
         }
     }
     return "";
+}
+
+ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
+    const char* old = std::getenv(name);
+    had_ = old != nullptr;
+    if (had_) old_ = old;
+    if (value)
+        setenv(name, value, 1);
+    else
+        unsetenv(name);
+}
+
+ScopedEnv::~ScopedEnv() {
+    if (had_)
+        setenv(name_.c_str(), old_.c_str(), 1);
+    else
+        unsetenv(name_.c_str());
+}
+
+TempFolder::TempFolder() {
+    char pattern[] = "/tmp/vqtestXXXXXX";
+    if (mkdtemp(pattern)) path = pattern;
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ec;
+    if (!path.empty()) std::filesystem::remove_all(path, ec);
 }
 
 }  // namespace testsupport

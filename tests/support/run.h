@@ -13,9 +13,30 @@ struct RunResult {
 RunResult Run(const std::string& commandLine);
 
 // Runs the play driver with the given arguments (data folder: the build's).
-RunResult Playtest(const std::string& args);
+RunResult Playtest(const std::string& args, const char* program = VQ_PLAYTEST);
 
 // The value of NAME on the line printed for frame F, or "" when absent.
 std::string Value(const std::string& out, long frame, const std::string& name);
+
+// Sets an environment variable for the life of the object (unsets it for a
+// null value), then puts back what was there.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string name_, old_;
+    bool had_;
+};
+
+// A fresh folder under /tmp, removed with everything in it at the end.
+struct TempFolder {
+    TempFolder();
+    ~TempFolder();
+    std::string path;  // without a trailing '/'
+};
 
 }  // namespace testsupport

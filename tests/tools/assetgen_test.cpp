@@ -684,7 +684,12 @@ protected:
         plat::SetMessageBoxesShown(false);
         plat::SetExecutableDirectory(VQ_DATA_DIR);
     }
-    void TearDown() override { plat::SetExecutableDirectory(""); }
+    void TearDown() override {
+        fwDraw::ReleaseAll();
+        fwSound::ReleaseAll();
+        plat::SetExecutableDirectory("");
+        plat::SetMessageBoxesShown(true);
+    }
 };
 
 TEST_F(GameLoaders, EveryPictureLoadsAsTheGameLoadsItAndKeepsItsOpaquePixels) {
@@ -718,7 +723,6 @@ TEST_F(GameLoaders, EveryPictureLoadsAsTheGameLoadsItAndKeepsItsOpaquePixels) {
         EXPECT_EQ(stray, 0) << l.path;
     }
     EXPECT_EQ(loaded, 162);
-    fwDraw::ReleaseAll();
 }
 
 TEST_F(GameLoaders, SoundsReadAndPlayThroughTheWaveReaderAndTheMixer) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/draw/draw.h"
+#include "framework/sound/sound.h"
 #include "framework/system/system.h"
 #include "platform/surface.h"
 #include "platform/system.h"
@@ -22,8 +23,11 @@ protected:
         ASSERT_EQ(fwDraw::Screen(800, 600, 2), 1);
     }
     void TearDown() override {
+        // The screen's set-up opens the sound too.
         fwDraw::ReleaseAll();
+        fwSound::ReleaseAll();
         plat::SetExecutableDirectory("");
+        plat::SetMessageBoxesShown(true);
     }
 
     // Reads one pixel of a surface.

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
+#include "framework/sound/sound.h"
 #include "framework/system/random.h"
 #include "game/shell/shell.h"
 #include "tests/framework/draw/draw_fixture.h"
@@ -79,7 +81,35 @@ TEST_F(ScreenTest, BlendTablesHoldTheirFormulas) {
     EXPECT_EQ(GreyTable[93], 31);
 }
 
-TEST(ScreenSetUp, RandomBytesTakeTenThousandValuesOfTheSeededGenerator) {
+// Screen set-ups that may fail half-way: whatever they leave is released.
+class ScreenSetUp : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plat::SetMessageBoxesShown(false);
+        FullScreen = 1;
+    }
+    void TearDown() override {
+        fwDraw::ReleaseAll();
+        fwSound::ReleaseAll();
+        plat::FailSurfaceCreation(0);
+        plat::SetInstanceLockEnabled(true);
+        plat::SetMessageBoxesShown(true);
+    }
+};
+
+// Blanks the lookup tables for one test and puts the earlier set-ups' tables back.
+template <class T>
+struct Blanked {
+    explicit Blanked(T& table) : table_(table) {
+        std::memcpy(&saved_, &table, sizeof(T));
+        std::memset(&table, 0, sizeof(T));
+    }
+    ~Blanked() { std::memcpy(&table_, &saved_, sizeof(T)); }
+    T& table_;
+    T saved_;
+};
+
+TEST_F(ScreenSetUp, RandomBytesTakeTenThousandValuesOfTheSeededGenerator) {
     plat::SetMessageBoxesShown(false);
     FullScreen = 1;
     rng::srand(1234);
@@ -138,11 +168,10 @@ struct Failure {
     friend void PrintTo(const Failure& f, std::ostream* os) { *os << f.nth << " " << f.message; }
 };
 
-class ScreenFailure : public ::testing::TestWithParam<Failure> {};
+class ScreenFailure : public ScreenSetUp, public ::testing::WithParamInterface<Failure> {};
+
 
 TEST_P(ScreenFailure, ShowsItsMessageAndBuildsNoTables) {
-    plat::SetMessageBoxesShown(false);
-    FullScreen = 1;
     plat::FailSurfaceCreation(GetParam().nth);
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(fwDraw::Screen(800, 600, 2), 0);
@@ -161,9 +190,7 @@ INSTANTIATE_TEST_SUITE_P(EachSurface, ScreenFailure,
                                            Failure{6, "Fontバッファスプライトが生成できません"}),
                          [](const auto& info) { return "Creation" + std::to_string(info.param.nth); });
 
-TEST(ScreenSetUp, RefusedDepthWithoutFallbackFailsOnce) {
-    plat::SetMessageBoxesShown(false);
-    FullScreen = 1;
+TEST_F(ScreenSetUp, RefusedDepthWithoutFallbackFailsOnce) {
     fwDraw::SetScreenFormat(32, 0, 0);
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(fwDraw::Screen(800, 600, 2), 0);
@@ -172,9 +199,7 @@ TEST(ScreenSetUp, RefusedDepthWithoutFallbackFailsOnce) {
     EXPECT_EQ(ScreenBitsPerPixel, 32u);
 }
 
-TEST(ScreenSetUp, FallbackDepthsAreTriedInTurn) {
-    plat::SetMessageBoxesShown(false);
-    FullScreen = 1;
+TEST_F(ScreenSetUp, FallbackDepthsAreTriedInTurn) {
     fwDraw::SetScreenFormat(32, 24, 16);
     EXPECT_EQ(fwDraw::Screen(800, 600, 2), 1);
     EXPECT_EQ(ScreenBitsPerPixel, 16u);
@@ -185,8 +210,11 @@ TEST(ScreenSetUp, FallbackDepthsAreTriedInTurn) {
     EXPECT_EQ(ScreenBitsPerPixel, 24u);
 }
 
-TEST(ScreenSetUp, OtherDisplayDepthBuildsOnlyTheSineTable) {
-    plat::SetMessageBoxesShown(false);
+TEST_F(ScreenSetUp, OtherDisplayDepthBuildsOnlyTheSineTable) {
+    auto blankRgb = std::make_unique<Blanked<decltype(PixelToRgb)>>(PixelToRgb);
+    auto blankAdditive = std::make_unique<Blanked<decltype(AdditiveTable)>>(AdditiveTable);
+    Blanked<decltype(GreyTable)> blankGrey(GreyTable);
+    Blanked<decltype(RandomBytes)> blankRandom(RandomBytes);
     FullScreen = 0;  // windowed: the desktop's depth, which is not 16 here
     ASSERT_EQ(fwDraw::Screen(800, 600, 2), 1);
     ASSERT_NE(ScreenBitsPerPixel, 16u);
@@ -196,12 +224,9 @@ TEST(ScreenSetUp, OtherDisplayDepthBuildsOnlyTheSineTable) {
     EXPECT_EQ(AdditiveTable[fwDraw::TableIndex(0, 0, 20, 20)], 0);
     EXPECT_EQ(GreyTable[93], 0);
     for (uint8_t b : RandomBytes) ASSERT_EQ(b, 0);
-    fwDraw::ReleaseAll();
-    FullScreen = 1;
 }
 
-TEST(ScreenSetUp, GameExitsWithErrorWhenTheScreenCannotBeSetUp) {
-    plat::SetMessageBoxesShown(false);
+TEST_F(ScreenSetUp, GameExitsWithErrorWhenTheScreenCannotBeSetUp) {
     plat::SetInstanceLockEnabled(false);
     plat::FailSurfaceCreation(2);
     ::testing::internal::CaptureStderr();

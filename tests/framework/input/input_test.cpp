@@ -268,11 +268,11 @@ TEST_F(InputTest, InitClearsPadsAndClearStateKeepsRatesAndStates) {
     EXPECT_EQ(JoyPads[0].axisRate, 0.0f);
     EXPECT_EQ(JoyPads[0].buttonState[0], 0u);
     EXPECT_EQ(JoyPads[1].holdRate, 0.0f);
-    double v = -1;
-    ASSERT_TRUE(named::ReadNumber("JoyPads[1].holdTimer[3]", v));
-    EXPECT_EQ(v, 0.0);
-    ASSERT_TRUE(named::ReadNumber("JoyCentreX[0]", v));
-    EXPECT_EQ(v, 0.0);  // calibrated while pushed to 0
+    std::string v;
+    ASSERT_TRUE(named::Read("JoyPads[1].holdTimer[3]", v));
+    EXPECT_EQ(v, "0");
+    ASSERT_TRUE(named::Read("JoyCentreX[0]", v));
+    EXPECT_EQ(v, "0");  // calibrated while pushed to 0
 }
 
 TEST_F(InputTest, CentreIsReadOnceAtStartUp) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "framework/system/named.h"
+#include "tests/support/named_probe.h"
 #include "game/shell/resets.h"
 #include "tests/game/bosses/boss_fixture.h"
 
@@ -58,9 +59,9 @@ TEST_F(BossTest, RecordsAreNamedForThePlayDriver) {
     AltStage4BossLockSetB[9].locked = 1;
     for (const char* name : {"Stage1BossState.Health", "Stage2BossState.AttackFrame", "Stage4BossEntryPicture.y",
                              "Stage1BossFlyby.speed", "Stage3BossSmallBlasts[5].x", "ImgAltStage2Boss"})
-        EXPECT_TRUE(named::Known(name)) << name;
+        EXPECT_TRUE(testsupport::Known(name)) << name;
     double v = 0;
-    ASSERT_TRUE(named::ReadNumber("Stage5BossState.Emitter17", v));
+    ASSERT_TRUE(testsupport::ReadNumber("Stage5BossState.Emitter17", v));
     EXPECT_EQ(v, 23);
     std::string locked;
     ASSERT_TRUE(named::Read("active:AltStage4BossLockSetB", locked));

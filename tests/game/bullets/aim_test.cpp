@@ -1,4 +1,5 @@
 #include "game/bullets/aim.h"
+#include "tests/support/named_probe.h"
 
 #include <gtest/gtest.h>
 
@@ -88,8 +89,8 @@ TEST(Aim, EveryGroupHasItsRecords) {
     };
     for (const Group& g : groups) {
         const std::string pool = std::string(g.name) + "Shots";
-        EXPECT_TRUE(named::Known(pool + "[" + std::to_string(g.count - 1) + "].active")) << pool;
-        EXPECT_FALSE(named::Known(pool + "[" + std::to_string(g.count) + "].active")) << pool;
+        EXPECT_TRUE(testsupport::Known(pool + "[" + std::to_string(g.count - 1) + "].active")) << pool;
+        EXPECT_FALSE(testsupport::Known(pool + "[" + std::to_string(g.count) + "].active")) << pool;
     }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/system/named.h"
+#include "tests/support/named_probe.h"
 #include "tests/support/run.h"
 
 namespace {
@@ -61,9 +62,9 @@ TEST(FallingGroups, EveryGroupHasItsRecordCount) {
             const std::string pool = g.stem + std::to_string(n + 1) + "Shots";
             SCOPED_TRACE(pool);
             const int count = g.records[n];
-            EXPECT_TRUE(named::Known(pool + "[" + std::to_string(count - 1) + "].active"));
-            EXPECT_FALSE(named::Known(pool + "[" + std::to_string(count) + "].active"));
-            EXPECT_TRUE(named::Known("active:" + pool));
+            EXPECT_TRUE(testsupport::Known(pool + "[" + std::to_string(count - 1) + "].active"));
+            EXPECT_FALSE(testsupport::Known(pool + "[" + std::to_string(count) + "].active"));
+            EXPECT_TRUE(testsupport::Known("active:" + pool));
         }
 }
 

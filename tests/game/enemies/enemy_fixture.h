@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/system/named.h"
+#include "tests/support/named_probe.h"
 #include "framework/system/random.h"
 #include "framework/system/system.h"
 #include "game/catalogue/catalogue.h"
@@ -74,7 +75,7 @@ protected:
     // A field through the play driver's names ("Szak10Slots[0].vx").
     static double Read(const std::string& expr) {
         double v = 0;
-        EXPECT_TRUE(named::ReadNumber(expr, v)) << expr;
+        EXPECT_TRUE(testsupport::ReadNumber(expr, v)) << expr;
         return v;
     }
     static void Write(const std::string& expr, double v) {

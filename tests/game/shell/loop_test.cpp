@@ -10,7 +10,7 @@
 #include "platform/clock.h"
 #include "platform/system.h"
 #include "platform/window.h"
-#include "tests/support/run.h"
+#include "tests/support/scenes.h"
 
 namespace {
 
@@ -32,13 +32,9 @@ protected:
         plat::SetWindowProc(MainWndProc);
         gEntered.clear();
         gDoubleClicksSeen = 0;
-        old1_ = ReplaceSceneHandler(SceneTitle, Recorder);
-        old2_ = ReplaceSceneHandler(SceneLevelSelect, Recorder);
         TransitionStep = TransitionDir = 0;
     }
     void TearDown() override {
-        ReplaceSceneHandler(SceneTitle, old1_);
-        ReplaceSceneHandler(SceneLevelSelect, old2_);
         plat::ManualClock::Uninstall();
     }
     void Frame() {
@@ -52,7 +48,8 @@ protected:
         ASSERT_TRUE(plat::PeekMessage(m));
         plat::DispatchMessage(m);
     }
-    SceneHandler old1_ = nullptr, old2_ = nullptr;
+    testsupport::SceneSwap title_{SceneTitle, Recorder};
+    testsupport::SceneSwap levelSelect_{SceneLevelSelect, Recorder};
 };
 
 TEST_F(LoopTest, EntryFlagReachesFirstFrameAcrossIdlePasses) {
@@ -171,73 +168,5 @@ TEST_F(LoopTest, ActivationRebasesTheFrameClock) {
     EXPECT_FLOAT_EQ(FrameSeconds, 0.016f);
 }
 
-TEST(Playtest, TitleAfterSixtyFramesIsDeterministic) {
-    auto a = testsupport::Playtest("--frames 60 --time 5 --print 60:SceneNumber,FrameSeconds");
-    ASSERT_EQ(a.status, 0);
-    EXPECT_NE(a.out.find("60 SceneNumber=1 FrameSeconds=0.016\n"), std::string::npos) << a.out;
-    EXPECT_NE(a.out.find("frames=60 scene=1\n"), std::string::npos) << a.out;
-    auto b = testsupport::Playtest("--frames 60 --time 5 --print 60:SceneNumber,FrameSeconds");
-    EXPECT_EQ(a.out, b.out);
-}
-
-TEST(Playtest, FrameTimeFollowsDtAndUnknownNamesFail) {
-    auto r = testsupport::Playtest("--frames 3 --dt 33 --print 2:FrameSeconds");
-    EXPECT_EQ(testsupport::Value(r.out, 2, "FrameSeconds"), "0.033");
-    auto bad = testsupport::Playtest("--frames 1 --print 1:NoSuchGlobal");
-    EXPECT_NE(bad.status, 0);
-    EXPECT_EQ(testsupport::Value(bad.out, 1, "NoSuchGlobal"), "?");
-}
-
-TEST(Playtest, KeyHoldsForItsFramesAndSetWrites) {
-    auto r = testsupport::Playtest(
-        "--frames 6 --key 2:Y:3 --set 1:GameLevel=3 --every 1:LastKey,GameLevel");
-    EXPECT_EQ(testsupport::Value(r.out, 1, "LastKey"), "0");
-    EXPECT_EQ(testsupport::Value(r.out, 1, "GameLevel"), "3");
-    EXPECT_EQ(testsupport::Value(r.out, 2, "LastKey"), "89");
-    EXPECT_EQ(testsupport::Value(r.out, 4, "LastKey"), "89");
-    EXPECT_EQ(testsupport::Value(r.out, 5, "LastKey"), "0");
-}
-
-TEST(SingleInstance, SecondStartExitsAtOnceWhileTheFirstHoldsTheLock) {
-    char dir[] = "/tmp/vqlockXXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    setenv("XDG_RUNTIME_DIR", dir, 1);
-    plat::SetInstanceLockEnabled(true);
-    ASSERT_EQ(CheckSingleInstance(kWindowTitle), 1);
-    EXPECT_EQ(MutexName, std::string(kWindowTitle) + ":FwMutex");
-    std::string game = std::string(VQ_DATA_DIR) + "/vornquist";
-    auto r = testsupport::Run("XDG_RUNTIME_DIR='" + std::string(dir) +
-                              "' SDL_VIDEODRIVER=dummy timeout 20 '" + game + "'");
-    EXPECT_EQ(r.status, 0);
-    plat::ReleaseInstanceLock();
-    // Released: this process can take it again.
-    EXPECT_EQ(CheckSingleInstance(kWindowTitle), 1);
-    plat::ReleaseInstanceLock();
-}
-
 }  // namespace
 
-namespace {
-TEST(Playtest, SceneWithoutHandlerEndsWithAnErrorInsteadOfSpinning) {
-    auto r = testsupport::Playtest("--frames 5 --set 2:SceneNumber=4 --print 1:SceneNumber");
-    EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.out.find("frames=1 scene=4"), std::string::npos) << r.out;
-}
-}  // namespace
-
-namespace {
-TEST(Playtest, RecordFieldsAndActiveCounts) {
-    auto r = testsupport::Playtest(
-        "--frames 3 --set 2:BossParade[1].active=1 --set 2:BossParade[1].y=-40.5 "
-        "--print 1:active:BossParade --print 2:active:BossParade,BossParade[1].y,WaitSlots[1] "
-        "--print 3:BossParade[8].x,active:NoSuchPool");
-    EXPECT_EQ(testsupport::Value(r.out, 1, "active:BossParade"), "0");
-    EXPECT_EQ(testsupport::Value(r.out, 2, "active:BossParade"), "1");
-    EXPECT_EQ(testsupport::Value(r.out, 2, "BossParade[1].y"), "-40.5");
-    EXPECT_EQ(testsupport::Value(r.out, 2, "WaitSlots[1]"), "999999999");
-    // Past the end of a pool, or an unknown pool: no value, and a failing run.
-    EXPECT_EQ(testsupport::Value(r.out, 3, "BossParade[8].x"), "?");
-    EXPECT_EQ(testsupport::Value(r.out, 3, "active:NoSuchPool"), "?");
-    EXPECT_EQ(r.status, 2);
-}
-}  // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/system/random.h"
+#include "framework/system/steps.h"
 #include "game/player/player_state.h"
 #include "game/shell/gamemode.h"
 #include "game/shell/scorepanel.h"
@@ -14,37 +15,58 @@
 
 namespace {
 
-std::vector<int> gOrder;
-int gFirstRandom = -1;
-
-// Steps added the way every pool adds its own, at the edges of the order.
-resets::Step first(resets::PhaseA, 1, [] {
-    gOrder.push_back(1);
-    gFirstRandom = rng::rand();
-});
-resets::Step late(resets::PhaseA, 950, [] { gOrder.push_back(950); });
-resets::Step boss(resets::PhaseB, resets::kRankBosses, [] { gOrder.push_back(2000); });
-
-int FirstRandOf(uint32_t seed) {
-    seed = seed * 214013u + 2531011u;
-    return static_cast<int>((seed >> 16) & 0x7FFF);
+// The generator after n draws from seed.
+uint32_t Advance(uint32_t seed, int n) {
+    for (int i = 0; i < n; ++i) seed = seed * 214013u + 2531011u;
+    return seed;
 }
 
-TEST(Resets, RunInRankOrderAThenBAndSeedFromTheClock) {
+// How many draws lead from seed to now, or -1 when none up to a bound.
+int DrawsBetween(uint32_t seed, uint32_t now) {
+    for (int n = 0; n <= 200000; ++n, seed = Advance(seed, 1))
+        if (seed == now) return n;
+    return -1;
+}
+
+// The reset seeds the generator from the calendar time, then draws the same
+// number of values whatever the time.
+TEST(Resets, SeedFromTheCalendarTimeAndDrawAsManyEachTime) {
     plat::ManualClock::Install(0);
     plat::ManualClock::SetCalendar(1234567);
-    gOrder.clear();
     ResetGameStateA();
     ResetGameStateB();
-    ASSERT_EQ(gOrder.size(), 3u);
-    EXPECT_EQ(gOrder[0], 1);
-    EXPECT_EQ(gOrder[1], 950);
-    EXPECT_EQ(gOrder[2], 2000);
-    EXPECT_EQ(gFirstRandom, FirstRandOf(1234567));
-    plat::ManualClock::SetCalendar(1234568);
+    int draws = DrawsBetween(1234567, rng::Seed);
+    plat::ManualClock::SetCalendar(7654321);
     ResetGameStateA();
-    EXPECT_EQ(gFirstRandom, FirstRandOf(1234568));
+    ResetGameStateB();
     plat::ManualClock::Uninstall();
+    ASSERT_GE(draws, 0);
+    EXPECT_EQ(rng::Seed, Advance(7654321, draws));
+}
+
+// The steps of a phase run in rank order whatever the order they are added
+// in, and a rank is taken once.
+TEST(Resets, StepsRunInKeyOrderAndAKeyIsTakenOnce) {
+    static std::vector<int> order;
+    order.clear();
+    StepList list;
+    EXPECT_TRUE(list.Add(resets::RankStars, [] { order.push_back(resets::RankStars); }));
+    EXPECT_TRUE(list.Add(resets::RankStageState, [] { order.push_back(resets::RankStageState); }));
+    EXPECT_TRUE(list.Add(resets::RankEnemies, [] { order.push_back(resets::RankEnemies); }));
+    EXPECT_TRUE(list.Add(resets::RankBossParade, [] { order.push_back(resets::RankBossParade); }));
+    EXPECT_FALSE(list.Add(resets::RankEnemies, [] { order.push_back(-1); }));
+    list.Run();
+    EXPECT_EQ(order, (std::vector<int>{resets::RankStageState, resets::RankBossParade, resets::RankEnemies,
+                                       resets::RankStars}));
+    order.clear();
+    list.Run(resets::RankLockPoints, resets::RankEnemies);
+    EXPECT_EQ(order, (std::vector<int>{resets::RankBossParade, resets::RankEnemies}));
+}
+
+// A second step under a rank already taken stops the program at start-up.
+TEST(ResetsDeathTest, RankTakenTwiceStopsTheProgram) {
+    EXPECT_DEATH(resets::Add(resets::PhaseA, resets::RankEnemies, [] {}), "rank 300 of phase 0 is registered twice");
+    EXPECT_DEATH(resets::Add(resets::PhaseB, resets::RankBosses, [] {}), "registered twice");
 }
 
 TEST(Resets, StageStateReturnsToIdleAndTheScoreSurvives) {

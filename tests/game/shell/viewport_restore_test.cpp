@@ -6,6 +6,7 @@
 #include "game/shell/shell.h"
 #include "platform/clock.h"
 #include "platform/window.h"
+#include "tests/support/scenes.h"
 
 namespace {
 
@@ -27,8 +28,6 @@ protected:
         fwTimer::SetFrameRate(60);
         fwTimer::SetFrameLimit(1);
         plat::ClearMessages();
-        old1_ = ReplaceSceneHandler(SceneTitle, EffectScene);
-        old2_ = ReplaceSceneHandler(SceneLevelSelect, Idle);
         TransitionStep = TransitionDir = 0;
         gFrames = 0;
         gChangeAt = -1;
@@ -38,8 +37,6 @@ protected:
         LastScene = 0;
     }
     void TearDown() override {
-        ReplaceSceneHandler(SceneTitle, old1_);
-        ReplaceSceneHandler(SceneLevelSelect, old2_);
         plat::ManualClock::Uninstall();
         ViewportEffectState = 0;
     }
@@ -48,7 +45,8 @@ protected:
         plat::ManualClock::AdvanceCounter(16);
         ASSERT_EQ(RunPass(), 1);
     }
-    SceneHandler old1_ = nullptr, old2_ = nullptr;
+    testsupport::SceneSwap title_{SceneTitle, EffectScene};
+    testsupport::SceneSwap levelSelect_{SceneLevelSelect, Idle};
 };
 
 TEST_F(ViewportRestore, SceneChangeDuringAnEffectPutsTheSavedRectangleBack) {

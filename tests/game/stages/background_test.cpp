@@ -5,6 +5,7 @@
 #include "framework/system/system.h"
 #include "game/shell/gamemode.h"
 #include "game/player/player_state.h"
+#include "game/shell/resets.h"
 #include "game/stages/stage_state.h"
 
 namespace {

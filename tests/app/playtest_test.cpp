@@ -1,0 +1,91 @@
+// The play driver, run as its own program.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/run.h"
+
+namespace {
+
+TEST(Playtest, TitleAfterSixtyFramesIsDeterministic) {
+    auto a = testsupport::Playtest("--frames 60 --time 5 --print 60:SceneNumber,FrameSeconds");
+    ASSERT_EQ(a.status, 0);
+    EXPECT_NE(a.out.find("60 SceneNumber=1 FrameSeconds=0.016\n"), std::string::npos) << a.out;
+    EXPECT_NE(a.out.find("frames=60 scene=1\n"), std::string::npos) << a.out;
+    auto b = testsupport::Playtest("--frames 60 --time 5 --print 60:SceneNumber,FrameSeconds");
+    EXPECT_EQ(a.out, b.out);
+}
+
+TEST(Playtest, SceneWithoutHandlerEndsWithAnErrorInsteadOfSpinning) {
+    auto r = testsupport::Playtest("--frames 5 --set 2:SceneNumber=4 --print 1:SceneNumber");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("frames=1 scene=4"), std::string::npos) << r.out;
+}
+
+// Values printed by runs of the driver: frame time, keys held for their
+// frames, writes, record fields, active counts, and unknown names, which
+// print "?" and fail the run.
+TEST(Playtest, PrintedValues) {
+    struct Printed {
+        long frame;
+        const char* name;
+        const char* value;
+    };
+    struct Case {
+        const char* args;
+        int status;
+        std::vector<Printed> printed;
+    };
+    const Case cases[] = {
+        {"--frames 3 --dt 33 --print 2:FrameSeconds", 0, {{2, "FrameSeconds", "0.033"}}},
+        {"--frames 1 --print 1:NoSuchGlobal", 2, {{1, "NoSuchGlobal", "?"}}},
+        {"--frames 6 --key 2:Y:3 --set 1:GameLevel=3 --every 1:LastKey,GameLevel",
+         0,
+         {{1, "LastKey", "0"}, {1, "GameLevel", "3"}, {2, "LastKey", "89"}, {4, "LastKey", "89"}, {5, "LastKey", "0"}}},
+        {"--frames 3 --set 2:BossParade[1].active=1 --set 2:BossParade[1].y=-40.5 "
+         "--print 1:active:BossParade --print 2:active:BossParade,BossParade[1].y,WaitSlots[1] "
+         "--print 3:BossParade[8].x,active:NoSuchPool",
+         2,
+         {{1, "active:BossParade", "0"},
+          {2, "active:BossParade", "1"},
+          {2, "BossParade[1].y", "-40.5"},
+          {2, "WaitSlots[1]", "999999999"},
+          // Past the end of a pool, or an unknown pool: no value.
+          {3, "BossParade[8].x", "?"},
+          {3, "active:NoSuchPool", "?"}}},
+    };
+    for (const auto& c : cases) {
+        auto r = testsupport::Playtest(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args;
+        for (const auto& p : c.printed)
+            EXPECT_EQ(testsupport::Value(r.out, p.frame, p.name), p.value) << c.args << " " << p.name;
+    }
+}
+
+// Every name the driver knows, with the shape of what it names.
+TEST(Playtest, ListsEveryName) {
+    auto r = testsupport::Playtest("--list");
+    EXPECT_EQ(r.status, 0);
+    for (const char* line : {"\nRandSeed\n", "\nJoyCentreX[2]\n", "\nBossParade[8].frame,x,y,speed,active\n",
+                             "\nImgSzak10\n", "\nSndBom\n"})
+        EXPECT_NE(r.out.find(line), std::string::npos) << line;
+}
+
+// The resets draw random numbers in a fixed order of steps, so a build whose
+// objects are linked (and statically initialised) in the reverse order plays
+// the same game: title, level select, level one, line for line.
+TEST(Playtest, SameLinesWhateverTheLinkOrder) {
+    const std::string args =
+        "--frames 400 --time 5 --key 5:Return --key 90:F1 --key 200:Left:40 --key 250:Shift:60 "
+        "--every 20:RandSeed,SceneNumber,StageTick,StageClock,PlayerX,PlayerY,Score,"
+        "BossParade[0].y,ScrollBackground1Tiles[0].y";
+    auto normal = testsupport::Playtest(args);
+    auto reversed = testsupport::Playtest(args, VQ_PLAYTEST_REVERSED);
+    ASSERT_EQ(normal.status, 0) << normal.out;
+    EXPECT_EQ(normal.out, reversed.out);
+    // The run reaches the first stage, where the resets have run.
+    EXPECT_EQ(testsupport::Value(normal.out, 400, "SceneNumber"), "2") << normal.out;
+}
+
+}  // namespace

@@ -1,0 +1,194 @@
+// Starting the game as a user does: the clear ways it refuses or goes on.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "game/shell/shell.h"
+#include "platform/system.h"
+#include "tests/support/run.h"
+
+namespace {
+
+const std::string kGame = std::string("'") + VQ_DATA_DIR + "/vornquist'";
+
+bool Has(const std::string& out, const char* what) { return out.find(what) != std::string::npos; }
+
+// Each start runs for at most two seconds with its own lock folder; its
+// standard output and error are read together.
+testsupport::RunResult Start(const std::string& env, const std::string& lockDir) {
+    return testsupport::Run("env " + env + " XDG_RUNTIME_DIR='" + lockDir + "' timeout 2 " + kGame + " 2>&1");
+}
+
+TEST(GameStart, ClearLinesWhenSomethingIsMissing) {
+    testsupport::TempFolder locks;
+    struct Case {
+        const char* env;
+        int status;  // 124: still running when the time ran out
+        const char* says;
+        const char* neverSays;
+    };
+    const Case cases[] = {
+        // No display and no video driver asked for: SDL would run unseen.
+        {"-u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy", 1, "no display", "already"},
+        // The dummy driver asked for by name runs, unseen.
+        {"SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy", 124, "", "no display"},
+        // No audio device: one line, and the game plays on.
+        {"SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=no_such_driver", 124, "no sound", "no display"},
+        // ALSA without a card has its own say, kept off the terminal.
+        {"SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=alsa", 124, "", "ALSA lib"},
+    };
+    for (const auto& c : cases) {
+        auto r = Start(c.env, locks.path);
+        EXPECT_EQ(r.status, c.status) << c.env << "\n" << r.out;
+        EXPECT_TRUE(Has(r.out, c.says)) << c.env << "\n" << r.out;
+        EXPECT_FALSE(Has(r.out, c.neverSays)) << c.env << "\n" << r.out;
+    }
+}
+
+TEST(GameStart, SecondStartSaysTheGameRunsAndExitsAtOnce) {
+    testsupport::TempFolder locks;
+    testsupport::ScopedEnv runtime("XDG_RUNTIME_DIR", locks.path.c_str());
+    plat::SetInstanceLockEnabled(true);
+    ASSERT_EQ(CheckSingleInstance(kWindowTitle), 1);
+    EXPECT_EQ(MutexName, std::string(kWindowTitle) + ":FwMutex");
+    auto second = Start("SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy", locks.path);
+    EXPECT_EQ(second.status, 0);
+    EXPECT_EQ(second.out, std::string(kWindowTitle) + ": already running\n");
+    plat::ReleaseInstanceLock();
+    // Released: the next start runs.
+    EXPECT_EQ(Start("SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy", locks.path).status, 124);
+}
+
+}  // namespace
+
+namespace {
+
+// A started program: its process id, reaped once.
+struct Child {
+    pid_t pid = -1;
+    int status = 0;
+    bool ended = false;
+
+    // Whether it ended within the time, keeping its status.
+    bool EndsWithin(int ms) {
+        for (int waited = 0; !ended && waited <= ms; waited += 10) {
+            if (waitpid(pid, &status, WNOHANG) == pid) ended = true;
+            else usleep(10000);
+        }
+        return ended;
+    }
+    void Stop() {
+        if (ended || pid <= 0) return;
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        ended = true;
+    }
+};
+
+// Runs argv with the environment changes ("NAME=VALUE", or "-NAME" to
+// unset); its output goes to `out` when given.
+Child Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env, const std::string& out = "") {
+    Child c;
+    c.pid = fork();
+    if (c.pid == 0) {
+        for (const auto& e : env) {
+            if (e[0] == '-') unsetenv(e.c_str() + 1);
+            else putenv(strdup(e.c_str()));
+        }
+        if (!out.empty()) {
+            int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            dup2(fd, 1);
+            dup2(fd, 2);
+        }
+        std::vector<char*> args;
+        for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+    return c;
+}
+
+// The children of a process, from the parent field of every process's stat.
+std::vector<pid_t> ChildrenOf(pid_t parent) {
+    std::vector<pid_t> out;
+    for (const auto& e : std::filesystem::directory_iterator("/proc")) {
+        std::ifstream stat(e.path() / "stat");
+        std::string pid, name, state, ppid;
+        // The name is in parentheses and holds no space for our programs.
+        if (stat >> pid >> name >> state >> ppid && state != "Z" && ppid == std::to_string(parent))
+            out.push_back(std::stoi(pid));
+    }
+    return out;
+}
+
+bool Running(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string p, name, state;
+    return static_cast<bool>(stat >> p >> name >> state) && state != "Z";
+}
+
+// The box's child process, once the game shows its error box (at most 10 s).
+pid_t BoxOf(pid_t game) {
+    for (int i = 0; i < 1000; ++i) {
+        auto kids = ChildrenOf(game);
+        if (!kids.empty()) return kids[0];
+        usleep(10000);
+    }
+    return -1;
+}
+
+// On a display stand-in, a game killed while its error box is open leaves
+// no process behind and no lock: the next start runs; SIGTERM ends a game
+// whose box blocks, the box with it.
+TEST(GameStart, KilledWhileItsBoxIsOpenTheNextStartRuns) {
+    if (system("command -v Xvfb >/dev/null 2>&1") != 0) GTEST_SKIP() << "no Xvfb here";
+    testsupport::TempFolder folder;
+    // The game alone in a folder: its first picture is missing, so it shows
+    // an error box and waits for it.
+    const std::string game = folder.path + "/vornquist";
+    std::filesystem::copy_file(std::string(VQ_DATA_DIR) + "/vornquist", game);
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    Child x = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, {},
+                    folder.path + "/xvfb.txt");
+    close(fds[1]);
+    char number[16] = {};
+    ssize_t n = read(fds[0], number, sizeof number - 1);
+    close(fds[0]);
+    ASSERT_GT(n, 0) << "Xvfb gave no display";
+    const std::vector<std::string> env = {"DISPLAY=:" + std::string(number, strcspn(number, "\n")), "-SDL_VIDEODRIVER",
+                                          "SDL_AUDIODRIVER=dummy", "XDG_RUNTIME_DIR=" + folder.path};
+
+    Child first = Spawn({game}, env, folder.path + "/first.txt");
+    pid_t box = BoxOf(first.pid);
+    ASSERT_GT(box, 0) << "no box was shown";
+    first.Stop();  // SIGKILL
+    for (int i = 0; i < 200 && Running(box); ++i) usleep(10000);
+    EXPECT_FALSE(Running(box));
+
+    Child second = Spawn({game}, env, folder.path + "/second.txt");
+    pid_t secondBox = BoxOf(second.pid);
+    EXPECT_GT(secondBox, 0) << "the second start did not run";
+    EXPECT_FALSE(second.EndsWithin(0));
+    kill(second.pid, SIGTERM);
+    EXPECT_TRUE(second.EndsWithin(3000));
+    EXPECT_TRUE(WIFSIGNALED(second.status) && WTERMSIG(second.status) == SIGTERM);
+    for (int i = 0; i < 200 && secondBox > 0 && Running(secondBox); ++i) usleep(10000);
+    EXPECT_FALSE(secondBox > 0 && Running(secondBox));
+    second.Stop();
+    kill(x.pid, SIGTERM);
+    x.EndsWithin(3000);
+    x.Stop();
+}
+
+}  // namespace
