@@ -10,7 +10,11 @@
 #include "framework/system/named.h"
 #include "framework/system/system.h"
 #include "framework/timer/timer.h"
+#include "game/shell/gamemode.h"
+#include "game/shell/resets.h"
+#include "game/shell/scenes.h"
 #include "game/shell/shell.h"
+#include "game/stages/driver.h"
 #include "platform/clock.h"
 #include "platform/present.h"
 #include "platform/system.h"
@@ -49,9 +53,29 @@ struct Options {
     long every = 0;
     std::vector<std::string> everyNames;
     std::vector<ShotAction> shots;
+    std::string script;
 };
 
+// The stage scripts --script can start, by name.
+struct NamedScript {
+    const char* name;
+    SceneHandler run;
+};
+const NamedScript kScripts[] = {
+    {"RunStage1", RunStage1},       {"RunStage2", RunStage2},       {"RunStage3", RunStage3},
+    {"RunStage4", RunStage4},       {"RunStage5", RunStage5},       {"RunAltStage2", RunAltStage2},
+    {"RunAltStage4", RunAltStage4}, {"RunAltStage5", RunAltStage5},
+};
+
+SceneHandler ScriptByName(const std::string& name) {
+    for (const auto& s : kScripts)
+        if (name == s.name || name == s.name + 3) return s.run;
+    return nullptr;
+}
+
 Options gOpt;
+SceneHandler gScript = nullptr;  // --script: the script in the title's place
+SceneHandler gTitle = nullptr;   // the title's own handler meanwhile
 std::FILE* gOut = stdout;
 long gFrame = 0;
 int gStatus = 0;
@@ -142,6 +166,12 @@ bool Parse(int argc, char** argv, Options& o) {
             if (!FrameAndRest(v, n, rest) || n <= 0) return false;
             o.every = n;
             o.everyNames = SplitNames(rest);
+        } else if (a == "--script") {
+            if (!ScriptByName(v)) {
+                std::fprintf(stderr, "playtest: unknown stage script %s\n", v.c_str());
+                return false;
+            }
+            o.script = v;
         } else if (a == "--shot") {
             if (!FrameAndRest(v, n, rest)) return false;
             o.shots.push_back({n, rest});
@@ -198,6 +228,7 @@ void WatchPasses() {
 
 void AfterFrame() {
     gIdlePasses = 0;
+    if (gScript && SceneNumber != SceneTitle) gScript = nullptr;
     long f = ++gFrame;
     for (const auto& p : gOpt.prints)
         if (p.frame == f) PrintLine(f, p.names);
@@ -215,11 +246,43 @@ void AfterFrame() {
     BeforeFrame(f + 1);
 }
 
+// --script: the named stage script runs in the title's place from frame 1,
+// after the resets and settings of a game started from the title at level 1,
+// until its boss changes the scene; from then on the normal handlers run.
+void RunScriptInTitlesPlace() {
+    if (gScript) gScript();
+    else if (gTitle) gTitle();
+}
+
+void StartScript() {
+    gScript = ScriptByName(gOpt.script);
+    for (auto& row : SceneTable)
+        if (row.scene == SceneTitle) {
+            gTitle = row.handler;
+            row.handler = RunScriptInTitlesPlace;
+        }
+    SetTitleDefaults();
+    ResetNewGame();
+    ResetGameStateA();
+    ResetGameStateB();
+    PlayMode = 1;
+    PlaySubMode = 0;
+    GameLevel = 1;
+}
+
+void StopScript() {
+    for (auto& row : SceneTable)
+        if (row.handler == RunScriptInTitlesPlace) row.handler = gTitle;
+    gScript = nullptr;
+    gTitle = nullptr;
+}
+
 void BeforeLoop() {
     if (gOpt.frames <= 0) {
         plat::PostQuitMessage(0);
         return;
     }
+    if (!gOpt.script.empty()) StartScript();
     BeforeFrame(1);
 }
 
@@ -256,7 +319,8 @@ int RunPlaytest(int argc, char** argv, std::FILE* out) {
                      "usage: playtest [--data DIR] [--frames N] [--dt MS] [--time T]\n"
                      "                [--key F:NAME[:HOLD]]... [--set F:NAME=VALUE]... "
                      "[--print F:NAME[,NAME...]]...\n"
-                     "                [--every K:NAME[,NAME...]] [--shot F:FILE.bmp]... [--fps] [--list]\n");
+                     "                [--every K:NAME[,NAME...]] [--shot F:FILE.bmp]... [--fps] [--list]\n"
+                     "                [--script NAME]\n");
         return 2;
     }
     if (gOpt.list) {
@@ -280,6 +344,7 @@ int RunPlaytest(int argc, char** argv, std::FILE* out) {
     auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     AfterFrameHook = nullptr;
     BeforeLoopHook = nullptr;
+    StopScript();
     fwSystem::Quit();
 
     std::fprintf(gOut, "frames=%ld scene=%u\n", gFrame, SceneNumber);
