@@ -390,7 +390,7 @@ std::map<int, long> SceneStarts(const std::string& out) {
     return starts;
 }
 
-TEST(StagePlay, TimeOutsCarryTheGameThroughFiveStages) {
+TEST(StagePlay, TimeOutsCarryTheGameThroughFiveStagesAndTheEndingBackToTheTitle) {
     // 100 ms frames: stage 1 reaches its time-out at clock 10000 after 5000
     // frames; the others at 11000 after 11000 / (speed x 0.1) frames. The
     // defeat sequence adds its 70 units of 10 x FrameSeconds (at most 70 frames).
@@ -399,7 +399,7 @@ TEST(StagePlay, TimeOutsCarryTheGameThroughFiveStages) {
     ASSERT_EQ(first.status, 0) << first.out;
     if (testsupport::Value(first.out, 5200, "SceneNumber") == "2")
         GTEST_SKIP() << "the stage-1 boss's defeat sequence is not in this build";
-    auto r = testsupport::Playtest(keys + "--frames 33000 --every 1:SceneNumber");
+    auto r = testsupport::Playtest(keys + "--frames 34400 --every 1:SceneNumber");
     ASSERT_EQ(r.status, 0);
     const auto starts = SceneStarts(r.out);
     struct Stage {
@@ -414,6 +414,15 @@ TEST(StagePlay, TimeOutsCarryTheGameThroughFiveStages) {
         EXPECT_GE(length, s.frames - 1) << "scene " << s.scene;
         EXPECT_LE(length, s.frames + 72) << "scene " << s.scene;
     }
+    // The ending passes 2400 clock units at 20 a second (1200 frames) and
+    // returns to the title, which runs on.
+    const std::string ending = "SceneNumber=" + std::to_string(SceneEnding);
+    const auto lastEnding = r.out.rfind(" " + ending + "\n");
+    ASSERT_NE(lastEnding, std::string::npos);
+    const long endingFrames = std::stol(r.out.substr(r.out.rfind('\n', lastEnding) + 1)) - starts.at(SceneEnding) + 1;
+    EXPECT_GE(endingFrames, 1200);
+    EXPECT_LE(endingFrames, 1202);
+    EXPECT_EQ(testsupport::Value(r.out, 34400, "SceneNumber"), std::to_string(SceneTitle));
 }
 
 }  // namespace
