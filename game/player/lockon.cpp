@@ -59,7 +59,7 @@ named::Registrar reg([] {
                "locked");
 });
 
-resets::Step reset(resets::PhaseA, resets::kRankWeapons + 4, [] {
+resets::Step reset(resets::PhaseA, resets::RankUnusedLockPoints, [] {
     for (auto* set : {UnusedLocksA, UnusedLocksB})
         for (int i = 0; i < 3; ++i) set[i] = LockSlot{-500, 500, 0, 0};
 });

@@ -174,12 +174,12 @@ named::Registrar reg([] {
 #undef LASER_NAMES
 });
 
-resets::Step resetFrames(resets::PhaseA, resets::kRankSingles + 5, [] {
+resets::Step resetFrames(resets::PhaseA, resets::RankLockLaserFrames, [] {
     for (const auto& g : kLasers)
         for (int i = 0; i < kLaserChains; ++i) g.frames[i] = 0;
 });
 
-resets::Step resetSegments(resets::PhaseA, resets::kRankWeapons + 5, [] {
+resets::Step resetSegments(resets::PhaseA, resets::RankLockLasers, [] {
     for (const auto& g : kLasers)
         for (int k = 0; k < kLaserSegments; ++k) g.segments[k] = LaserSegment{-500, 2550, 0, kIdleAngle, 0, {0, 0}};
 });

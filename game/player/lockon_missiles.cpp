@@ -319,10 +319,10 @@ named::Registrar reg([] {
 #undef BOSS_SET_NAMES
 });
 
-resets::Step resetHoming(resets::PhaseA, resets::kRankWeapons + 6, [] {
+resets::Step resetHoming(resets::PhaseA, resets::RankHomingMissiles, [] {
     for (const auto& g : kHoming) ParkMissiles(g.missiles, g.count);
 });
-resets::Step resetBossSets(resets::PhaseA, resets::kRankWeapons + 7, [] {
+resets::Step resetBossSets(resets::PhaseA, resets::RankBossMissiles, [] {
     for (const auto& g : kBossSets) ParkMissiles(g.missiles, g.count);
 });
 

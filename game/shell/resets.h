@@ -21,11 +21,14 @@ enum Rank : int {
     RankPlayerFlags,  // movement, banking, shot, burst, bomb and respawn flags and counters
     RankShellState,   // game over, pause, the continue prompt, the lives step
     RankLockCursor,
+    RankLockLaserFrames,
     RankPowerItem,
     // ResetGameStateA: the weapon pools.
     RankLockPoints = 200,
+    RankUnusedLockPoints,
     RankLockLasers,
     RankHomingMissiles,
+    RankBossMissiles,
     RankDebris,
     RankRingShards,
     RankPlayerShotsA,
