@@ -5,10 +5,15 @@
 #include <cstdint>
 #include <type_traits>
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
+
 #include "framework/draw/blend.h"
 #include "framework/draw/blit.h"
 #include "framework/draw/coord.h"
 #include "framework/draw/screen.h"
+#include "platform/surface.h"
 
 namespace {
 
@@ -72,13 +77,9 @@ void KeepWithin(int64_t a, int64_t step, int64_t lo, int64_t hi, int64_t& k0, in
     k1 = std::min(k1, last + 1);
 }
 
-// The plain turned blit with no test per pixel: each row's span of box
-// pixels that land inside the source rectangle is found first (the quotient
-// is monotonic along a row), and the walk inside it runs in 32 bits with a
-// branch-free key test.
-#if defined(__x86_64__) && defined(__GNUC__) && defined(__linux__)
-__attribute__((target_clones("avx2", "default")))
-#endif
+// The plain turned blit's scalar walk: each row's span of box pixels that
+// land inside the source rectangle is found first (the quotient is monotonic
+// along a row), and the walk inside it runs in 32 bits.
 void TurnSpan(uint16_t* __restrict d, const uint16_t* __restrict src, int32_t pitch, int32_t u, int32_t v, int32_t c,
               int32_t s, int n) {
     for (int k = 0; k < n; ++k, u += c, v += s) {
@@ -98,7 +99,7 @@ template <class Fit>
 struct Unscaled;
 struct InRange;
 
-void TurnRowsPlain(const Turn& t, int64_t ox, int64_t oy) {
+void TurnRowsScalar(const Turn& t, int64_t ox, int64_t oy) {
     const int64_t uLo = LowestWithQuotient(ox), uHi = HighestWithQuotient(ox + t.sw - 1);
     const int64_t vLo = LowestWithQuotient(oy), vHi = HighestWithQuotient(oy + t.sh - 1);
     // Source pixel (u / 360 - ox, v / 360 - oy) from the corner (-ox, -oy).
@@ -115,6 +116,146 @@ void TurnRowsPlain(const Turn& t, int64_t ox, int64_t oy) {
                  static_cast<int32_t>(v + k0 * t.s), static_cast<int32_t>(t.c), static_cast<int32_t>(t.s),
                  static_cast<int>(k1 - k0));
     }
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#define VQ_TURN_AVX2 1
+
+// A 32-bit number as 360 q + r with r in [0, 360).
+struct Split360 {
+    int32_t q, r;
+    explicit Split360(int64_t u) {
+        q = static_cast<int32_t>(u / 360);
+        r = static_cast<int32_t>(u % 360);
+        if (r < 0) {
+            r += 360;
+            --q;
+        }
+    }
+};
+
+// Narrows [k0, k1) to a span that holds every step k at which a + k step
+// lies in [lo, hi], give or take two steps at either end: the kernel tests
+// every pixel exactly, the span only spares it the pixels far outside.
+inline void RoughSpan(int64_t a, int64_t step, double inverse, int64_t lo, int64_t hi, int64_t& k0, int64_t& k1) {
+    if (step == 0) {
+        if (a < lo || a > hi) k1 = k0;
+        return;
+    }
+    double first = static_cast<double>(step > 0 ? lo - a : hi - a) * inverse;
+    double last = static_cast<double>(step > 0 ? hi - a : lo - a) * inverse;
+    first = std::clamp(first, static_cast<double>(k0), static_cast<double>(k1));
+    last = std::clamp(last, -1.0, static_cast<double>(k1));
+    k0 = std::max(k0, static_cast<int64_t>(first));
+    k1 = std::min(k1, static_cast<int64_t>(last) + 2);
+}
+
+// One source coordinate of eight neighbouring box pixels, stepped without a
+// division: the quotient by 360 rounded down (less the centring offset) and
+// the remainder, carried by hand.
+struct Lanes {
+    __m256i x, r;
+};
+static_assert(plat::kSlackPixels >= 8, "a group of eight may reach seven pixels past a span and read one more");
+
+#define VQ_AVX2_INLINE __attribute__((target("avx2"), always_inline)) inline
+
+// Adds a quotient and a remainder to the lanes and carries the remainder's
+// overflow into the quotient.
+VQ_AVX2_INLINE void Carry(Lanes& l, __m256i q, __m256i r) {
+    l.r = _mm256_add_epi32(l.r, r);
+    const __m256i over = _mm256_cmpgt_epi32(l.r, _mm256_set1_epi32(359));
+    l.r = _mm256_sub_epi32(l.r, _mm256_and_si256(over, _mm256_set1_epi32(360)));
+    l.x = _mm256_sub_epi32(_mm256_add_epi32(l.x, q), over);
+}
+
+// The lanes' truncated quotients (less the offset); inside loses the lanes
+// whose quotient leaves [0, last]. below is minus the offset: a floor
+// quotient under it belongs to a negative number.
+VQ_AVX2_INLINE __m256i Truncated(const Lanes& l, __m256i below, __m256i last, __m256i& inside) {
+    const __m256i up =
+        _mm256_andnot_si256(_mm256_cmpeq_epi32(l.r, _mm256_setzero_si256()), _mm256_cmpgt_epi32(below, l.x));
+    const __m256i q = _mm256_sub_epi32(l.x, up);
+    inside = _mm256_and_si256(inside, _mm256_cmpeq_epi32(_mm256_min_epu32(q, last), q));
+    return q;
+}
+
+// The plain turned blit eight pixels at a time. Each lane keeps its source
+// coordinates as floor quotients and remainders; the turn rule's quotients
+// truncate toward zero, one more than the floor for a negative number with
+// a remainder. A lane draws when both truncated quotients lie inside the
+// rectangle, the pixel lies inside the span and the source pixel is not 0;
+// the rest keep the back surface's pixel (written back unchanged, which
+// the surfaces' slack after their last row allows).
+__attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, int64_t ox, int64_t oy) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i iota = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), low16 = _mm256_set1_epi32(0xFFFF);
+    const __m256i pitch = _mm256_set1_epi32(static_cast<int32_t>(t.srcPitch));
+    const __m256i lastU = _mm256_set1_epi32(static_cast<int32_t>(t.sw - 1));
+    const __m256i lastV = _mm256_set1_epi32(static_cast<int32_t>(t.sh - 1));
+    const __m256i belowU = _mm256_set1_epi32(static_cast<int32_t>(-ox)), belowV = _mm256_set1_epi32(static_cast<int32_t>(-oy));
+    // Lane k sits k steps along the row; the whole group moves eight.
+    alignas(32) int32_t laneQu[8], laneRu[8], laneQv[8], laneRv[8];
+    for (int k = 0; k < 8; ++k) {
+        const Split360 a(k * t.c), b(k * t.s);
+        laneQu[k] = a.q;
+        laneRu[k] = a.r;
+        laneQv[k] = b.q;
+        laneRv[k] = b.r;
+    }
+    const __m256i qu = _mm256_load_si256(reinterpret_cast<const __m256i*>(laneQu));
+    const __m256i ru = _mm256_load_si256(reinterpret_cast<const __m256i*>(laneRu));
+    const __m256i qv = _mm256_load_si256(reinterpret_cast<const __m256i*>(laneQv));
+    const __m256i rv = _mm256_load_si256(reinterpret_cast<const __m256i*>(laneRv));
+    const Split360 eightU(8 * t.c), eightV(8 * t.s);
+    const __m256i stepQu = _mm256_set1_epi32(eightU.q), stepRu = _mm256_set1_epi32(eightU.r);
+    const __m256i stepQv = _mm256_set1_epi32(eightV.q), stepRv = _mm256_set1_epi32(eightV.r);
+    const int64_t uLo = LowestWithQuotient(ox), uHi = HighestWithQuotient(ox + t.sw - 1);
+    const int64_t vLo = LowestWithQuotient(oy), vHi = HighestWithQuotient(oy + t.sh - 1);
+    const double invC = t.c ? 1.0 / static_cast<double>(t.c) : 0, invS = t.s ? 1.0 / static_cast<double>(t.s) : 0;
+    const int* src = reinterpret_cast<const int*>(t.src);
+    for (int64_t j = t.j0; j < t.j1; ++j) {
+        const int64_t u = t.uRow0 + t.i0 * t.c - j * t.s;
+        const int64_t v = t.vRow0 + t.i0 * t.s + j * t.c;
+        int64_t k0 = 0, k1 = t.i1 - t.i0;
+        RoughSpan(u, t.c, invC, uLo, uHi, k0, k1);
+        RoughSpan(v, t.s, invS, vLo, vHi, k0, k1);
+        if (k0 >= k1) continue;
+        const Split360 a(u + k0 * t.c), b(v + k0 * t.s);
+        Lanes lu{_mm256_set1_epi32(a.q - static_cast<int32_t>(ox)), _mm256_set1_epi32(a.r)};
+        Lanes lv{_mm256_set1_epi32(b.q - static_cast<int32_t>(oy)), _mm256_set1_epi32(b.r)};
+        Carry(lu, qu, ru);
+        Carry(lv, qv, rv);
+        uint16_t* d = t.dst + (t.boxTop + j) * t.dstPitch + (t.boxLeft + t.i0 + k0);
+        for (int32_t left = static_cast<int32_t>(k1 - k0);; left -= 8, d += 8) {
+            __m256i inside = _mm256_cmpgt_epi32(_mm256_set1_epi32(left), iota);
+            const __m256i su = Truncated(lu, belowU, lastU, inside);
+            const __m256i sv = Truncated(lv, belowV, lastV, inside);
+            const __m256i at = _mm256_add_epi32(_mm256_mullo_epi32(sv, pitch), su);
+            // 32 bits from each pixel's address: the low half is the pixel.
+            const __m256i got = _mm256_and_si256(_mm256_mask_i32gather_epi32(zero, src, at, inside, 2), low16);
+            const __m128i p = _mm256_castsi256_si128(_mm256_permute4x64_epi64(_mm256_packus_epi32(got, got), 0x08));
+            const __m128i back = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d),
+                             _mm_blendv_epi8(p, back, _mm_cmpeq_epi16(p, _mm_setzero_si128())));
+            if (left <= 8) break;
+            Carry(lu, stepQu, stepRu);
+            Carry(lv, stepQv, stepRv);
+        }
+    }
+}
+
+bool HasAvx2() {
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#endif
+
+void TurnRowsPlain(const Turn& t, int64_t ox, int64_t oy) {
+#ifdef VQ_TURN_AVX2
+    if (HasAvx2()) return TurnRowsAvx2(t, ox, oy);
+#endif
+    TurnRowsScalar(t, ox, oy);
 }
 
 // The walk the five members share: check, clip the box without moving it,
