@@ -156,6 +156,8 @@ inline void RoughSpan(int64_t a, int64_t step, double inverse, int64_t lo, int64
 struct Lanes {
     __m256i x, r;
 };
+// Boxes up to this wide are walked whole, row after row.
+constexpr int64_t kWholeRows = 64;
 static_assert(plat::kSlackPixels >= 8, "a group of eight may reach seven pixels past a span and read one more");
 
 #define VQ_AVX2_INLINE __attribute__((target("avx2"), always_inline)) inline
@@ -169,31 +171,61 @@ VQ_AVX2_INLINE void Carry(Lanes& l, __m256i q, __m256i r) {
     l.x = _mm256_sub_epi32(_mm256_add_epi32(l.x, q), over);
 }
 
-// The lanes' truncated quotients (less the offset); inside loses the lanes
-// whose quotient leaves [0, last]. below is minus the offset: a floor
-// quotient under it belongs to a negative number.
-VQ_AVX2_INLINE __m256i Truncated(const Lanes& l, __m256i below, __m256i last, __m256i& inside) {
-    const __m256i up =
-        _mm256_andnot_si256(_mm256_cmpeq_epi32(l.r, _mm256_setzero_si256()), _mm256_cmpgt_epi32(below, l.x));
-    const __m256i q = _mm256_sub_epi32(l.x, up);
-    inside = _mm256_and_si256(inside, _mm256_cmpeq_epi32(_mm256_min_epu32(q, last), q));
+// How one axis turns floor quotients into source columns (or rows). The
+// turn rule's quotients truncate toward zero: one more than the floor for a
+// negative number with a remainder. With an offset of at least 1 a negative
+// number lands left of the rectangle either way and the floor will do; an
+// offset of 0 or less (a box no wider than the picture) needs the
+// correction (kNegative).
+struct Axis {
+    __m256i last;   // the highest column
+    __m256i below;  // minus the offset: a floor quotient under it is negative
+    VQ_AVX2_INLINE Axis(int64_t offset, int64_t size)
+        : last(_mm256_set1_epi32(static_cast<int32_t>(size - 1))),
+          below(_mm256_set1_epi32(static_cast<int32_t>(-offset))) {}
+};
+
+// The lanes' source columns (or rows); inside loses the lanes that fall
+// outside the rectangle.
+template <bool kNegative>
+VQ_AVX2_INLINE __m256i Column(const Lanes& l, const Axis& a, __m256i& inside) {
+    __m256i q = l.x;
+    if constexpr (kNegative) {
+        const __m256i negative = _mm256_cmpgt_epi32(a.below, l.x);
+        q = _mm256_sub_epi32(q, _mm256_andnot_si256(_mm256_cmpeq_epi32(l.r, _mm256_setzero_si256()), negative));
+    }
+    inside = _mm256_and_si256(inside, _mm256_cmpeq_epi32(_mm256_min_epu32(q, a.last), q));
     return q;
 }
 
+// Draws the eight pixels at d whose lanes are inside and whose source pixel
+// is not 0; the others are written back unchanged.
+template <bool kNegative>
+VQ_AVX2_INLINE void Group(uint16_t* d, const int* base, __m256i pitch, const Lanes& lu, const Lanes& lv,
+                          const Axis& au, const Axis& av, __m256i inside) {
+    const __m256i su = Column<kNegative>(lu, au, inside);
+    const __m256i sv = Column<kNegative>(lv, av, inside);
+    const __m256i at = _mm256_add_epi32(_mm256_mullo_epi32(sv, pitch), su);
+    // 32 bits from each pixel's address: the low half is the pixel.
+    const __m256i got = _mm256_mask_i32gather_epi32(_mm256_setzero_si256(), base, at, inside, 2);
+    const __m256i lows = _mm256_shuffle_epi8(got, _mm256_setr_epi8(0, 1, 4, 5, 8, 9, 12, 13, -1, -1, -1, -1, -1, -1, -1,
+                                                                    -1, 0, 1, 4, 5, 8, 9, 12, 13, -1, -1, -1, -1, -1, -1,
+                                                                    -1, -1));
+    const __m128i p = _mm256_castsi256_si128(_mm256_permute4x64_epi64(lows, 0x08));
+    const __m128i back = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm_blendv_epi8(p, back, _mm_cmpeq_epi16(p, _mm_setzero_si128())));
+}
+
 // The plain turned blit eight pixels at a time. Each lane keeps its source
-// coordinates as floor quotients and remainders; the turn rule's quotients
-// truncate toward zero, one more than the floor for a negative number with
-// a remainder. A lane draws when both truncated quotients lie inside the
-// rectangle, the pixel lies inside the span and the source pixel is not 0;
-// the rest keep the back surface's pixel (written back unchanged, which
-// the surfaces' slack after their last row allows).
+// coordinates as floor quotients and remainders. A lane draws when both
+// source coordinates lie inside the rectangle, the pixel lies inside the
+// span and the source pixel is not 0; the rest keep the back surface's
+// pixel (written back unchanged, which the surfaces' slack after their last
+// row allows).
+template <bool kNegative>
 __attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, int64_t ox, int64_t oy) {
-    const __m256i zero = _mm256_setzero_si256();
-    const __m256i iota = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), low16 = _mm256_set1_epi32(0xFFFF);
     const __m256i pitch = _mm256_set1_epi32(static_cast<int32_t>(t.srcPitch));
-    const __m256i lastU = _mm256_set1_epi32(static_cast<int32_t>(t.sw - 1));
-    const __m256i lastV = _mm256_set1_epi32(static_cast<int32_t>(t.sh - 1));
-    const __m256i belowU = _mm256_set1_epi32(static_cast<int32_t>(-ox)), belowV = _mm256_set1_epi32(static_cast<int32_t>(-oy));
+    const Axis au(ox, t.sw), av(oy, t.sh);
     // Lane k sits k steps along the row; the whole group moves eight.
     alignas(32) int32_t laneQu[8], laneRu[8], laneQv[8], laneRv[8];
     for (int k = 0; k < 8; ++k) {
@@ -210,14 +242,43 @@ __attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, int64_t ox, int
     const Split360 eightU(8 * t.c), eightV(8 * t.s);
     const __m256i stepQu = _mm256_set1_epi32(eightU.q), stepRu = _mm256_set1_epi32(eightU.r);
     const __m256i stepQv = _mm256_set1_epi32(eightV.q), stepRv = _mm256_set1_epi32(eightV.r);
+    const __m256i iota = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), all = _mm256_set1_epi32(-1);
+    const int* base = reinterpret_cast<const int*>(t.src);
+    const int64_t n = t.i1 - t.i0;
+    if (n <= kWholeRows) {
+        // A narrow box: whole rows, each row's lanes a step down from the
+        // last row's (a span would spare little and cost a division).
+        const Split360 a(t.uRow0 + t.i0 * t.c - t.j0 * t.s), b(t.vRow0 + t.i0 * t.s + t.j0 * t.c);
+        Lanes lu{_mm256_set1_epi32(a.q - static_cast<int32_t>(ox)), _mm256_set1_epi32(a.r)};
+        Lanes lv{_mm256_set1_epi32(b.q - static_cast<int32_t>(oy)), _mm256_set1_epi32(b.r)};
+        Carry(lu, qu, ru);
+        Carry(lv, qv, rv);
+        const Split360 downU(-t.s), downV(t.c);
+        const __m256i downQu = _mm256_set1_epi32(downU.q), downRu = _mm256_set1_epi32(downU.r);
+        const __m256i downQv = _mm256_set1_epi32(downV.q), downRv = _mm256_set1_epi32(downV.r);
+        const __m256i tail = _mm256_cmpgt_epi32(_mm256_set1_epi32(static_cast<int32_t>(n - (n - 1) / 8 * 8)), iota);
+        uint16_t* d = t.dst + (t.boxTop + t.j0) * t.dstPitch + (t.boxLeft + t.i0);
+        for (int64_t j = t.j0; j < t.j1; ++j, d += t.dstPitch) {
+            Lanes gu = lu, gv = lv;
+            uint16_t* g = d;
+            for (int64_t k = 8; k < n; k += 8, g += 8) {
+                Group<kNegative>(g, base, pitch, gu, gv, au, av, all);
+                Carry(gu, stepQu, stepRu);
+                Carry(gv, stepQv, stepRv);
+            }
+            Group<kNegative>(g, base, pitch, gu, gv, au, av, tail);
+            Carry(lu, downQu, downRu);
+            Carry(lv, downQv, downRv);
+        }
+        return;
+    }
     const int64_t uLo = LowestWithQuotient(ox), uHi = HighestWithQuotient(ox + t.sw - 1);
     const int64_t vLo = LowestWithQuotient(oy), vHi = HighestWithQuotient(oy + t.sh - 1);
     const double invC = t.c ? 1.0 / static_cast<double>(t.c) : 0, invS = t.s ? 1.0 / static_cast<double>(t.s) : 0;
-    const int* src = reinterpret_cast<const int*>(t.src);
     for (int64_t j = t.j0; j < t.j1; ++j) {
         const int64_t u = t.uRow0 + t.i0 * t.c - j * t.s;
         const int64_t v = t.vRow0 + t.i0 * t.s + j * t.c;
-        int64_t k0 = 0, k1 = t.i1 - t.i0;
+        int64_t k0 = 0, k1 = n;
         RoughSpan(u, t.c, invC, uLo, uHi, k0, k1);
         RoughSpan(v, t.s, invS, vLo, vHi, k0, k1);
         if (k0 >= k1) continue;
@@ -227,21 +288,13 @@ __attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, int64_t ox, int
         Carry(lu, qu, ru);
         Carry(lv, qv, rv);
         uint16_t* d = t.dst + (t.boxTop + j) * t.dstPitch + (t.boxLeft + t.i0 + k0);
-        for (int32_t left = static_cast<int32_t>(k1 - k0);; left -= 8, d += 8) {
-            __m256i inside = _mm256_cmpgt_epi32(_mm256_set1_epi32(left), iota);
-            const __m256i su = Truncated(lu, belowU, lastU, inside);
-            const __m256i sv = Truncated(lv, belowV, lastV, inside);
-            const __m256i at = _mm256_add_epi32(_mm256_mullo_epi32(sv, pitch), su);
-            // 32 bits from each pixel's address: the low half is the pixel.
-            const __m256i got = _mm256_and_si256(_mm256_mask_i32gather_epi32(zero, src, at, inside, 2), low16);
-            const __m128i p = _mm256_castsi256_si128(_mm256_permute4x64_epi64(_mm256_packus_epi32(got, got), 0x08));
-            const __m128i back = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(d),
-                             _mm_blendv_epi8(p, back, _mm_cmpeq_epi16(p, _mm_setzero_si128())));
-            if (left <= 8) break;
+        int32_t left = static_cast<int32_t>(k1 - k0);
+        for (; left > 8; left -= 8, d += 8) {
+            Group<kNegative>(d, base, pitch, lu, lv, au, av, all);
             Carry(lu, stepQu, stepRu);
             Carry(lv, stepQv, stepRv);
         }
+        Group<kNegative>(d, base, pitch, lu, lv, au, av, _mm256_cmpgt_epi32(_mm256_set1_epi32(left), iota));
     }
 }
 
@@ -253,7 +306,7 @@ bool HasAvx2() {
 
 void TurnRowsPlain(const Turn& t, int64_t ox, int64_t oy) {
 #ifdef VQ_TURN_AVX2
-    if (HasAvx2()) return TurnRowsAvx2(t, ox, oy);
+    if (HasAvx2()) return ox <= 0 || oy <= 0 ? TurnRowsAvx2<true>(t, ox, oy) : TurnRowsAvx2<false>(t, ox, oy);
 #endif
     TurnRowsScalar(t, ox, oy);
 }

@@ -184,21 +184,30 @@ TEST_F(RotateTest, TintedRecedingScaleCountsTheClippedRows) {
 
 namespace {
 
-// Every angle, box size (larger and smaller than the picture, odd and even)
-// and clip position gives exactly the turn rule: box pixel (i, j) shows the
-// source pixel (u / 360 - ox, v / 360 - oy), quotients truncated toward zero,
-// where u = 360 cx + (i - cx) C - (j - cy) S and v = 360 cy + (i - cx) S + (j - cy) C.
+// Every angle, box size (larger and smaller than the picture, odd and even,
+// narrow and wide) and clip position gives exactly the turn rule: box pixel
+// (i, j) shows the source pixel (u / 360 - ox, v / 360 - oy), quotients
+// truncated toward zero, where u = 360 cx + (i - cx) C - (j - cy) S and
+// v = 360 cy + (i - cx) S + (j - cy) C.
 TEST_F(RotateTest, EveryAngleBoxAndClipFollowsTheTurnRule) {
-    const int h = Picture(24, 16);
+    const int small = Picture(24, 16), large = Picture(90, 75);
     struct Box {
         int x, y, w, h, left, top, right, bottom;
+        bool large;
     };
     const Box boxes[] = {
-        {300, 100, 24, 16, 0, 0, 24, 16}, {300, 100, 41, 40, 0, 0, 24, 16}, {300, 100, 10, 9, 0, 0, 24, 16},
-        {170, 90, 33, 33, 3, 2, 13, 9},   {605, 590, 30, 30, 0, 0, 24, 16},
+        {300, 100, 24, 16, 0, 0, 24, 16, false}, {300, 100, 41, 40, 0, 0, 24, 16, false},
+        {300, 100, 10, 9, 0, 0, 24, 16, false},  {170, 90, 33, 33, 3, 2, 13, 9, false},
+        {605, 590, 30, 30, 0, 0, 24, 16, false}, {300, 100, 8, 8, 0, 0, 24, 16, false},
+        {301, 101, 5, 7, 2, 1, 9, 12, false},    {300, 100, 120, 101, 0, 0, 24, 16, false},
+        {300, 100, 90, 75, 0, 0, 90, 75, true},  {300, 100, 70, 66, 0, 0, 90, 75, true},
+        {150, 300, 97, 80, 1, 0, 88, 75, true},  {560, 560, 100, 100, 0, 0, 90, 75, true},
     };
+    std::vector<int> angles{0, 90, 180, 270};  // a step of 0 along the row or the column
+    for (int angle = -3; angle < 360; angle += 11) angles.push_back(angle);
     for (const Box& b : boxes)
-        for (int angle = -3; angle < 360; angle += 11) {
+        for (int angle : angles) {
+            const int h = b.large ? large : small;
             auto screen = After([&] {
                 fwDraw::BltRotated(b.x, b.y, b.x + b.w, b.y + b.h, angle, h, b.left, b.top, b.right, b.bottom);
             });
