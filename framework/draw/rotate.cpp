@@ -150,26 +150,62 @@ inline void RoughSpan(int64_t a, int64_t step, double inverse, int64_t lo, int64
     k1 = std::min(k1, static_cast<int64_t>(last) + 2);
 }
 
-// One source coordinate of eight neighbouring box pixels, stepped without a
-// division: the quotient by 360 rounded down (less the centring offset) and
-// the remainder, carried by hand.
+// One source coordinate of sixteen neighbouring box pixels in 16-bit lanes,
+// stepped without a division: the quotient by 360 rounded down (less the
+// centring offset) and the remainder, carried by hand.
 struct Lanes {
     __m256i x, r;
 };
+constexpr int kGroup = 16;
 // Boxes up to this wide are walked whole, row after row.
 constexpr int64_t kWholeRows = 64;
-static_assert(plat::kSlackPixels >= 8, "a group of eight may reach seven pixels past a span and read one more");
+static_assert(plat::kSlackPixels >= kGroup - 1, "a group may reach fifteen pixels past a span");
+
+// False when a lane's quotient could leave 16 bits: every size under 4096.
+bool FitsSixteenBits(const Turn& t) {
+    constexpr int64_t kLimit = 4096;
+    return t.w < kLimit && t.h < kLimit && t.sw < kLimit && t.sh < kLimit && t.srcPitch < 32768;
+}
 
 #define VQ_AVX2_INLINE __attribute__((target("avx2"), always_inline)) inline
 
 // Adds a quotient and a remainder to the lanes and carries the remainder's
 // overflow into the quotient.
 VQ_AVX2_INLINE void Carry(Lanes& l, __m256i q, __m256i r) {
-    l.r = _mm256_add_epi32(l.r, r);
-    const __m256i over = _mm256_cmpgt_epi32(l.r, _mm256_set1_epi32(359));
-    l.r = _mm256_sub_epi32(l.r, _mm256_and_si256(over, _mm256_set1_epi32(360)));
-    l.x = _mm256_sub_epi32(_mm256_add_epi32(l.x, q), over);
+    l.r = _mm256_add_epi16(l.r, r);
+    const __m256i over = _mm256_cmpgt_epi16(l.r, _mm256_set1_epi16(359));
+    l.r = _mm256_sub_epi16(l.r, _mm256_and_si256(over, _mm256_set1_epi16(360)));
+    l.x = _mm256_sub_epi16(_mm256_add_epi16(l.x, q), over);
 }
+
+// Lanes at a scalar start, lane k a further k steps of (q, r) along.
+VQ_AVX2_INLINE Lanes LanesAt(int64_t start, int64_t offset, __m256i q, __m256i r) {
+    const Split360 a(start);
+    Lanes l{_mm256_set1_epi16(static_cast<int16_t>(a.q - offset)), _mm256_set1_epi16(static_cast<int16_t>(a.r))};
+    Carry(l, q, r);
+    return l;
+}
+
+// Splits lanes holding -5760..5759 into 360 q + r, r in 0..359: the
+// quotient of the number plus 5760 (16 times 360) by a multiply-high with
+// 2^24 / 360 rounded up, exact below 74898.
+VQ_AVX2_INLINE void SplitLanes(__m256i x, __m256i& q, __m256i& r) {
+    const __m256i lifted = _mm256_add_epi16(x, _mm256_set1_epi16(5760));
+    q = _mm256_sub_epi16(_mm256_srli_epi16(_mm256_mulhi_epu16(lifted, _mm256_set1_epi16(static_cast<int16_t>(46604))), 8),
+                         _mm256_set1_epi16(16));
+    r = _mm256_sub_epi16(x, _mm256_mullo_epi16(q, _mm256_set1_epi16(360)));
+}
+
+// A step of (q, r) in every lane.
+struct Step {
+    __m256i q, r;
+    VQ_AVX2_INLINE explicit Step(int64_t by) {
+        const Split360 a(by);
+        q = _mm256_set1_epi16(static_cast<int16_t>(a.q));
+        r = _mm256_set1_epi16(static_cast<int16_t>(a.r));
+    }
+};
+VQ_AVX2_INLINE void Carry(Lanes& l, const Step& s) { Carry(l, s.q, s.r); }
 
 // How one axis turns floor quotients into source columns (or rows). The
 // turn rule's quotients truncate toward zero: one more than the floor for a
@@ -181,8 +217,8 @@ struct Axis {
     __m256i last;   // the highest column
     __m256i below;  // minus the offset: a floor quotient under it is negative
     VQ_AVX2_INLINE Axis(int64_t offset, int64_t size)
-        : last(_mm256_set1_epi32(static_cast<int32_t>(size - 1))),
-          below(_mm256_set1_epi32(static_cast<int32_t>(-offset))) {}
+        : last(_mm256_set1_epi16(static_cast<int16_t>(size - 1))),
+          below(_mm256_set1_epi16(static_cast<int16_t>(-offset))) {}
 };
 
 // The lanes' source columns (or rows); inside loses the lanes that fall
@@ -191,84 +227,73 @@ template <bool kNegative>
 VQ_AVX2_INLINE __m256i Column(const Lanes& l, const Axis& a, __m256i& inside) {
     __m256i q = l.x;
     if constexpr (kNegative) {
-        const __m256i negative = _mm256_cmpgt_epi32(a.below, l.x);
-        q = _mm256_sub_epi32(q, _mm256_andnot_si256(_mm256_cmpeq_epi32(l.r, _mm256_setzero_si256()), negative));
+        const __m256i negative = _mm256_cmpgt_epi16(a.below, l.x);
+        q = _mm256_sub_epi16(q, _mm256_andnot_si256(_mm256_cmpeq_epi16(l.r, _mm256_setzero_si256()), negative));
     }
-    inside = _mm256_and_si256(inside, _mm256_cmpeq_epi32(_mm256_min_epu32(q, a.last), q));
+    inside = _mm256_and_si256(inside, _mm256_cmpeq_epi16(_mm256_min_epu16(q, a.last), q));
     return q;
 }
 
-// Draws the eight pixels at d whose lanes are inside and whose source pixel
-// is not 0; the others are written back unchanged.
+// Draws the sixteen pixels at d whose lanes are inside and whose source
+// pixel is not 0; the others are written back unchanged. rowStep holds
+// (1, pitch) in each pair of 16-bit halves: one multiply-add gives column
+// + row * pitch. The unpacks take lanes 0-3 and 8-11, then 4-7 and 12-15;
+// the pack that joins the halves puts them back in order.
 template <bool kNegative>
-VQ_AVX2_INLINE void Group(uint16_t* d, const int* base, __m256i pitch, const Lanes& lu, const Lanes& lv,
+VQ_AVX2_INLINE void Group(uint16_t* d, const int* base, __m256i rowStep, const Lanes& lu, const Lanes& lv,
                           const Axis& au, const Axis& av, __m256i inside) {
     const __m256i su = Column<kNegative>(lu, au, inside);
     const __m256i sv = Column<kNegative>(lv, av, inside);
-    const __m256i at = _mm256_add_epi32(_mm256_mullo_epi32(sv, pitch), su);
+    const __m256i atLow = _mm256_madd_epi16(_mm256_unpacklo_epi16(su, sv), rowStep);
+    const __m256i atHigh = _mm256_madd_epi16(_mm256_unpackhi_epi16(su, sv), rowStep);
     // 32 bits from each pixel's address: the low half is the pixel.
-    const __m256i got = _mm256_mask_i32gather_epi32(_mm256_setzero_si256(), base, at, inside, 2);
-    const __m256i lows = _mm256_shuffle_epi8(got, _mm256_setr_epi8(0, 1, 4, 5, 8, 9, 12, 13, -1, -1, -1, -1, -1, -1, -1,
-                                                                    -1, 0, 1, 4, 5, 8, 9, 12, 13, -1, -1, -1, -1, -1, -1,
-                                                                    -1, -1));
-    const __m128i p = _mm256_castsi256_si128(_mm256_permute4x64_epi64(lows, 0x08));
-    const __m128i back = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm_blendv_epi8(p, back, _mm_cmpeq_epi16(p, _mm_setzero_si128())));
+    const __m256i zero = _mm256_setzero_si256(), low = _mm256_set1_epi32(0xFFFF);
+    const __m256i gotLow = _mm256_mask_i32gather_epi32(zero, base, atLow, _mm256_unpacklo_epi16(inside, inside), 2);
+    const __m256i gotHigh = _mm256_mask_i32gather_epi32(zero, base, atHigh, _mm256_unpackhi_epi16(inside, inside), 2);
+    const __m256i p = _mm256_packus_epi32(_mm256_and_si256(gotLow, low), _mm256_and_si256(gotHigh, low));
+    const __m256i back = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), _mm256_blendv_epi8(p, back, _mm256_cmpeq_epi16(p, zero)));
 }
 
-// The plain turned blit eight pixels at a time. Each lane keeps its source
-// coordinates as floor quotients and remainders. A lane draws when both
-// source coordinates lie inside the rectangle, the pixel lies inside the
-// span and the source pixel is not 0; the rest keep the back surface's
+// The plain turned blit sixteen pixels at a time. Each lane keeps its
+// source coordinates as floor quotients and remainders. A lane draws when
+// both source coordinates lie inside the rectangle, the pixel lies inside
+// the span and the source pixel is not 0; the rest keep the back surface's
 // pixel (written back unchanged, which the surfaces' slack after their last
 // row allows).
 template <bool kNegative>
 __attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, int64_t ox, int64_t oy) {
-    const __m256i pitch = _mm256_set1_epi32(static_cast<int32_t>(t.srcPitch));
+    const __m256i rowStep = _mm256_set1_epi32(static_cast<int32_t>(t.srcPitch << 16 | 1));
     const Axis au(ox, t.sw), av(oy, t.sh);
-    // Lane k sits k steps along the row; the whole group moves eight.
-    alignas(32) int32_t laneQu[8], laneRu[8], laneQv[8], laneRv[8];
-    for (int k = 0; k < 8; ++k) {
-        const Split360 a(k * t.c), b(k * t.s);
-        laneQu[k] = a.q;
-        laneRu[k] = a.r;
-        laneQv[k] = b.q;
-        laneRv[k] = b.r;
-    }
-    const __m256i qu = _mm256_load_si256(reinterpret_cast<const __m256i*>(laneQu));
-    const __m256i ru = _mm256_load_si256(reinterpret_cast<const __m256i*>(laneRu));
-    const __m256i qv = _mm256_load_si256(reinterpret_cast<const __m256i*>(laneQv));
-    const __m256i rv = _mm256_load_si256(reinterpret_cast<const __m256i*>(laneRv));
-    const Split360 eightU(8 * t.c), eightV(8 * t.s);
-    const __m256i stepQu = _mm256_set1_epi32(eightU.q), stepRu = _mm256_set1_epi32(eightU.r);
-    const __m256i stepQv = _mm256_set1_epi32(eightV.q), stepRv = _mm256_set1_epi32(eightV.r);
-    const __m256i iota = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), all = _mm256_set1_epi32(-1);
+    // Lane k sits k steps along the row; the whole group moves sixteen.
+    const __m256i iota = _mm256_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+    __m256i qu, ru, qv, rv;
+    SplitLanes(_mm256_mullo_epi16(iota, _mm256_set1_epi16(static_cast<int16_t>(t.c))), qu, ru);
+    SplitLanes(_mm256_mullo_epi16(iota, _mm256_set1_epi16(static_cast<int16_t>(t.s))), qv, rv);
+    const Step alongU(kGroup * t.c), alongV(kGroup * t.s);
+    const __m256i all = _mm256_set1_epi16(-1);
     const int* base = reinterpret_cast<const int*>(t.src);
     const int64_t n = t.i1 - t.i0;
     if (n <= kWholeRows) {
         // A narrow box: whole rows, each row's lanes a step down from the
         // last row's (a span would spare little and cost a division).
-        const Split360 a(t.uRow0 + t.i0 * t.c - t.j0 * t.s), b(t.vRow0 + t.i0 * t.s + t.j0 * t.c);
-        Lanes lu{_mm256_set1_epi32(a.q - static_cast<int32_t>(ox)), _mm256_set1_epi32(a.r)};
-        Lanes lv{_mm256_set1_epi32(b.q - static_cast<int32_t>(oy)), _mm256_set1_epi32(b.r)};
-        Carry(lu, qu, ru);
-        Carry(lv, qv, rv);
-        const Split360 downU(-t.s), downV(t.c);
-        const __m256i downQu = _mm256_set1_epi32(downU.q), downRu = _mm256_set1_epi32(downU.r);
-        const __m256i downQv = _mm256_set1_epi32(downV.q), downRv = _mm256_set1_epi32(downV.r);
-        const __m256i tail = _mm256_cmpgt_epi32(_mm256_set1_epi32(static_cast<int32_t>(n - (n - 1) / 8 * 8)), iota);
+        Lanes lu = LanesAt(t.uRow0 + t.i0 * t.c - t.j0 * t.s, ox, qu, ru);
+        Lanes lv = LanesAt(t.vRow0 + t.i0 * t.s + t.j0 * t.c, oy, qv, rv);
+        const Step downU(-t.s), downV(t.c);
+        const __m256i tail =
+            _mm256_cmpgt_epi16(_mm256_set1_epi16(static_cast<int16_t>(n - (n - 1) / kGroup * kGroup)), iota);
         uint16_t* d = t.dst + (t.boxTop + t.j0) * t.dstPitch + (t.boxLeft + t.i0);
         for (int64_t j = t.j0; j < t.j1; ++j, d += t.dstPitch) {
             Lanes gu = lu, gv = lv;
             uint16_t* g = d;
-            for (int64_t k = 8; k < n; k += 8, g += 8) {
-                Group<kNegative>(g, base, pitch, gu, gv, au, av, all);
-                Carry(gu, stepQu, stepRu);
-                Carry(gv, stepQv, stepRv);
+            for (int64_t k = kGroup; k < n; k += kGroup, g += kGroup) {
+                Group<kNegative>(g, base, rowStep, gu, gv, au, av, all);
+                Carry(gu, alongU);
+                Carry(gv, alongV);
             }
-            Group<kNegative>(g, base, pitch, gu, gv, au, av, tail);
-            Carry(lu, downQu, downRu);
-            Carry(lv, downQv, downRv);
+            Group<kNegative>(g, base, rowStep, gu, gv, au, av, tail);
+            Carry(lu, downU);
+            Carry(lv, downV);
         }
         return;
     }
@@ -282,19 +307,17 @@ __attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, int64_t ox, int
         RoughSpan(u, t.c, invC, uLo, uHi, k0, k1);
         RoughSpan(v, t.s, invS, vLo, vHi, k0, k1);
         if (k0 >= k1) continue;
-        const Split360 a(u + k0 * t.c), b(v + k0 * t.s);
-        Lanes lu{_mm256_set1_epi32(a.q - static_cast<int32_t>(ox)), _mm256_set1_epi32(a.r)};
-        Lanes lv{_mm256_set1_epi32(b.q - static_cast<int32_t>(oy)), _mm256_set1_epi32(b.r)};
-        Carry(lu, qu, ru);
-        Carry(lv, qv, rv);
+        Lanes lu = LanesAt(u + k0 * t.c, ox, qu, ru);
+        Lanes lv = LanesAt(v + k0 * t.s, oy, qv, rv);
         uint16_t* d = t.dst + (t.boxTop + j) * t.dstPitch + (t.boxLeft + t.i0 + k0);
         int32_t left = static_cast<int32_t>(k1 - k0);
-        for (; left > 8; left -= 8, d += 8) {
-            Group<kNegative>(d, base, pitch, lu, lv, au, av, all);
-            Carry(lu, stepQu, stepRu);
-            Carry(lv, stepQv, stepRv);
+        for (; left > kGroup; left -= kGroup, d += kGroup) {
+            Group<kNegative>(d, base, rowStep, lu, lv, au, av, all);
+            Carry(lu, alongU);
+            Carry(lv, alongV);
         }
-        Group<kNegative>(d, base, pitch, lu, lv, au, av, _mm256_cmpgt_epi32(_mm256_set1_epi32(left), iota));
+        Group<kNegative>(d, base, rowStep, lu, lv, au, av,
+                         _mm256_cmpgt_epi16(_mm256_set1_epi16(static_cast<int16_t>(left)), iota));
     }
 }
 
@@ -306,7 +329,7 @@ bool HasAvx2() {
 
 void TurnRowsPlain(const Turn& t, int64_t ox, int64_t oy) {
 #ifdef VQ_TURN_AVX2
-    if (HasAvx2()) return ox <= 0 || oy <= 0 ? TurnRowsAvx2<true>(t, ox, oy) : TurnRowsAvx2<false>(t, ox, oy);
+    if (HasAvx2() && FitsSixteenBits(t)) return ox <= 0 || oy <= 0 ? TurnRowsAvx2<true>(t, ox, oy) : TurnRowsAvx2<false>(t, ox, oy);
 #endif
     TurnRowsScalar(t, ox, oy);
 }
