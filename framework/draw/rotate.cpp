@@ -125,8 +125,9 @@ void TurnRowsScalar(const Turn& t, int64_t ox, int64_t oy) {
 struct Split360 {
     int32_t q, r;
     explicit Split360(int64_t u) {
-        q = static_cast<int32_t>(u / 360);
-        r = static_cast<int32_t>(u % 360);
+        const auto w = static_cast<int32_t>(u);
+        q = w / 360;
+        r = w - 360 * q;
         if (r < 0) {
             r += 360;
             --q;
@@ -221,29 +222,31 @@ struct Axis {
           below(_mm256_set1_epi16(static_cast<int16_t>(-offset))) {}
 };
 
-// The lanes' source columns (or rows); inside loses the lanes that fall
-// outside the rectangle.
+// The lanes' source columns (or rows); outside gains a nonzero value in
+// the lanes that fall outside the rectangle.
 template <bool kNegative>
-VQ_AVX2_INLINE __m256i Column(const Lanes& l, const Axis& a, __m256i& inside) {
+VQ_AVX2_INLINE __m256i Column(const Lanes& l, const Axis& a, __m256i& outside) {
     __m256i q = l.x;
     if constexpr (kNegative) {
         const __m256i negative = _mm256_cmpgt_epi16(a.below, l.x);
         q = _mm256_sub_epi16(q, _mm256_andnot_si256(_mm256_cmpeq_epi16(l.r, _mm256_setzero_si256()), negative));
     }
-    inside = _mm256_and_si256(inside, _mm256_cmpeq_epi16(_mm256_min_epu16(q, a.last), q));
+    outside = _mm256_or_si256(outside, _mm256_subs_epu16(q, a.last));
     return q;
 }
 
-// Draws the sixteen pixels at d whose lanes are inside and whose source
-// pixel is not 0; the others are written back unchanged. rowStep holds
-// (1, pitch) in each pair of 16-bit halves: one multiply-add gives column
-// + row * pitch. The unpacks take lanes 0-3 and 8-11, then 4-7 and 12-15;
-// the pack that joins the halves puts them back in order.
+// Draws the sixteen pixels at d whose lanes are inside the rectangle and
+// not beyond the span (beyond: nonzero) and whose source pixel is not 0;
+// the others are written back unchanged. rowStep holds (1, pitch) in each
+// pair of 16-bit halves: one multiply-add gives column + row * pitch. The
+// unpacks take lanes 0-3 and 8-11, then 4-7 and 12-15; the pack that joins
+// the halves puts them back in order.
 template <bool kNegative>
 VQ_AVX2_INLINE void Group(uint16_t* d, const int* base, __m256i rowStep, const Lanes& lu, const Lanes& lv,
-                          const Axis& au, const Axis& av, __m256i inside) {
-    const __m256i su = Column<kNegative>(lu, au, inside);
-    const __m256i sv = Column<kNegative>(lv, av, inside);
+                          const Axis& au, const Axis& av, __m256i beyond) {
+    const __m256i su = Column<kNegative>(lu, au, beyond);
+    const __m256i sv = Column<kNegative>(lv, av, beyond);
+    const __m256i inside = _mm256_cmpeq_epi16(beyond, _mm256_setzero_si256());
     const __m256i atLow = _mm256_madd_epi16(_mm256_unpacklo_epi16(su, sv), rowStep);
     const __m256i atHigh = _mm256_madd_epi16(_mm256_unpackhi_epi16(su, sv), rowStep);
     // 32 bits from each pixel's address: the low half is the pixel.
@@ -271,7 +274,7 @@ __attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, int64_t ox, int
     SplitLanes(_mm256_mullo_epi16(iota, _mm256_set1_epi16(static_cast<int16_t>(t.c))), qu, ru);
     SplitLanes(_mm256_mullo_epi16(iota, _mm256_set1_epi16(static_cast<int16_t>(t.s))), qv, rv);
     const Step alongU(kGroup * t.c), alongV(kGroup * t.s);
-    const __m256i all = _mm256_set1_epi16(-1);
+    const __m256i none = _mm256_setzero_si256();
     const int* base = reinterpret_cast<const int*>(t.src);
     const int64_t n = t.i1 - t.i0;
     if (n <= kWholeRows) {
@@ -281,13 +284,13 @@ __attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, int64_t ox, int
         Lanes lv = LanesAt(t.vRow0 + t.i0 * t.s + t.j0 * t.c, oy, qv, rv);
         const Step downU(-t.s), downV(t.c);
         const __m256i tail =
-            _mm256_cmpgt_epi16(_mm256_set1_epi16(static_cast<int16_t>(n - (n - 1) / kGroup * kGroup)), iota);
+            _mm256_cmpgt_epi16(iota, _mm256_set1_epi16(static_cast<int16_t>(n - 1 - (n - 1) / kGroup * kGroup)));
         uint16_t* d = t.dst + (t.boxTop + t.j0) * t.dstPitch + (t.boxLeft + t.i0);
         for (int64_t j = t.j0; j < t.j1; ++j, d += t.dstPitch) {
             Lanes gu = lu, gv = lv;
             uint16_t* g = d;
             for (int64_t k = kGroup; k < n; k += kGroup, g += kGroup) {
-                Group<kNegative>(g, base, rowStep, gu, gv, au, av, all);
+                Group<kNegative>(g, base, rowStep, gu, gv, au, av, none);
                 Carry(gu, alongU);
                 Carry(gv, alongV);
             }
@@ -312,12 +315,12 @@ __attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, int64_t ox, int
         uint16_t* d = t.dst + (t.boxTop + j) * t.dstPitch + (t.boxLeft + t.i0 + k0);
         int32_t left = static_cast<int32_t>(k1 - k0);
         for (; left > kGroup; left -= kGroup, d += kGroup) {
-            Group<kNegative>(d, base, rowStep, lu, lv, au, av, all);
+            Group<kNegative>(d, base, rowStep, lu, lv, au, av, none);
             Carry(lu, alongU);
             Carry(lv, alongV);
         }
         Group<kNegative>(d, base, rowStep, lu, lv, au, av,
-                         _mm256_cmpgt_epi16(_mm256_set1_epi16(static_cast<int16_t>(left)), iota));
+                         _mm256_cmpgt_epi16(iota, _mm256_set1_epi16(static_cast<int16_t>(left - 1))));
     }
 }
 
