@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <type_traits>
+#include <vector>
 
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <immintrin.h>
@@ -97,7 +98,10 @@ bool FitsThirtyTwoBits(const Turn& t) {
 
 template <class Fit>
 struct Unscaled;
+template <class Fit>
+struct Enlarged;
 struct InRange;
+struct Repeat;
 
 void TurnRowsScalar(const Turn& t, int64_t ox, int64_t oy) {
     const int64_t uLo = LowestWithQuotient(ox), uHi = HighestWithQuotient(ox + t.sw - 1);
@@ -208,32 +212,61 @@ struct Step {
 };
 VQ_AVX2_INLINE void Carry(Lanes& l, const Step& s) { Carry(l, s.q, s.r); }
 
-// How one axis turns floor quotients into source columns (or rows). The
-// turn rule's quotients truncate toward zero: one more than the floor for a
-// negative number with a remainder. With an offset of at least 1 a negative
-// number lands left of the rectangle either way and the floor will do; an
-// offset of 0 or less (a box no wider than the picture) needs the
-// correction (kNegative).
-struct Axis {
-    __m256i last;   // the highest column
-    __m256i below;  // minus the offset: a floor quotient under it is negative
-    VQ_AVX2_INLINE Axis(int64_t offset, int64_t size)
+// The lanes' quotients truncated toward zero, as the turn rule takes them:
+// one more than the floor for a negative number with a remainder. below is
+// minus the lanes' offset: a floor quotient under it belongs to a negative
+// number.
+VQ_AVX2_INLINE __m256i Truncated(const Lanes& l, __m256i below) {
+    const __m256i negative = _mm256_cmpgt_epi16(below, l.x);
+    return _mm256_sub_epi16(l.x, _mm256_andnot_si256(_mm256_cmpeq_epi16(l.r, _mm256_setzero_si256()), negative));
+}
+
+// One axis of the plain turn: the quotient less the centring offset is the
+// source column (or row). With an offset of at least 1 a negative number
+// lands left of the rectangle either way and the floor will do; an offset
+// of 0 or less (a box no wider than the picture) needs the truncation
+// (kNegative).
+template <bool kNegative>
+struct PlainAxis {
+    static constexpr bool kSpans = true;  // a row's span can be narrowed to the rectangle
+    __m256i last;                          // the highest column
+    __m256i below;
+    VQ_AVX2_INLINE PlainAxis(int64_t offset, int64_t size, const uint16_t*)
         : last(_mm256_set1_epi16(static_cast<int16_t>(size - 1))),
           below(_mm256_set1_epi16(static_cast<int16_t>(-offset))) {}
+    // The lanes' columns; outside gains a nonzero value in the lanes that
+    // fall outside the rectangle.
+    VQ_AVX2_INLINE __m256i Column(const Lanes& l, __m256i& outside) const {
+        const __m256i q = kNegative ? Truncated(l, below) : l.x;
+        outside = _mm256_or_si256(outside, _mm256_subs_epu16(q, last));
+        return q;
+    }
 };
 
-// The lanes' source columns (or rows); outside gains a nonzero value in
-// the lanes that fall outside the rectangle.
-template <bool kNegative>
-VQ_AVX2_INLINE __m256i Column(const Lanes& l, const Axis& a, __m256i& outside) {
-    __m256i q = l.x;
-    if constexpr (kNegative) {
-        const __m256i negative = _mm256_cmpgt_epi16(a.below, l.x);
-        q = _mm256_sub_epi16(q, _mm256_andnot_si256(_mm256_cmpeq_epi16(l.r, _mm256_setzero_si256()), negative));
+// One axis of the wrapped and scaled turns: a table gives the source column
+// of every truncated quotient the box reaches (the offset is the lowest),
+// 0xFFFF for none. The entries are read as 32-bit words, so the table holds
+// one entry more.
+struct TableAxis {
+    static constexpr bool kSpans = false;
+    __m256i last, below;
+    const int* table;
+    VQ_AVX2_INLINE TableAxis(int64_t offset, int64_t size, const uint16_t* entries)
+        : last(_mm256_set1_epi16(static_cast<int16_t>(size - 1))),
+          below(_mm256_set1_epi16(static_cast<int16_t>(-offset))),
+          table(reinterpret_cast<const int*>(entries)) {}
+    VQ_AVX2_INLINE __m256i Column(const Lanes& l, __m256i& outside) const {
+        const __m256i q = Truncated(l, below), zero = _mm256_setzero_si256(), low = _mm256_set1_epi32(0xFFFF);
+        const __m256i wanted = _mm256_cmpeq_epi16(outside, zero);
+        const __m256i gotLow = _mm256_mask_i32gather_epi32(zero, table, _mm256_unpacklo_epi16(q, zero),
+                                                           _mm256_unpacklo_epi16(wanted, wanted), 2);
+        const __m256i gotHigh = _mm256_mask_i32gather_epi32(zero, table, _mm256_unpackhi_epi16(q, zero),
+                                                            _mm256_unpackhi_epi16(wanted, wanted), 2);
+        const __m256i column = _mm256_packus_epi32(_mm256_and_si256(gotLow, low), _mm256_and_si256(gotHigh, low));
+        outside = _mm256_or_si256(outside, _mm256_subs_epu16(column, last));
+        return column;
     }
-    outside = _mm256_or_si256(outside, _mm256_subs_epu16(q, a.last));
-    return q;
-}
+};
 
 // Draws the sixteen pixels at d whose lanes are inside the rectangle and
 // not beyond the span (beyond: nonzero) and whose source pixel is not 0;
@@ -241,11 +274,11 @@ VQ_AVX2_INLINE __m256i Column(const Lanes& l, const Axis& a, __m256i& outside) {
 // pair of 16-bit halves: one multiply-add gives column + row * pitch. The
 // unpacks take lanes 0-3 and 8-11, then 4-7 and 12-15; the pack that joins
 // the halves puts them back in order.
-template <bool kNegative>
+template <class AxisU, class AxisV>
 VQ_AVX2_INLINE void Group(uint16_t* d, const int* base, __m256i rowStep, const Lanes& lu, const Lanes& lv,
-                          const Axis& au, const Axis& av, __m256i beyond) {
-    const __m256i su = Column<kNegative>(lu, au, beyond);
-    const __m256i sv = Column<kNegative>(lv, av, beyond);
+                          const AxisU& au, const AxisV& av, __m256i beyond) {
+    const __m256i su = au.Column(lu, beyond);
+    const __m256i sv = av.Column(lv, beyond);
     const __m256i inside = _mm256_cmpeq_epi16(beyond, _mm256_setzero_si256());
     const __m256i atLow = _mm256_madd_epi16(_mm256_unpacklo_epi16(su, sv), rowStep);
     const __m256i atHigh = _mm256_madd_epi16(_mm256_unpackhi_epi16(su, sv), rowStep);
@@ -258,16 +291,25 @@ VQ_AVX2_INLINE void Group(uint16_t* d, const int* base, __m256i rowStep, const L
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), _mm256_blendv_epi8(p, back, _mm256_cmpeq_epi16(p, zero)));
 }
 
-// The plain turned blit sixteen pixels at a time. Each lane keeps its
-// source coordinates as floor quotients and remainders. A lane draws when
-// both source coordinates lie inside the rectangle, the pixel lies inside
-// the span and the source pixel is not 0; the rest keep the back surface's
+// What the kernel needs of each axis: the lanes' offset, the source size and
+// the table, if any.
+struct AxisSetup {
+    int64_t offset, size;
+    const uint16_t* table;
+};
+
+// The turned blit sixteen pixels at a time. Each lane keeps its source
+// coordinates as floor quotients and remainders. A lane draws when both
+// source coordinates lie inside the rectangle, the pixel lies inside the
+// span and the source pixel is not 0; the rest keep the back surface's
 // pixel (written back unchanged, which the surfaces' slack after their last
 // row allows).
-template <bool kNegative>
-__attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, int64_t ox, int64_t oy) {
+template <class AxisU, class AxisV>
+__attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, const AxisSetup& su, const AxisSetup& sv) {
     const __m256i rowStep = _mm256_set1_epi32(static_cast<int32_t>(t.srcPitch << 16 | 1));
-    const Axis au(ox, t.sw), av(oy, t.sh);
+    const AxisU au(su.offset, su.size, su.table);
+    const AxisV av(sv.offset, sv.size, sv.table);
+    const int64_t ox = su.offset, oy = sv.offset;
     // Lane k sits k steps along the row; the whole group moves sixteen.
     const __m256i iota = _mm256_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
     __m256i qu, ru, qv, rv;
@@ -277,7 +319,7 @@ __attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, int64_t ox, int
     const __m256i none = _mm256_setzero_si256();
     const int* base = reinterpret_cast<const int*>(t.src);
     const int64_t n = t.i1 - t.i0;
-    if (n <= kWholeRows) {
+    if (n <= kWholeRows || !AxisU::kSpans || !AxisV::kSpans) {
         // A narrow box: whole rows, each row's lanes a step down from the
         // last row's (a span would spare little and cost a division).
         Lanes lu = LanesAt(t.uRow0 + t.i0 * t.c - t.j0 * t.s, ox, qu, ru);
@@ -290,11 +332,11 @@ __attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, int64_t ox, int
             Lanes gu = lu, gv = lv;
             uint16_t* g = d;
             for (int64_t k = kGroup; k < n; k += kGroup, g += kGroup) {
-                Group<kNegative>(g, base, rowStep, gu, gv, au, av, none);
+                Group(g, base, rowStep, gu, gv, au, av, none);
                 Carry(gu, alongU);
                 Carry(gv, alongV);
             }
-            Group<kNegative>(g, base, rowStep, gu, gv, au, av, tail);
+            Group(g, base, rowStep, gu, gv, au, av, tail);
             Carry(lu, downU);
             Carry(lv, downV);
         }
@@ -315,12 +357,12 @@ __attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, int64_t ox, int
         uint16_t* d = t.dst + (t.boxTop + j) * t.dstPitch + (t.boxLeft + t.i0 + k0);
         int32_t left = static_cast<int32_t>(k1 - k0);
         for (; left > kGroup; left -= kGroup, d += kGroup) {
-            Group<kNegative>(d, base, rowStep, lu, lv, au, av, none);
+            Group(d, base, rowStep, lu, lv, au, av, none);
             Carry(lu, alongU);
             Carry(lv, alongV);
         }
-        Group<kNegative>(d, base, rowStep, lu, lv, au, av,
-                         _mm256_cmpgt_epi16(iota, _mm256_set1_epi16(static_cast<int16_t>(left - 1))));
+        Group(d, base, rowStep, lu, lv, au, av,
+              _mm256_cmpgt_epi16(iota, _mm256_set1_epi16(static_cast<int16_t>(left - 1))));
     }
 }
 
@@ -332,9 +374,48 @@ bool HasAvx2() {
 
 void TurnRowsPlain(const Turn& t, int64_t ox, int64_t oy) {
 #ifdef VQ_TURN_AVX2
-    if (HasAvx2() && FitsSixteenBits(t)) return ox <= 0 || oy <= 0 ? TurnRowsAvx2<true>(t, ox, oy) : TurnRowsAvx2<false>(t, ox, oy);
+    if (HasAvx2() && FitsSixteenBits(t)) {
+        const AxisSetup u{ox, t.sw, nullptr}, v{oy, t.sh, nullptr};
+        if (ox <= 0 || oy <= 0) return TurnRowsAvx2<PlainAxis<true>, PlainAxis<true>>(t, u, v);
+        return TurnRowsAvx2<PlainAxis<false>, PlainAxis<false>>(t, u, v);
+    }
 #endif
     TurnRowsScalar(t, ox, oy);
+}
+
+// The wrapped and scaled turns through one table per axis: the source
+// column (or row) of every truncated quotient the box reaches, worked out
+// once each by the member's own rule. False when the kernel cannot take the
+// turn.
+template <class Mapper>
+bool TurnRowsByTable(const Turn& t, const Mapper& m) {
+#ifdef VQ_TURN_AVX2
+    if (!HasAvx2() || !FitsThirtyTwoBits(t) || !FitsSixteenBits(t)) return false;
+    // u and v are linear in the box pixel: the clipped box's corners bound
+    // every quotient inside it.
+    int64_t uMin = INT64_MAX, uMax = INT64_MIN, vMin = INT64_MAX, vMax = INT64_MIN;
+    for (const int64_t i : {t.i0, t.i1 - 1})
+        for (const int64_t j : {t.j0, t.j1 - 1}) {
+            const int64_t u = (t.uRow0 + i * t.c - j * t.s) / 360, v = (t.vRow0 + i * t.s + j * t.c) / 360;
+            uMin = std::min(uMin, u);
+            uMax = std::max(uMax, u);
+            vMin = std::min(vMin, v);
+            vMax = std::max(vMax, v);
+        }
+    std::vector<uint16_t> columns(static_cast<size_t>(uMax - uMin + 2), 0xFFFF);
+    std::vector<uint16_t> rows(static_cast<size_t>(vMax - vMin + 2), 0xFFFF);
+    int64_t out;
+    for (int64_t q = uMin; q <= uMax; ++q)
+        if (m.SourceU(q, out)) columns[q - uMin] = static_cast<uint16_t>(out);
+    for (int64_t q = vMin; q <= vMax; ++q)
+        if (m.SourceV(q, out)) rows[q - vMin] = static_cast<uint16_t>(out);
+    TurnRowsAvx2<TableAxis, TableAxis>(t, {uMin, t.sw, columns.data()}, {vMin, t.sh, rows.data()});
+    return true;
+#else
+    (void)t;
+    (void)m;
+    return false;
+#endif
 }
 
 // The walk the five members share: check, clip the box without moving it,
@@ -372,9 +453,13 @@ int Rotate(int boxLeft, int boxTop, int boxRight, int boxBottom, int angle, int 
     t.srcPitch = locks.src.pitch;
     t.dst = locks.dst.pixels;
     t.dstPitch = locks.dst.pitch;
-    if constexpr (std::is_same_v<std::decay_t<Mapper>, Unscaled<InRange>>) {
+    using M = std::decay_t<Mapper>;
+    if constexpr (std::is_same_v<M, Unscaled<InRange>>) {
         if (FitsThirtyTwoBits(t)) TurnRowsPlain(t, m.ox, m.oy);
         else TurnRows(t, m);
+    } else if constexpr (std::is_same_v<M, Unscaled<Repeat>> || std::is_same_v<M, Enlarged<InRange>> ||
+                         std::is_same_v<M, Enlarged<Repeat>>) {
+        if (!TurnRowsByTable(t, m)) TurnRows(t, m);
     } else {
         TurnRows(t, m);
     }
@@ -419,9 +504,9 @@ template <class Fit>
 struct Unscaled : Placement {
     bool Begin(const Turn& t) { return Place(t, t.sw, t.sh); }
     void Row(int64_t) {}
-    bool Source(int64_t uq, int64_t vq, int64_t& su, int64_t& sv) const {
-        return Fit::Fit(uq - ox, sw, su) && Fit::Fit(vq - oy, sh, sv);
-    }
+    bool SourceU(int64_t uq, int64_t& su) const { return Fit::Fit(uq - ox, sw, su); }
+    bool SourceV(int64_t vq, int64_t& sv) const { return Fit::Fit(vq - oy, sh, sv); }
+    bool Source(int64_t uq, int64_t vq, int64_t& su, int64_t& sv) const { return SourceU(uq, su) && SourceV(vq, sv); }
     static uint16_t Colour(uint16_t p) { return p; }
 };
 
@@ -435,9 +520,9 @@ struct Enlarged : Placement {
                      fwDraw::ToBlitCoord(static_cast<float>(t.sh) * scale));
     }
     void Row(int64_t) {}
-    bool Source(int64_t uq, int64_t vq, int64_t& su, int64_t& sv) const {
-        return Fit::Fit(Scaled(uq - ox, scale), sw, su) && Fit::Fit(Scaled(vq - oy, scale), sh, sv);
-    }
+    bool SourceU(int64_t uq, int64_t& su) const { return Fit::Fit(Scaled(uq - ox, scale), sw, su); }
+    bool SourceV(int64_t vq, int64_t& sv) const { return Fit::Fit(Scaled(vq - oy, scale), sh, sv); }
+    bool Source(int64_t uq, int64_t vq, int64_t& su, int64_t& sv) const { return SourceU(uq, su) && SourceV(vq, sv); }
     static uint16_t Colour(uint16_t p) { return p; }
 };
 

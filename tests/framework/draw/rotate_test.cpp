@@ -236,3 +236,80 @@ TEST_F(RotateTest, EveryAngleBoxAndClipFollowsTheTurnRule) {
 }
 
 }  // namespace
+
+namespace {
+
+// The wrapped and scaled members follow the same turn with their own source
+// rule on each axis, for q the truncated quotient u / 360 (or v / 360):
+// wrapped |q - o| % size, scaled (q - o) / scale truncated (inside the
+// rectangle only), both |(q - o) / scale| % size; o centres the picture
+// (scaled: its drawn size, size * scale truncated). Nothing outside the box
+// changes.
+TEST_F(RotateTest, WrappedAndScaledMembersFollowTheirRulesAtEveryAngle) {
+    const int h = Picture(24, 16);
+    enum Member { kWrap, kScaled, kScaledWrap };
+    struct Case {
+        Member member;
+        float scale;
+    };
+    const Case cases[] = {{kWrap, 1}, {kScaled, 1.5f}, {kScaled, -0.75f}, {kScaledWrap, 2.5f}, {kScaledWrap, -1.25f},
+                          {kScaledWrap, 1e-8f}};
+    struct Box {
+        int x, y, w, h, left, top, right, bottom;
+    };
+    const Box boxes[] = {{300, 100, 24, 16, 0, 0, 24, 16},
+                         {300, 100, 41, 40, 0, 0, 24, 16},
+                         {170, 90, 33, 23, 3, 2, 13, 9},
+                         {590, 300, 100, 70, 0, 0, 24, 16}};
+    for (const Case& c : cases)
+        for (const Box& b : boxes)
+            for (int angle = 5; angle < 360; angle += 23) {
+                fwDraw::FillRectColor16(0, 0, 800, 600, kBack);
+                const int got = c.member == kWrap
+                                    ? fwDraw::BltRotatedWrap(b.x, b.y, b.x + b.w, b.y + b.h, angle, h, b.left, b.top,
+                                                             b.right, b.bottom)
+                                : c.member == kScaled
+                                    ? fwDraw::BltRotatedScaled(b.x, b.y, b.x + b.w, b.y + b.h, angle, c.scale, h,
+                                                               b.left, b.top, b.right, b.bottom)
+                                    : fwDraw::BltRotatedScaledWrap(b.x, b.y, b.x + b.w, b.y + b.h, angle, c.scale, h,
+                                                                   b.left, b.top, b.right, b.bottom);
+                ASSERT_EQ(got, 1);
+                const int64_t S = SinTable[angle], C = SinTable[angle + 90];
+                const int64_t cx = b.w >> 1, cy = b.h >> 1, sw = b.right - b.left, sh = b.bottom - b.top;
+                const bool scaled = c.member != kWrap, wrapped = c.member != kScaled;
+                auto drawn = [&](int64_t size) {
+                    return scaled ? fwDraw::ToBlitCoord(static_cast<float>(size) * c.scale) : size;
+                };
+                const int64_t ox = (b.w - drawn(sw)) >> 1, oy = (b.h - drawn(sh)) >> 1;
+                // The source coordinate of quotient q, or -1 for none.
+                auto source = [&](int64_t q, int64_t size) -> int64_t {
+                    const int64_t p = scaled ? fwDraw::ToBlitCoord(static_cast<float>(q) / c.scale) : q;
+                    if (wrapped) return (p < 0 ? -p : p) % size;
+                    return p >= 0 && p < size ? p : -1;
+                };
+                const int mx = 16, my = 2;
+                auto area = Block(b.x - mx, b.y - my, b.w + 2 * mx, b.h + 2 * my);
+                int wrong = 0;
+                for (int y = b.y - my; y < b.y + b.h + my; ++y)
+                    for (int x = b.x - mx; x < b.x + b.w + mx; ++x) {
+                        if (x < 0 || x >= 800 || y < 0 || y >= 600) continue;
+                        const uint16_t seen = area[(y - b.y + my) * (b.w + 2 * mx) + (x - b.x + mx)];
+                        uint16_t want = kBack;
+                        const int64_t i = x - b.x, j = y - b.y;
+                        if (x >= 180 && x < 620 && i >= 0 && i < b.w && j >= 0 && j < b.h) {
+                            const int64_t u = 360 * cx + (i - cx) * C - (j - cy) * S;
+                            const int64_t v = 360 * cy + (i - cx) * S + (j - cy) * C;
+                            const int64_t su = source(u / 360 - ox, sw), sv = source(v / 360 - oy, sh);
+                            if (su >= 0 && sv >= 0) {
+                                const uint16_t p = Src(static_cast<int>(b.left + su), static_cast<int>(b.top + sv));
+                                if (p) want = p;
+                            }
+                        }
+                        wrong += seen != want;
+                    }
+                EXPECT_EQ(wrong, 0) << "member " << c.member << " scale " << c.scale << " box " << b.x << "," << b.y
+                                    << " " << b.w << "x" << b.h << " angle " << angle;
+            }
+}
+
+}  // namespace
