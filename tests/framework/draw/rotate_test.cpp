@@ -202,6 +202,7 @@ TEST_F(RotateTest, EveryAngleBoxAndClipFollowsTheTurnRule) {
         {301, 101, 5, 7, 2, 1, 9, 12, false},    {300, 100, 120, 101, 0, 0, 24, 16, false},
         {300, 100, 90, 75, 0, 0, 90, 75, true},  {300, 100, 70, 66, 0, 0, 90, 75, true},
         {150, 300, 97, 80, 1, 0, 88, 75, true},  {560, 560, 100, 100, 0, 0, 90, 75, true},
+        {-2000, 300, 5000, 20, 0, 0, 24, 16, false},  // wider than the 16-bit lanes take
     };
     std::vector<int> angles{0, 90, 180, 270};  // a step of 0 along the row or the column
     for (int angle = -3; angle < 360; angle += 11) angles.push_back(angle);
@@ -260,7 +261,8 @@ TEST_F(RotateTest, WrappedAndScaledMembersFollowTheirRulesAtEveryAngle) {
     const Box boxes[] = {{300, 100, 24, 16, 0, 0, 24, 16},
                          {300, 100, 41, 40, 0, 0, 24, 16},
                          {170, 90, 33, 23, 3, 2, 13, 9},
-                         {590, 300, 100, 70, 0, 0, 24, 16}};
+                         {590, 300, 100, 70, 0, 0, 24, 16},
+                         {-2000, 300, 5000, 20, 0, 0, 24, 16}};
     for (const Case& c : cases)
         for (const Box& b : boxes)
             for (int angle = 5; angle < 360; angle += 23) {
