@@ -78,7 +78,8 @@ void KeepWithin(int64_t a, int64_t step, int64_t lo, int64_t hi, int64_t& k0, in
     k1 = std::min(k1, last + 1);
 }
 
-// The plain turned blit's scalar walk: each row's span of box pixels that
+// The plain turned blit's scalar walk, for processors without AVX2 and for
+// boxes too large for the 16-bit lanes: each row's span of box pixels that
 // land inside the source rectangle is found first (the quotient is monotonic
 // along a row), and the walk inside it runs in 32 bits.
 void TurnSpan(uint16_t* __restrict d, const uint16_t* __restrict src, int32_t pitch, int32_t u, int32_t v, int32_t c,
