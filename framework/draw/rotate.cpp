@@ -329,6 +329,14 @@ __attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, const AxisSetup
         const __m256i tail =
             _mm256_cmpgt_epi16(iota, _mm256_set1_epi16(static_cast<int16_t>(n - 1 - (n - 1) / kGroup * kGroup)));
         uint16_t* d = t.dst + (t.boxTop + t.j0) * t.dstPitch + (t.boxLeft + t.i0);
+        if (n <= kGroup) {  // one group a row
+            for (int64_t j = t.j0; j < t.j1; ++j, d += t.dstPitch) {
+                Group(d, base, rowStep, lu, lv, au, av, tail);
+                Carry(lu, downU);
+                Carry(lv, downV);
+            }
+            return;
+        }
         for (int64_t j = t.j0; j < t.j1; ++j, d += t.dstPitch) {
             Lanes gu = lu, gv = lv;
             uint16_t* g = d;
