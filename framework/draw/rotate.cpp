@@ -329,12 +329,21 @@ __attribute__((target("avx2"))) void TurnRowsAvx2(const Turn& t, const AxisSetup
         const __m256i tail =
             _mm256_cmpgt_epi16(iota, _mm256_set1_epi16(static_cast<int16_t>(n - 1 - (n - 1) / kGroup * kGroup)));
         uint16_t* d = t.dst + (t.boxTop + t.j0) * t.dstPitch + (t.boxLeft + t.i0);
-        if (n <= kGroup) {  // one group a row
-            for (int64_t j = t.j0; j < t.j1; ++j, d += t.dstPitch) {
+        if (n <= kGroup) {  // one group a row, two rows a turn
+            Lanes nu = lu, nv = lv;
+            Carry(nu, downU);
+            Carry(nv, downV);
+            const Step twoDownU(-2 * t.s), twoDownV(2 * t.c);
+            int64_t j = t.j0;
+            for (; j + 1 < t.j1; j += 2, d += 2 * t.dstPitch) {
                 Group(d, base, rowStep, lu, lv, au, av, tail);
-                Carry(lu, downU);
-                Carry(lv, downV);
+                Group(d + t.dstPitch, base, rowStep, nu, nv, au, av, tail);
+                Carry(lu, twoDownU);
+                Carry(lv, twoDownV);
+                Carry(nu, twoDownU);
+                Carry(nv, twoDownV);
             }
+            if (j < t.j1) Group(d, base, rowStep, lu, lv, au, av, tail);
             return;
         }
         for (int64_t j = t.j0; j < t.j1; ++j, d += t.dstPitch) {
