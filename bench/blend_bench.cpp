@@ -83,6 +83,26 @@ void BM_BltRotated(benchmark::State& state) {
 }
 BENCHMARK(BM_BltRotated)->Apply(Sizes);
 
+// The rotated kin on the 64 x 64 sprite at 30 degrees in a box of its size:
+// 0 wrapped, 1 scaled by 1.5, 2 scaled by 1.5 and wrapped, 3 receding and
+// tinted.
+void BM_BltRotatedKin(benchmark::State& state) {
+    const Sprite& s = SpriteOf(64);
+    const int x1 = kX + s.w, y1 = kY + s.h;
+    for (auto _ : state) {
+        switch (state.range(0)) {
+        case 0: fwDraw::BltRotatedWrap(kX, kY, x1, y1, 30, s.handle, 0, 0, s.w, s.h); break;
+        case 1: fwDraw::BltRotatedScaled(kX, kY, x1, y1, 30, 1.5f, s.handle, 0, 0, s.w, s.h); break;
+        case 2: fwDraw::BltRotatedScaledWrap(kX, kY, x1, y1, 30, 1.5f, s.handle, 0, 0, s.w, s.h); break;
+        default:
+            fwDraw::BltRotatedScaledTint(kX, kY, x1, y1, 30, 1.5f, -0.01f, 1.5f, -0.01f, 0.5f, 1, 1, s.handle, 0, 0,
+                                         s.w, s.h);
+        }
+    }
+    Count(state, s);
+}
+BENCHMARK(BM_BltRotatedKin)->DenseRange(0, 3);
+
 // The 64 x 64 sprite doubled, keyed and opaque.
 void BM_BltStretched2x(benchmark::State& state) {
     benchsupport::Screen screen(kGrey);

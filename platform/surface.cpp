@@ -50,7 +50,9 @@ Surface* CreateSurface(int width, int height) {
     s->width = width;
     s->height = height;
     s->pitch = (width + 15) & ~15;  // rows start on 32-byte boundaries
-    s->pixels = new uint16_t[static_cast<size_t>(s->pitch) * height]();
+    // Slack after the last row: vector kernels may read or write back whole
+    // words and vectors starting at any pixel of the surface.
+    s->pixels = new uint16_t[static_cast<size_t>(s->pitch) * height + kSlackPixels]();
     gLive.push_back(s);
     return s;
 }

@@ -24,6 +24,11 @@ struct Rect {
     int32_t left, top, right, bottom;  // right and bottom exclusive
 };
 
+// Every surface's pixel memory runs this many pixels past its last row, so
+// that vector kernels may read a whole word or vector at any pixel and write
+// unchanged pixels back past a row's end.
+constexpr int32_t kSlackPixels = 16;
+
 struct Surface {
     int32_t width = 0;
     int32_t height = 0;

@@ -184,21 +184,31 @@ TEST_F(RotateTest, TintedRecedingScaleCountsTheClippedRows) {
 
 namespace {
 
-// Every angle, box size (larger and smaller than the picture, odd and even)
-// and clip position gives exactly the turn rule: box pixel (i, j) shows the
-// source pixel (u / 360 - ox, v / 360 - oy), quotients truncated toward zero,
-// where u = 360 cx + (i - cx) C - (j - cy) S and v = 360 cy + (i - cx) S + (j - cy) C.
+// Every angle, box size (larger and smaller than the picture, odd and even,
+// narrow and wide) and clip position gives exactly the turn rule: box pixel
+// (i, j) shows the source pixel (u / 360 - ox, v / 360 - oy), quotients
+// truncated toward zero, where u = 360 cx + (i - cx) C - (j - cy) S and
+// v = 360 cy + (i - cx) S + (j - cy) C.
 TEST_F(RotateTest, EveryAngleBoxAndClipFollowsTheTurnRule) {
-    const int h = Picture(24, 16);
+    const int small = Picture(24, 16), large = Picture(90, 75);
     struct Box {
         int x, y, w, h, left, top, right, bottom;
+        bool large;
     };
     const Box boxes[] = {
-        {300, 100, 24, 16, 0, 0, 24, 16}, {300, 100, 41, 40, 0, 0, 24, 16}, {300, 100, 10, 9, 0, 0, 24, 16},
-        {170, 90, 33, 33, 3, 2, 13, 9},   {605, 590, 30, 30, 0, 0, 24, 16},
+        {300, 100, 24, 16, 0, 0, 24, 16, false}, {300, 100, 41, 40, 0, 0, 24, 16, false},
+        {300, 100, 10, 9, 0, 0, 24, 16, false},  {170, 90, 33, 33, 3, 2, 13, 9, false},
+        {605, 590, 30, 30, 0, 0, 24, 16, false}, {300, 100, 8, 8, 0, 0, 24, 16, false},
+        {301, 101, 5, 7, 2, 1, 9, 12, false},    {300, 100, 120, 101, 0, 0, 24, 16, false},
+        {300, 100, 90, 75, 0, 0, 90, 75, true},  {300, 100, 70, 66, 0, 0, 90, 75, true},
+        {150, 300, 97, 80, 1, 0, 88, 75, true},  {560, 560, 100, 100, 0, 0, 90, 75, true},
+        {-2000, 300, 5000, 20, 0, 0, 24, 16, false},  // wider than the 16-bit lanes take
     };
+    std::vector<int> angles{0, 90, 180, 270};  // a step of 0 along the row or the column
+    for (int angle = -3; angle < 360; angle += 11) angles.push_back(angle);
     for (const Box& b : boxes)
-        for (int angle = -3; angle < 360; angle += 11) {
+        for (int angle : angles) {
+            const int h = b.large ? large : small;
             auto screen = After([&] {
                 fwDraw::BltRotated(b.x, b.y, b.x + b.w, b.y + b.h, angle, h, b.left, b.top, b.right, b.bottom);
             });
@@ -224,6 +234,84 @@ TEST_F(RotateTest, EveryAngleBoxAndClipFollowsTheTurnRule) {
             EXPECT_EQ(wrong, 0) << "box at " << b.x << "," << b.y << " size " << b.w << "x" << b.h << " angle "
                                 << angle;
         }
+}
+
+}  // namespace
+
+namespace {
+
+// The wrapped and scaled members follow the same turn with their own source
+// rule on each axis, for q the truncated quotient u / 360 (or v / 360):
+// wrapped |q - o| % size, scaled (q - o) / scale truncated (inside the
+// rectangle only), both |(q - o) / scale| % size; o centres the picture
+// (scaled: its drawn size, size * scale truncated). Nothing outside the box
+// changes.
+TEST_F(RotateTest, WrappedAndScaledMembersFollowTheirRulesAtEveryAngle) {
+    const int h = Picture(24, 16);
+    enum Member { kWrap, kScaled, kScaledWrap };
+    struct Case {
+        Member member;
+        float scale;
+    };
+    const Case cases[] = {{kWrap, 1}, {kScaled, 1.5f}, {kScaled, -0.75f}, {kScaledWrap, 2.5f}, {kScaledWrap, -1.25f},
+                          {kScaledWrap, 1e-8f}};
+    struct Box {
+        int x, y, w, h, left, top, right, bottom;
+    };
+    const Box boxes[] = {{300, 100, 24, 16, 0, 0, 24, 16},
+                         {300, 100, 41, 40, 0, 0, 24, 16},
+                         {170, 90, 33, 23, 3, 2, 13, 9},
+                         {590, 300, 100, 70, 0, 0, 24, 16},
+                         {-2000, 300, 5000, 20, 0, 0, 24, 16}};
+    for (const Case& c : cases)
+        for (const Box& b : boxes)
+            for (int angle = 5; angle < 360; angle += 23) {
+                fwDraw::FillRectColor16(0, 0, 800, 600, kBack);
+                const int got = c.member == kWrap
+                                    ? fwDraw::BltRotatedWrap(b.x, b.y, b.x + b.w, b.y + b.h, angle, h, b.left, b.top,
+                                                             b.right, b.bottom)
+                                : c.member == kScaled
+                                    ? fwDraw::BltRotatedScaled(b.x, b.y, b.x + b.w, b.y + b.h, angle, c.scale, h,
+                                                               b.left, b.top, b.right, b.bottom)
+                                    : fwDraw::BltRotatedScaledWrap(b.x, b.y, b.x + b.w, b.y + b.h, angle, c.scale, h,
+                                                                   b.left, b.top, b.right, b.bottom);
+                ASSERT_EQ(got, 1);
+                const int64_t S = SinTable[angle], C = SinTable[angle + 90];
+                const int64_t cx = b.w >> 1, cy = b.h >> 1, sw = b.right - b.left, sh = b.bottom - b.top;
+                const bool scaled = c.member != kWrap, wrapped = c.member != kScaled;
+                auto drawn = [&](int64_t size) {
+                    return scaled ? fwDraw::ToBlitCoord(static_cast<float>(size) * c.scale) : size;
+                };
+                const int64_t ox = (b.w - drawn(sw)) >> 1, oy = (b.h - drawn(sh)) >> 1;
+                // The source coordinate of quotient q, or -1 for none.
+                auto source = [&](int64_t q, int64_t size) -> int64_t {
+                    const int64_t p = scaled ? fwDraw::ToBlitCoord(static_cast<float>(q) / c.scale) : q;
+                    if (wrapped) return (p < 0 ? -p : p) % size;
+                    return p >= 0 && p < size ? p : -1;
+                };
+                const int mx = 16, my = 2;
+                auto area = Block(b.x - mx, b.y - my, b.w + 2 * mx, b.h + 2 * my);
+                int wrong = 0;
+                for (int y = b.y - my; y < b.y + b.h + my; ++y)
+                    for (int x = b.x - mx; x < b.x + b.w + mx; ++x) {
+                        if (x < 0 || x >= 800 || y < 0 || y >= 600) continue;
+                        const uint16_t seen = area[(y - b.y + my) * (b.w + 2 * mx) + (x - b.x + mx)];
+                        uint16_t want = kBack;
+                        const int64_t i = x - b.x, j = y - b.y;
+                        if (x >= 180 && x < 620 && i >= 0 && i < b.w && j >= 0 && j < b.h) {
+                            const int64_t u = 360 * cx + (i - cx) * C - (j - cy) * S;
+                            const int64_t v = 360 * cy + (i - cx) * S + (j - cy) * C;
+                            const int64_t su = source(u / 360 - ox, sw), sv = source(v / 360 - oy, sh);
+                            if (su >= 0 && sv >= 0) {
+                                const uint16_t p = Src(static_cast<int>(b.left + su), static_cast<int>(b.top + sv));
+                                if (p) want = p;
+                            }
+                        }
+                        wrong += seen != want;
+                    }
+                EXPECT_EQ(wrong, 0) << "member " << c.member << " scale " << c.scale << " box " << b.x << "," << b.y
+                                    << " " << b.w << "x" << b.h << " angle " << angle;
+            }
 }
 
 }  // namespace
