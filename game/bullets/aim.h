@@ -143,9 +143,11 @@ void RegisterShots(const char* name, AngledShot* shots, int count);
 // Defines one group of kind K owned by O, number N, with `Count` records:
 // its array O K N Shots, its constant row (the kind's K##Row, starting with
 // the array and the count, then the row's own fields), its reset step and
-// its play-driver registration, and the four operations, each calling the
-// kind's Spawn(row, argument), Emit(row), Move(row) and Draw(row).
-#define AIMED_GROUP(K, O, N, Count, ...)                                                              \
+// its play-driver registration, and its operations, each calling the kind's
+// Spawn(row, argument), Move(row) and Draw(row). AIMED_SPAWN is a group of a
+// kind that fires only when Spawn is called; AIMED_GROUP one with a firing
+// schedule of its own, whose Emit calls the kind's Emit(row).
+#define AIMED_SPAWN(K, O, N, Count, ...)                                                              \
     AngledShot O##K##N##Shots[Count];                                                                  \
     namespace {                                                                                        \
     const K##Row k##O##K##N{O##K##N##Shots, Count, __VA_ARGS__};                                       \
@@ -155,6 +157,8 @@ void RegisterShots(const char* name, AngledShot* shots, int count);
         [] { bullets::aimed::RegisterShots(#O #K #N "Shots", O##K##N##Shots, Count); });                      \
     }                                                                                                  \
     void Spawn##O##K##N(int32_t a) { Spawn(k##O##K##N, a); }                                           \
-    void Emit##O##K##N(int32_t) { Emit(k##O##K##N); }                                                  \
     void Move##O##K##N(int32_t) { Move(k##O##K##N); }                                                  \
     void Draw##O##K##N(int32_t) { Draw(k##O##K##N); }
+#define AIMED_GROUP(K, O, N, Count, ...)          \
+    AIMED_SPAWN(K, O, N, Count, __VA_ARGS__)      \
+    void Emit##O##K##N(int32_t) { Emit(k##O##K##N); }

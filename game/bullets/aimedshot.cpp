@@ -44,7 +44,6 @@ void Spawn(const AimedShotRow& g, int32_t) {
     }
 }
 
-void Emit(const AimedShotRow&) {}
 
 void Move(const AimedShotRow& g) {
     for (int i = 0; i < g.count; ++i) {
@@ -79,15 +78,15 @@ constexpr auto At33B = SlotPoint<Szak33BSlots>;
 
 // clang-format off
 //           kind       owner    N  records owner  ox  oy  range base variant     frame
-AIMED_GROUP(AimedShot, Szak1A,  1, 4,      At1A,  15, 50, 100,  100, &kRotated,  10)
-AIMED_GROUP(AimedShot, Szak1B,  1, 4,      At1B,  15, 50, 100,  100, &kRotated,  10)
-AIMED_GROUP(AimedShot, Szak6A,  1, 3,      At6A,  25, 50, 50,   130, &kRotated,  10)
-AIMED_GROUP(AimedShot, Szak6B,  1, 3,      At6B,  25, 50, 50,   140, &kRotated,  0)
-AIMED_GROUP(AimedShot, Szak6C,  1, 3,      At6C,  25, 50, 50,   150, &kRotated,  0)
-AIMED_GROUP(AimedShot, Szak13A, 1, 3,      At13A, 25, 30, 50,   150, &kRotated,  10)
-AIMED_GROUP(AimedShot, Szak13B, 1, 3,      At13B, 25, 30, 50,   150, &kRotated,  10)
-AIMED_GROUP(AimedShot, Szak30B, 1, 5,      At30B, 42, 50, 100,  210, &kAnimated, 10)
-AIMED_GROUP(AimedShot, Szak31B, 1, 5,      At31B, 42, 50, 100,  210, &kAnimated, 10)
-AIMED_GROUP(AimedShot, Szak32B, 1, 5,      At32B, 42, 50, 100,  210, &kAnimated, 10)
-AIMED_GROUP(AimedShot, Szak33B, 1, 5,      At33B, 42, 50, 100,  210, &kAnimated, 10)
+AIMED_SPAWN(AimedShot, Szak1A,  1, 4,      At1A,  15, 50, 100,  100, &kRotated,  10)
+AIMED_SPAWN(AimedShot, Szak1B,  1, 4,      At1B,  15, 50, 100,  100, &kRotated,  10)
+AIMED_SPAWN(AimedShot, Szak6A,  1, 3,      At6A,  25, 50, 50,   130, &kRotated,  10)
+AIMED_SPAWN(AimedShot, Szak6B,  1, 3,      At6B,  25, 50, 50,   140, &kRotated,  0)
+AIMED_SPAWN(AimedShot, Szak6C,  1, 3,      At6C,  25, 50, 50,   150, &kRotated,  0)
+AIMED_SPAWN(AimedShot, Szak13A, 1, 3,      At13A, 25, 30, 50,   150, &kRotated,  10)
+AIMED_SPAWN(AimedShot, Szak13B, 1, 3,      At13B, 25, 30, 50,   150, &kRotated,  10)
+AIMED_SPAWN(AimedShot, Szak30B, 1, 5,      At30B, 42, 50, 100,  210, &kAnimated, 10)
+AIMED_SPAWN(AimedShot, Szak31B, 1, 5,      At31B, 42, 50, 100,  210, &kAnimated, 10)
+AIMED_SPAWN(AimedShot, Szak32B, 1, 5,      At32B, 42, 50, 100,  210, &kAnimated, 10)
+AIMED_SPAWN(AimedShot, Szak33B, 1, 5,      At33B, 42, 50, 100,  210, &kAnimated, 10)
 // clang-format on

@@ -6,11 +6,15 @@
 
 #include "game/bullets/records.h"
 
-#define GROUP_OPS_INT(G)       \
+// Kinds that fire only when Spawn is called.
+#define GROUP_OPS_SPAWNED(G)   \
     void Spawn##G(int32_t);    \
-    void Emit##G(int32_t);     \
     void Move##G(int32_t);     \
     void Draw##G(int32_t);
+// Kinds with a firing schedule of their own, stepped by Emit.
+#define GROUP_OPS_INT(G)       \
+    GROUP_OPS_SPAWNED(G)       \
+    void Emit##G(int32_t);
 // Drop-line groups take the script's two argument globals.
 #define GROUP_OPS_TWO(G)                 \
     void Spawn##G(int32_t, int32_t);     \
@@ -26,13 +30,13 @@
     void Spawn##G();           \
     void Draw##G();
 
-#define AimedLine(O, N) GROUP_OPS_INT(O##AimedLine##N)
+#define AimedLine(O, N) GROUP_OPS_SPAWNED(O##AimedLine##N)
 #define AimedRing(O, N) GROUP_OPS_INT(O##AimedRing##N)
-#define AimedShot(O, N) GROUP_OPS_INT(O##AimedShot##N)
+#define AimedShot(O, N) GROUP_OPS_SPAWNED(O##AimedShot##N)
 #define AimedSpread(O, N) GROUP_OPS_INT(O##AimedSpread##N)
-#define Chain(O, N) GROUP_OPS_INT(O##Chain##N)
+#define Chain(O, N) GROUP_OPS_SPAWNED(O##Chain##N)
 #define DropLine(O, N) GROUP_OPS_TWO(O##DropLine##N)
-#define SmallShot(O, N) GROUP_OPS_INT(O##SmallShot##N)
+#define SmallShot(O, N) GROUP_OPS_SPAWNED(O##SmallShot##N)
 #define Spiral(O, N) GROUP_OPS_INT(O##Spiral##N)
 #define TwinShot(O, N) GROUP_OPS_INT(O##TwinShot##N)
 #define TripleSpiral(O, N) GROUP_OPS_INT(O##TripleSpiral##N)
@@ -44,7 +48,7 @@
 #define WideFan(O, N) GROUP_OPS_INT(O##WideFan##N)
 #define Stream(O, N) GROUP_OPS_STREAM(O##Stream##N)
 #define Beam(O, N) GROUP_OPS_BEAM(O##Beam##N)
-#define FlameChain(O, N) GROUP_OPS_INT(O##FlameChain##N)
+#define FlameChain(O, N) GROUP_OPS_SPAWNED(O##FlameChain##N)
 #include "game/bullets/group_list.inc"
 #undef AimedLine
 #undef AimedRing
@@ -66,6 +70,7 @@
 #undef Beam
 #undef FlameChain
 #undef GROUP_OPS_INT
+#undef GROUP_OPS_SPAWNED
 #undef GROUP_OPS_TWO
 #undef GROUP_OPS_STREAM
 #undef GROUP_OPS_BEAM

@@ -230,11 +230,9 @@ void DrawCluster(const ClusterRow& g) { DrawAll(g.shots, kShapes[g.shape].count,
 
 }  // namespace
 
-// The operations of one group: Spawn arms what is free; there is no schedule,
-// so the Emit does nothing.
+// The operations of one group: Spawn arms what is free; there is no schedule.
 #define SMALLSHOT_OPS(Name, Shape)                        \
     void Spawn##Name(int32_t) { Spawn##Shape(k##Name); }  \
-    void Emit##Name(int32_t) {}                           \
     void Move##Name(int32_t) { Move##Shape(k##Name); }    \
     void Draw##Name(int32_t) { Draw##Shape(k##Name); }
 
