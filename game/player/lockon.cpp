@@ -1,6 +1,7 @@
 // The lock-on weapon's shared rules: the aim of every homing projectile, the
 // lock box scan that marks enemies, and the enemy lock setters.
 #include "game/player/lockon.h"
+#include "game/player/targets.h"
 
 #include <cmath>
 
@@ -49,8 +50,6 @@ const ScanRow kScan[] = {
 // clang-format on
 constexpr float kScanFromY = -30;  // enemies higher up are not marked
 
-const catalogue::EnemyAccess& CatalogueEnemy(catalogue::Owner owner) { return catalogue::Access(owner); }
-lockon::EnemySource gEnemySource = CatalogueEnemy;
 
 named::Registrar reg([] {
     NAMED_POOL(UnusedLocksA, {NAMED_FIELD(LockSlot, x), NAMED_FIELD(LockSlot, y), NAMED_FIELD(LockSlot, locked)},
@@ -78,7 +77,7 @@ void ScanLockArea() {
     const int64_t w = ShipType == 2 ? 300 : 640, h = ShipType == 2 ? 240 : 500;
     const int64_t cx = LockCursorX, cy = LockCursorY;
     for (const auto& row : kScan) {
-        const catalogue::EnemyAccess& access = lockon::Enemy(row.owner);
+        const catalogue::EnemyAccess& access = targets::Enemy(row.owner);
         if (!access.slot) continue;
         for (int i = 0; i < row.count && i < access.count; ++i) {
             catalogue::EnemyRef e = access.slot(i);
@@ -97,13 +96,5 @@ float Aim(float fromX, float fromY, float toX, float toY) {
     if (dx < 0 || (dx == 0 && dy <= 0)) angle += kPi;
     return angle;
 }
-
-EnemySource SetEnemySource(EnemySource source) {
-    EnemySource previous = gEnemySource;
-    gEnemySource = source ? source : CatalogueEnemy;
-    return previous;
-}
-
-const catalogue::EnemyAccess& Enemy(catalogue::Owner owner) { return gEnemySource(owner); }
 
 }  // namespace lockon

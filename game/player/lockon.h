@@ -95,11 +95,5 @@ namespace lockon {
 // target straight above or on the spot gives 3 pi / 2.
 float Aim(float fromX, float fromY, float toX, float toY);
 
-// Where the lock-on weapon finds the enemy slots and hit setters: the
-// catalogue's typed access. Tests put their own in place; returns the
-// previous one.
-using EnemySource = const catalogue::EnemyAccess& (*)(catalogue::Owner);
-EnemySource SetEnemySource(EnemySource source);
-const catalogue::EnemyAccess& Enemy(catalogue::Owner owner);
 
 }  // namespace lockon

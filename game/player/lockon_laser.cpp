@@ -8,6 +8,7 @@
 #include "framework/system/named.h"
 #include "framework/system/system.h"
 #include "game/player/lockon.h"
+#include "game/player/targets.h"
 #include "game/player/weapons.h"
 #include "game/shell/assets.h"
 #include "game/shell/gamemode.h"
@@ -96,7 +97,7 @@ void Spawn(const LaserGroup& g, int32_t chain, int32_t segment) {
 }
 
 void Emit(const LaserGroup& g) {
-    const catalogue::EnemyAccess& access = lockon::Enemy(g.target);
+    const catalogue::EnemyAccess& access = targets::Enemy(g.target);
     if (!access.slot) return;
     for (int i = 0; i < kLaserChains && i < access.count; ++i) {
         const uint32_t* active = access.slot(i).active;
@@ -133,7 +134,7 @@ bool Reaches(const LaserSegment& s, const LockSlot& point) {
 }
 
 void Update(const LaserGroup& g) {
-    const catalogue::EnemyAccess& access = lockon::Enemy(g.target);
+    const catalogue::EnemyAccess& access = targets::Enemy(g.target);
     for (int i = 0; i < kLaserChains; ++i) {
         const LockSlot& point = g.points[i];
         for (int j = 0; j < kChainSegments; ++j) {

@@ -11,6 +11,7 @@
 #include "game/bosses/bosses.h"
 #include "game/bosses/lock_sets.h"
 #include "game/player/lockon.h"
+#include "game/player/targets.h"
 #include "game/player/weapons.h"
 #include "game/shell/assets.h"
 #include "game/shell/gamemode.h"
@@ -225,7 +226,7 @@ void Advance(HomingMissile& m) {
 // damage; the points.
 void Arrive(const MissileGroup& g, int i) {
     if (g.target < catalogue::kEnemyCount) {
-        const catalogue::EnemyAccess& access = lockon::Enemy(g.target);
+        const catalogue::EnemyAccess& access = targets::Enemy(g.target);
         if (access.markHit && i < access.count) access.markHit(i);
         if (g.score) AddScore(g.score);
         return;

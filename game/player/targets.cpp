@@ -134,7 +134,7 @@ void StrikeEnemy(const catalogue::EnemyAccess& access, int count, int32_t x, int
 bool StrikeTargets(catalogue::Owner owner, int count, int32_t x, int32_t y, const Strike& strike) {
     if (owner < 0 || owner >= catalogue::kOwnerCount) return false;
     if (owner >= catalogue::kEnemyCount) return StrikeBoss(owner, x, y, strike);
-    StrikeEnemy(gSource.enemy(owner), count, x, y, strike);
+    StrikeEnemy(Enemy(owner), count, x, y, strike);
     return false;
 }
 
@@ -143,6 +143,8 @@ Source SetSource(Source source) {
     gSource = source;
     return previous;
 }
+
+const catalogue::EnemyAccess& Enemy(catalogue::Owner owner) { return gSource.enemy(owner); }
 
 }  // namespace targets
 

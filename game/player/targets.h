@@ -82,5 +82,7 @@ struct Source {
     BossRef (*boss)(catalogue::Owner);
 };
 Source SetSource(Source source);
+// The enemy type's slots as every weapon sees them (through the source).
+const catalogue::EnemyAccess& Enemy(catalogue::Owner owner);
 
 }  // namespace targets

@@ -1,7 +1,7 @@
 // A fixture for the lock-on weapon's tests: the player's fixture, and a copy
 // of every lock point, laser, missile and lock-box global, put back after
-// each test. Each test starts with all of them idle, and the weapon reaches
-// the test's own enemy records.
+// each test. Each test starts with all of them idle; the player's fixture
+// points the weapons at the test's own enemy records.
 #pragma once
 #include <cmath>
 
@@ -39,11 +39,6 @@ protected:
         LOCKON_IDLE(UnusedLocksA, kFreePoint)
         LOCKON_IDLE(UnusedLocksB, kFreePoint)
         Keep(kept_, LockCursorX, LockCursorY, AutoFire);
-        previousSource_ = lockon::SetEnemySource(Enemy);
-    }
-    void TearDown() override {
-        lockon::SetEnemySource(previousSource_);
-        PlayerTest::TearDown();
     }
     template <class R, size_t N, class V>
     static void Idle(R (&pool)[N], const V& value) {
@@ -58,5 +53,4 @@ protected:
         return locked;
     }
 
-    lockon::EnemySource previousSource_{};
 };
