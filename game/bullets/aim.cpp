@@ -5,6 +5,7 @@
 
 #include "framework/draw/blend.h"
 #include "framework/draw/blit.h"
+#include "framework/draw/coord.h"
 #include "framework/draw/rotate.h"
 #include "game/player/player_state.h"
 
@@ -55,8 +56,8 @@ int32_t RotationOf(AngledShot& r, Rotation rotation) {
 
 void DrawOne(AngledShot& r, const Look& look, const int32_t* image) {
     const int32_t handle = image ? *image : *look.image;
-    const int x = static_cast<int>(r.x);
-    const int y = static_cast<int>(r.y);
+    const int x = fwDraw::ToBlitCoord(r.x);
+    const int y = fwDraw::ToBlitCoord(r.y);
     const int s = look.size;
     switch (look.blit) {
         case Blit::Rotated:

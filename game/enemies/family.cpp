@@ -1,5 +1,6 @@
 #include "game/enemies/family.h"
 
+#include "framework/draw/coord.h"
 #include "framework/draw/draw.h"
 #include "framework/sound/sound.h"
 #include "framework/system/random.h"
@@ -45,8 +46,8 @@ void Draw(const Start& s, float& field) {
 }
 
 void DrawCells(std::span<const Cell> cells, float x, float y, int frame) {
-    const int ix = static_cast<int>(x);
-    const int iy = static_cast<int>(y);
+    const int ix = fwDraw::ToBlitCoord(x);
+    const int iy = fwDraw::ToBlitCoord(y);
     for (const Cell& c : cells)
         output.blit(c.how, ix + c.ox + c.ax * frame, iy + c.oy + c.ay * frame, *c.image, c.size * frame, 0,
                     c.size * frame + c.size, c.size);
@@ -64,8 +65,8 @@ bool ExplosionFrame(const Pattern& pattern, int lastCell, float x, float y, int3
 
 void DrawLockMarker(LockSlot& lock, bool active, float x, float y, Point offset) {
     if (lock.locked == 0 || !active) return;
-    lock.x = static_cast<int>(x) + offset.x;
-    lock.y = static_cast<int>(y) + offset.y;
+    lock.x = fwDraw::ToBlitCoord(x) + offset.x;
+    lock.y = fwDraw::ToBlitCoord(y) + offset.y;
     output.blit(Blit::Object, lock.x, lock.y, ImgRock1, 0, 0, 60, 60);
 }
 

@@ -1,6 +1,7 @@
 // What the single-record mid-size enemies share: the sprite or, once hit,
 // the explosion of eight (or sixteen) cells for two passes, then the free.
 #pragma once
+#include "framework/draw/coord.h"
 #include "game/enemies/family.h"
 
 namespace enemies {
@@ -12,7 +13,7 @@ void UpdateDrawMid(R& r, const Pattern& explosion, const int32_t* sprite, int w,
             FreeExploded(r, r.explosionFrame);
         return;
     }
-    output.blit(Blit::Object, static_cast<int>(r.x), static_cast<int>(r.y), *sprite, 0, 0, w, h);
+    output.blit(Blit::Object, fwDraw::ToBlitCoord(r.x), fwDraw::ToBlitCoord(r.y), *sprite, 0, 0, w, h);
 }
 
 // Arms the free record at x, y (x drawn first); false while it is in play.

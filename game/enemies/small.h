@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 
+#include "framework/draw/coord.h"
 #include "framework/system/random.h"
 #include "framework/system/system.h"
 #include "game/enemies/family.h"
@@ -103,7 +104,7 @@ void DrawFlames(const Flames& f, R& s) {
         if (!f.strip) return;
         const int g = s.frameB;
         for (const Point& p : f.at)
-            output.blit(Blit::Object, static_cast<int>(s.x) + p.x, static_cast<int>(s.y) + p.y, *f.strip, 20 * g, 0,
+            output.blit(Blit::Object, fwDraw::ToBlitCoord(s.x) + p.x, fwDraw::ToBlitCoord(s.y) + p.y, *f.strip, 20 * g, 0,
                         20 * g + 20, 70);
         if (++s.frameB > 19) s.frameB = 0;
     }
@@ -112,8 +113,8 @@ void DrawFlames(const Flames& f, R& s) {
 template <class R>
 void DrawSprite(const SmallType& t, R& s) {
     if (t.activeOnly && s.active == 0) return;
-    const int x = static_cast<int>(s.x);
-    const int y = static_cast<int>(s.y);
+    const int x = fwDraw::ToBlitCoord(s.x);
+    const int y = fwDraw::ToBlitCoord(s.y);
     if constexpr (requires { s.spinAngle; }) {
         if (t.rotated) {
             output.rotated(x, y, x + t.w, y + t.h, s.spinAngle, *t.sprite, 0, 0, t.w, t.h);

@@ -2,6 +2,7 @@
 // the move along their straight line or path.
 #include "game/enemies/timed.h"
 
+#include "framework/draw/coord.h"
 #include "framework/system/system.h"
 #include "game/bullets/groups.h"
 #include "game/catalogue/catalogue.h"
@@ -46,8 +47,8 @@ void Spawn(const TimedType& t, EnemySlot52 (&slots)[kSlots], void (*arm)(int32_t
 }
 
 void DrawLive(const TimedType& t, EnemySlot52& s, LockSlot* lock) {
-    const int x = static_cast<int>(s.x);
-    const int y = static_cast<int>(s.y);
+    const int x = fwDraw::ToBlitCoord(s.x);
+    const int y = fwDraw::ToBlitCoord(s.y);
     switch (t.live) {
     case LiveDraw::Single:
         if (s.active != 0) output.blit(Blit::Object, x, y, *t.sprite, 0, 0, t.cell, t.cell);
