@@ -15,8 +15,9 @@
 #include "game/shell/shell.h"
 #include "game/stages/stage_state.h"
 #include "tests/framework/draw/draw_fixture.h"
+#include "tests/support/kept.h"
 
-class KeptGlobals {
+class KeptGlobals : public testsupport::Kept {
 public:
     KeptGlobals() {
 #define BOSS(N) Keep(N##State), Keep(N##BigBlasts), Keep(N##SmallBlasts), Keep(N##LockSetA), Keep(N##LockSetB);
@@ -35,22 +36,6 @@ public:
         Keep(FrameSeconds), Keep(SceneNumber), Keep(LastScene), Keep(NextScene), Keep(StageTick);
         Keep(StageClock), Keep(rng::Seed), Keep(PlayerX), Keep(PlayerY);
     }
-    ~KeptGlobals() {
-        for (auto& s : saved_) std::memcpy(s.where, s.bytes.data(), s.bytes.size());
-    }
-
-private:
-    template <class T>
-    int Keep(T& global) {
-        auto* p = reinterpret_cast<char*>(&global);
-        saved_.push_back({p, std::vector<char>(p, p + sizeof(T))});
-        return 0;
-    }
-    struct Saved {
-        char* where;
-        std::vector<char> bytes;
-    };
-    std::vector<Saved> saved_;
 };
 
 class BossTest : public ::testing::Test {

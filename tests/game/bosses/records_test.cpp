@@ -3,9 +3,9 @@
 #include <string>
 
 #include "framework/system/named.h"
-#include "tests/support/named_probe.h"
 #include "game/shell/resets.h"
 #include "tests/game/bosses/boss_fixture.h"
+#include "tests/support/named_probe.h"
 
 namespace {
 

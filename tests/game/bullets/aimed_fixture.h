@@ -15,6 +15,7 @@
 #include "game/enemies/records.h"
 #include "game/player/player.h"
 #include "game/player/player_state.h"
+#include "tests/support/kept.h"
 
 #define AimedLine(O, N) extern AngledShot O##AimedLine##N##Shots[];
 #define AimedRing(O, N) extern AngledShot O##AimedRing##N##Shots[];
@@ -61,17 +62,6 @@ namespace aimedtest {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kDegree = kPi / 180.0;
 
-// Saves a block of memory and writes it back on destruction.
-class Kept {
-public:
-    Kept(void* at, size_t bytes) : at_(at), saved_(static_cast<char*>(at), static_cast<char*>(at) + bytes) {}
-    ~Kept() { std::memcpy(at_, saved_.data(), saved_.size()); }
-
-private:
-    void* at_;
-    std::vector<char> saved_;
-};
-
 // Puts back the player, the bomb, the frame length, the generator and the
 // owners the tests move; a test keeps the pools it touches with Keep().
 class AimedTest : public ::testing::Test {
@@ -85,7 +75,7 @@ protected:
     }
     template <class T>
     void Keep(T* at, int count) {
-        kept_.push_back(std::make_unique<Kept>(at, sizeof(T) * count));
+        kept_.KeepArray(at, static_cast<size_t>(count));
     }
     // Clears a pool to free, parked records after keeping it.
     void Fresh(AngledShot* shots, int count) {
@@ -98,25 +88,10 @@ protected:
     }
 
 private:
-    Kept frame_{&FrameSeconds, sizeof FrameSeconds};
-    Kept alive_{&PlayerAlive, sizeof PlayerAlive};
-    Kept bomb_{&BombActive, sizeof BombActive};
-    Kept px_{&PlayerX, sizeof PlayerX};
-    Kept py_{&PlayerY, sizeof PlayerY};
-    Kept seed_{&rng::Seed, sizeof rng::Seed};
-    Kept boss1_{&Stage1BossState, sizeof(BossState)};
-    Kept boss2_{&Stage2BossState, sizeof(BossState)};
-    Kept boss3_{&Stage3BossState, sizeof(BossState)};
-    Kept boss4_{&Stage4BossState, sizeof(BossState)};
-    Kept boss5_{&Stage5BossState, sizeof(BossState)};
-    Kept szak51_{&Szak51State, sizeof Szak51State};
-    Kept szak52c_{&Szak52CState, sizeof Szak52CState};
-    Kept szak53a_{&Szak53AState, sizeof Szak53AState};
-    Kept szak10_{&Szak10Slots, sizeof Szak10Slots};
-    Kept szak6d_{&Szak6DSlots, sizeof Szak6DSlots};
-    Kept szak1a_{&Szak1ASlots, sizeof Szak1ASlots};
-    Kept szak30b_{&Szak30BSlots, sizeof Szak30BSlots};
-    std::vector<std::unique_ptr<Kept>> kept_;
+    testsupport::Kept kept_{FrameSeconds,    PlayerAlive,     BombActive,      PlayerX,      PlayerY,
+                            rng::Seed,       Stage1BossState, Stage2BossState, Stage3BossState, Stage4BossState,
+                            Stage5BossState, Szak51State,     Szak52CState,    Szak53AState, Szak10Slots,
+                            Szak6DSlots,     Szak1ASlots,     Szak30BSlots};
 };
 
 // Active records of a pool.

@@ -5,7 +5,7 @@
 #include "game/player/player_state.h"
 #include "game/shell/assets.h"
 #include "tests/framework/draw/draw_fixture.h"
-#include "tests/game/bullets/kept_globals.h"
+#include "tests/support/kept.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ const struct { void (*spawn)(); void (*draw)(); BeamShot* shot; int gunX; } kGro
 
 class BeamTest : public ScreenTest {
 protected:
-    KeptGlobals kept_{FullScreen, PlayerX, PlayerY, PlayerAlive, BombActive, Stage4BossState,
+    testsupport::Kept kept_{FullScreen, PlayerX, PlayerY, PlayerAlive, BombActive, Stage4BossState,
                       Stage4BossBeam1Shot, Stage4BossBeam2Shot, ImgValarm51};
     void SetUp() override {
         ScreenTest::SetUp();

@@ -13,6 +13,7 @@
 #include "game/bullets/falling.h"
 #include "game/player/player.h"
 #include "game/player/player_state.h"
+#include "tests/support/kept.h"
 
 class FallingTest : public ::testing::Test {
 protected:
@@ -28,14 +29,10 @@ protected:
         PlayerAlive = 1;
         BombActive = 0;
     }
-    void TearDown() override {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it)
-            std::memcpy(it->at, it->bytes.data(), it->bytes.size());
-    }
+    void TearDown() override { kept_.Restore(); }
     template <class T>
     void Keep(T* at, size_t count = 1) {
-        const char* p = reinterpret_cast<const char*>(at);
-        saved_.push_back({at, std::vector<char>(p, p + sizeof(T) * count)});
+        kept_.KeepArray(at, count);
     }
     // Keeps a group's records and leaves them free, parked, counters 0.
     void Fresh(DropShot* shots, int count) {
@@ -165,9 +162,5 @@ protected:
     }
 
 private:
-    struct Saved {
-        void* at;
-        std::vector<char> bytes;
-    };
-    std::vector<Saved> saved_;
+    testsupport::Kept kept_;
 };

@@ -7,7 +7,7 @@
 #include "game/player/player.h"
 #include "game/player/player_state.h"
 #include "tests/framework/draw/draw_fixture.h"
-#include "tests/game/bullets/kept_globals.h"
+#include "tests/support/kept.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ constexpr double kPi = std::numbers::pi;
 #define POINTS(G, ...) , G##Shots
 class FlameChainTest : public ScreenTest {
 protected:
-    KeptGlobals kept_{FullScreen, FrameSeconds, PlayerX, PlayerY, PlayerAlive, BombActive, rng::Seed,
+    testsupport::Kept kept_{FullScreen, FrameSeconds, PlayerX, PlayerY, PlayerAlive, BombActive, rng::Seed,
                       AltStage4BossState FLAMECHAIN_GROUPS(POINTS)};
     void SetUp() override {
         ScreenTest::SetUp();

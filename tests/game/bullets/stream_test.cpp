@@ -6,7 +6,7 @@
 #include "game/bosses/boss_state.h"
 #include "game/player/player.h"
 #include "game/player/player_state.h"
-#include "tests/game/bullets/kept_globals.h"
+#include "tests/support/kept.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ const struct { int weave; float t; int dx, dy; } kSamples[] = {
 #define SHOTS(G, ...) , G##Shots
 class StreamGroupTest : public ::testing::Test {
 protected:
-    KeptGlobals kept_{FrameSeconds, PlayerX, PlayerY, PlayerAlive, BombActive, Stage5BossState,
+    testsupport::Kept kept_{FrameSeconds, PlayerX, PlayerY, PlayerAlive, BombActive, Stage5BossState,
                       Stage3BossState, Stage4BossState STREAM_GROUPS(SHOTS)};
     static int FirstDy(const Group& g) { return g.weave == 4 ? 2 : g.weave >= 5 ? 0 : 6; }
     static float Gap(const Group& g) { return g.weave == 4 ? 10.5f : 3.5f; }  // the shot hangs still

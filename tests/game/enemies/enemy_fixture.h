@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "framework/system/named.h"
-#include "tests/support/named_probe.h"
 #include "framework/system/random.h"
 #include "framework/system/system.h"
 #include "game/catalogue/catalogue.h"
@@ -19,6 +18,8 @@
 #include "game/player/player_state.h"
 #include "game/shell/assets.h"
 #include "game/shell/gamemode.h"
+#include "tests/support/kept.h"
+#include "tests/support/named_probe.h"
 
 namespace enemytest {
 
@@ -41,7 +42,7 @@ enum : int32_t { k2B = 12, k3B = 13, k6B = 16, kRock = 60 };
 class EnemyTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Keep(true);
+        KeepAll();
         enemies::output = {[](enemies::Blit how, int x, int y, int image, int l, int t, int r, int b) {
                                blits.push_back({how, x, y, image, l, t, r, b});
                            },
@@ -59,7 +60,7 @@ protected:
         catalogue::ResetEnemies();
         Clear();
     }
-    void TearDown() override { Keep(false); }
+    void TearDown() override { kept_.Restore(); }
 
     static void Clear() {
         blits.clear();
@@ -85,14 +86,9 @@ protected:
     }
 
 private:
-    std::vector<char> saved_;
-    void Keep(bool save) {
-        size_t at = 0;
-        auto keep = [&](void* p, size_t n) {
-            if (save) saved_.insert(saved_.end(), static_cast<char*>(p), static_cast<char*>(p) + n);
-            else std::memcpy(p, saved_.data() + at, n);
-            at += n;
-        };
+    testsupport::Kept kept_;
+    void KeepAll() {
+        auto keep = [&](void* p, size_t n) { kept_.KeepBytes(p, n); };
 #define ENEMY_KEEP_Small(Name) keep(Name##Slots, sizeof(Name##Slots));
 #define ENEMY_KEEP_Mid(Name) keep(&Name##State, sizeof(Name##State));
 #define ENEMY(Name, Record, Count, Shape) ENEMY_KEEP_##Shape(Name)

@@ -25,7 +25,7 @@ protected:
     void SetUp() override {
         PlayerTest::SetUp();
         using namespace playertest;
-#define LOCKON_IDLE(pool, value) Keep(kept_, pool), Idle(pool, value);
+#define LOCKON_IDLE(pool, value) kept_.Keep(pool), Idle(pool, value);
 #define LOCKON_LASER(T) LOCKON_IDLE(LockLasers##T, kIdleSegment) LOCKON_IDLE(LockLaserFrames##T, 0)
 #define LOCKON_HOMING(T) LOCKON_IDLE(HomingMissiles##T, kIdleMissile)
 #define LOCKON_BOSS(S) LOCKON_IDLE(BossMissiles##S, kIdleMissile)
@@ -38,7 +38,7 @@ protected:
         BOSS_LOCK_POINTS(LOCKON_SETS)
         LOCKON_IDLE(UnusedLocksA, kFreePoint)
         LOCKON_IDLE(UnusedLocksB, kFreePoint)
-        Keep(kept_, LockCursorX, LockCursorY, AutoFire);
+        kept_.Keep(LockCursorX, LockCursorY, AutoFire);
     }
     template <class R, size_t N, class V>
     static void Idle(R (&pool)[N], const V& value) {

@@ -20,6 +20,7 @@
 #include "game/stages/background.h"
 #include "game/stages/stage_state.h"
 #include "platform/window.h"
+#include "tests/support/kept.h"
 
 namespace playertest {
 
@@ -66,23 +67,12 @@ inline targets::BossRef Boss(catalogue::Owner owner) {
     return kBosses[owner - catalogue::kEnemyCount];
 }
 
-struct Kept {
-    char* where;
-    std::vector<char> bytes;
-};
-template <class... T>
-void Keep(std::vector<Kept>& kept, T&... objects) {
-    (kept.push_back({reinterpret_cast<char*>(&objects), std::vector<char>(reinterpret_cast<char*>(&objects),
-                                                                         reinterpret_cast<char*>(&objects + 1))}),
-     ...);
-}
-
 }  // namespace playertest
 
 class PlayerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        playertest::Keep(kept_, PlayerX, PlayerY, PlayerAlive, Score, HiScore, Lives, BombCharges, PlayerVelX,
+        kept_.Keep(PlayerX, PlayerY, PlayerAlive, Score, HiScore, Lives, BombCharges, PlayerVelX,
                          PlayerVelY, PlayerBank, PlayerBankDir, RespawnFrame, BurstFrame, BurstStreamOn,
                          BurstStreamFrame, RingBombFrame, PowerUp, PowerUp2, ItemsSpawned, BombActive, BurstActive,
                          ShotsAEnabled, ShotsBEnabled, Respawning, PlayerShotsA, PlayerShotsB, BurstShots,
@@ -94,7 +84,7 @@ protected:
                          ScrollBackgroundUnusedATiles, ScrollBackgroundUnusedBTiles, playertest::gBossHits, LeftKey,
                          RightKey, UpKey, DownKey, CKey, VKey, BKey, ShiftKey, CtrlKey);
 #define ENEMY(Name, Record, Count, Shape)
-#define BOSS(Name) playertest::Keep(kept_, Name##State);
+#define BOSS(Name) kept_.Keep(Name##State);
 #include "game/catalogue/owners.inc"
 #undef ENEMY
 #undef BOSS
@@ -111,7 +101,7 @@ protected:
         targets::SetSource(previous_);
         plat::ResetKeyStates();
         plat::ClearMessages();
-        for (auto& k : kept_) std::memcpy(k.where, k.bytes.data(), k.bytes.size());
+        kept_.Restore();
     }
 
     // Every target parked and every weapon idle, the ship in play.
@@ -145,6 +135,6 @@ protected:
         plat::PeekMessage(m);
     }
 
-    std::vector<playertest::Kept> kept_;
+    testsupport::Kept kept_;
     targets::Source previous_{};
 };
