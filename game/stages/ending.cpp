@@ -75,15 +75,18 @@ void RunEnding() {
     fwDraw::ClearBackBuffer();
     StageClock += FrameSeconds * kEndingSpeed;
     DrawStarField(80, 80);
-    if (Within(0, 400)) fwDraw::BltObject(250, 100, ImgMygoodn, 0, 0, 300, 100);
-    if (Within(0, 400)) DrawPlayerShots();
-    if (Within(0, 400)) UpdatePlayer();
+    const bool flying = Within(0, 400);  // the banner, and the ship drawn
+    if (flying) {
+        fwDraw::BltObject(250, 100, ImgMygoodn, 0, 0, 300, 100);
+        DrawPlayerShots();
+        UpdatePlayer();
+    }
     DrawScorePanel();
     for (const EndingPicture& p : kPictures)
         if (Within(p.from, p.to)) fwDraw::BltObject(180, 60, *p.image, 0, 0, 440, 480);
     if (Within(2001, 2400))
         for (int i = 0; i < 7; ++i) fwDraw::DrawTextAt(280, 180 + 20 * i, kCredits[i]);
-    if (Within(0, 400)) DrawScorePanel();
+    if (flying) DrawScorePanel();
     if (GameOver != 0) {
         const int h = static_cast<int>(GameOverStripHeight);
         fwDraw::BltStretched(250, (600 - h) / 2, ImgMymy, 81, 70, 136, 80, 300, h);
