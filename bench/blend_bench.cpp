@@ -87,7 +87,9 @@ BENCHMARK(BM_BltRotated)->Apply(Sizes);
 // 0 wrapped, 1 scaled by 1.5, 2 scaled by 1.5 and wrapped, 3 receding and
 // tinted.
 void BM_BltRotatedKin(benchmark::State& state) {
-    const Sprite& s = SpriteOf(64);
+    benchsupport::Screen screen(kGrey);
+    if (!screen.Up(state)) return;
+    const Sprite s = SpriteOf(64);
     const int x1 = kX + s.w, y1 = kY + s.h;
     for (auto _ : state) {
         switch (state.range(0)) {
@@ -99,6 +101,7 @@ void BM_BltRotatedKin(benchmark::State& state) {
                                          s.w, s.h);
         }
     }
+    screen.CheckDrawn(state);
     Count(state, s);
 }
 BENCHMARK(BM_BltRotatedKin)->DenseRange(0, 3);
