@@ -77,6 +77,11 @@ resets::Step resetA(resets::PhaseA, resets::RankLockCursor, [] {
     LockCursorY = 500;
 });
 
+// A new game parks both beam pictures below the screen, ready to run again.
+resets::Step newGame(resets::PhaseNewGame, resets::RankNewGameBigBeams, [] {
+    BigBeamA = BigBeamB = BigBeam{0, 0, -500, 2550};
+});
+
 }  // namespace
 
 void AddScore(int32_t points) {

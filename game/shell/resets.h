@@ -46,6 +46,7 @@ enum Rank : int {
     RankNewGameModes,
     RankNewGamePlayer,
     RankNewGameItem,
+    RankNewGameBigBeams,
 };
 
 void Add(Phase phase, int rank, void (*step)());
@@ -61,5 +62,6 @@ void ResetGameStateA();
 void ResetGameStateB();
 // The new-game settings the title, the level select and the ending apply next
 // to the resets: the background layers, AutoFire and GameLevel 0, the player's
-// start position, score, bombs and lives.
+// start position, score, bombs and lives, the power item and the two big-beam
+// pictures.
 void ResetNewGame();

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "tests/game/player/player_fixture.h"
+#include "game/shell/resets.h"
 
 namespace {
 
@@ -43,6 +44,21 @@ TEST_F(ScoreTest, SpentLivesRaiseTheContinuePromptOnce) {
         EXPECT_EQ(StageIntro, c.raised ? 1 : 0);
         EXPECT_EQ(PlayerAlive, c.raised ? 0 : 1);
         EXPECT_EQ(PlayerVelX, c.raised ? 0 : 160);
+    }
+}
+
+// A new game parks both beam pictures below the screen, their counters at 0
+// and not finished, whatever a beam left behind.
+TEST_F(ScoreTest, NewGameParksBothBigBeams) {
+    kept_.Keep(BigBeamA, BigBeamB, AutoFire);
+    BigBeamA = BigBeam{57, 1, -500, -500};
+    BigBeamB = BigBeam{12, 0, 80, 33.5f};
+    ResetNewGame();
+    for (const BigBeam* b : {&BigBeamA, &BigBeamB}) {
+        EXPECT_EQ(b->frame, 0);
+        EXPECT_EQ(b->done, 0u);
+        EXPECT_EQ(b->x, -500.0f);
+        EXPECT_EQ(b->y, 2550.0f);
     }
 }
 
