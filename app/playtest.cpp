@@ -10,8 +10,6 @@
 #include "framework/system/named.h"
 #include "framework/system/system.h"
 #include "framework/timer/timer.h"
-#include "game/shell/gamemode.h"
-#include "game/shell/resets.h"
 #include "game/shell/scenes.h"
 #include "game/shell/shell.h"
 #include "game/stages/driver.h"
@@ -247,8 +245,9 @@ void AfterFrame() {
 }
 
 // --script: the named stage script runs in the title's place from frame 1,
-// after the resets and settings of a game started from the title at level 1,
-// until its boss changes the scene; from then on the normal handlers run.
+// with the game that Enter on the title and F1 on the level select start
+// (ship type 1 with its picture, at its start position), until its boss
+// changes the scene; from then on the normal handlers run.
 void RunScriptInTitlesPlace() {
     if (gScript) gScript();
     else if (gTitle) gTitle();
@@ -261,13 +260,7 @@ void StartScript() {
             gTitle = row.handler;
             row.handler = RunScriptInTitlesPlace;
         }
-    SetTitleDefaults();
-    ResetNewGame();
-    ResetGameStateA();
-    ResetGameStateB();
-    PlayMode = 1;
-    PlaySubMode = 0;
-    GameLevel = 1;
+    SetUpNewGame(1);
 }
 
 void StopScript() {

@@ -34,36 +34,56 @@ void LoadShipPicture(const char* path) {
         ImgMyme = fwDraw::LoadObject(path, 1);
 }
 
-void StartStage1(int level) {
+// Enter on the title: the resets and play modes of a new game.
+void NewGameFromTitle() {
+    ResetNewGame();
+    ResetGameStateA();
+    ResetGameStateB();
+    PlayMode = 1;
+    PlaySubMode = 0;
+    PlainBackground = 0;
+}
+
+// The level select's entry: the first ship and its picture.
+void TakeFirstShip() {
+    LoadShipPicture("IMAGE/MYME1.BMP");
+    ShipType = 1;
+}
+
+// F1 or F2 on the level select: the resets once more and the level.
+void ResetForLevel(int level) {
     ResetGameStateA();
     ResetGameStateB();
     ResetNewGame();
     GameLevel = level;
+}
+
+void StartStage1(int level) {
+    ResetForLevel(level);
     ChangeScene(SceneStage1, 3, 26);
 }
 
 }  // namespace
 
+void SetUpNewGame(int level) {
+    SetTitleDefaults();
+    NewGameFromTitle();
+    TakeFirstShip();
+    ResetForLevel(level);
+}
+
 void RunTitle() {
     if (SceneEntered) SetTitleDefaults();
     ShowMenuPicture(ImgTitlec);
     if (LastKey == plat::VK_RETURN) {
-        ResetNewGame();
-        ResetGameStateA();
-        ResetGameStateB();
-        PlayMode = 1;
-        PlaySubMode = 0;
-        PlainBackground = 0;
+        NewGameFromTitle();
         ChangeScene(SceneLevelSelect, 3, 26);
         LastKey = 0;
     }
 }
 
 void RunLevelSelect() {
-    if (SceneEntered) {
-        LoadShipPicture("IMAGE/MYME1.BMP");
-        ShipType = 1;
-    }
+    if (SceneEntered) TakeFirstShip();
     ShowMenuPicture(ImgLevel1);
     if (LastKey == plat::VK_F1) StartStage1(1);
     if (LastKey == plat::VK_F1 + 1) StartStage1(3);

@@ -3,7 +3,11 @@
 // health ceiling and the scene its boss's defeat opens.
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
+#include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "tests/support/run.h"
 
@@ -72,6 +76,52 @@ TEST(PlaytestScript, TheBossesWithoutPicturesStillFight) {
     EXPECT_EQ(Value(r.out, 1, "ImgAltStage2Boss"), "0");
     EXPECT_EQ(Value(r.out, 1, "ImgAltStage5Boss"), "0");
     EXPECT_NE(Value(r.out, 60, "AltStage5BossState.AttackFrame"), "0");
+}
+
+// How many of the picture's opaque pixels in the 60 x 70 frame at column
+// `column` the shot shows at (x, y), out of how many there are.
+struct Match {
+    int shown = 0, opaque = 0;
+};
+Match ShipShown(const std::string& shot, const std::string& picture, int column, int x, int y) {
+    Match m;
+    SDL_Surface* a = SDL_LoadBMP(shot.c_str());
+    SDL_Surface* b = SDL_LoadBMP(picture.c_str());
+    SDL_Surface* s = a ? SDL_ConvertSurfaceFormat(a, SDL_PIXELFORMAT_RGB888, 0) : nullptr;
+    SDL_Surface* p = b ? SDL_ConvertSurfaceFormat(b, SDL_PIXELFORMAT_RGB888, 0) : nullptr;
+    auto at = [](SDL_Surface* surf, int px, int py) {
+        return static_cast<const uint32_t*>(surf->pixels)[py * (surf->pitch / 4) + px] & 0xFFFFFF;
+    };
+    for (int j = 0; s && p && j < 70; ++j)
+        for (int i = 0; i < 60; ++i) {
+            const uint32_t want = at(p, column + i, j), got = at(s, x + i, y + j);
+            if ((want & 0xF8FCF8) == 0) continue;  // the key colour
+            ++m.opaque;
+            bool near = true;
+            for (int shift : {0, 8, 16})
+                near = near && std::abs(static_cast<int>((want >> shift) & 0xFF) - static_cast<int>((got >> shift) & 0xFF)) <= 8;
+            m.shown += near;
+        }
+    for (SDL_Surface* f : {a, b, s, p}) SDL_FreeSurface(f);
+    return m;
+}
+
+// A script starts with the ship that F1 on the level select gives a new game:
+// ship type 1 with its picture, shown at its start position, and it fires.
+TEST(PlaytestScript, StartsWithTheShipOfANewGame) {
+    const std::string shot = ::testing::TempDir() + "/vq_script_ship.bmp";
+    auto r = Playtest("--script Stage1 --frames 16 --shot 1:" + shot +
+                      " --print 1:ShipType,GameLevel,PlayMode,PlayerX,PlayerY,PlayerBank --key 4:Shift:10"
+                      " --print 16:active:PlayerShotsA");
+    ASSERT_EQ(r.status, 0) << r.out;
+    const std::pair<const char*, const char*> kFirstFrame[] = {
+        {"ShipType", "1"}, {"GameLevel", "1"}, {"PlayMode", "1"}, {"PlayerX", "370"}, {"PlayerY", "520"}};
+    for (const auto& [name, value] : kFirstFrame) EXPECT_EQ(Value(r.out, 1, name), value) << name;
+    EXPECT_NE(Value(r.out, 16, "active:PlayerShotsA"), "0");
+    const int column = std::atoi(Value(r.out, 1, "PlayerBank").c_str()) * 60;
+    const Match m = ShipShown(shot, std::string(VQ_DATA_DIR) + "/IMAGE/MYME1.BMP", column, 370, 520);
+    EXPECT_GT(m.opaque, 500);
+    EXPECT_GE(m.shown * 10, m.opaque * 9) << m.shown << " of " << m.opaque;
 }
 
 TEST(PlaytestScript, AnUnknownScriptIsRefused) {
