@@ -143,7 +143,7 @@ bool Parse(int argc, char** argv, Options& o) {
             long hold = 2;
             auto colon = rest.find(':');
             if (colon != std::string::npos) {
-                if (!ParseLong(rest.substr(colon + 1), hold) || hold < 1) return false;
+                if (!ParseLong(rest.substr(colon + 1), hold) || hold < 0) return false;
                 rest.resize(colon);
             }
             int vk = plat::VirtualKeyFromName(rest.c_str());
@@ -197,18 +197,22 @@ void PrintLine(long frame, const std::vector<std::string>& names) {
 
 bool IsSystemKey(int vk) { return vk == plat::VK_MENU || vk == plat::VK_F10; }
 
-// Everything that happens just before due frame `frame` runs.
+void PostKey(int vk, bool down) {
+    const bool sys = IsSystemKey(vk);
+    const uint32_t message = down ? (sys ? plat::WM_SYSKEYDOWN : plat::WM_KEYDOWN)
+                                  : (sys ? plat::WM_SYSKEYUP : plat::WM_KEYUP);
+    plat::PostMessage(message, static_cast<uintptr_t>(vk), 1);
+}
+
+// Everything that happens just before due frame `frame` runs. A key held for
+// 0 frames is a tap: its key-up follows its key-down before the frame.
 void BeforeFrame(long frame) {
-    for (const auto& k : gOpt.keys) {
-        if (k.frame + k.hold == frame)
-            plat::PostMessage(IsSystemKey(k.vk) ? plat::WM_SYSKEYUP : plat::WM_KEYUP,
-                              static_cast<uintptr_t>(k.vk), 1);
-    }
-    for (const auto& k : gOpt.keys) {
-        if (k.frame == frame)
-            plat::PostMessage(IsSystemKey(k.vk) ? plat::WM_SYSKEYDOWN : plat::WM_KEYDOWN,
-                              static_cast<uintptr_t>(k.vk), 1);
-    }
+    for (const auto& k : gOpt.keys)
+        if (k.hold > 0 && k.frame + k.hold == frame) PostKey(k.vk, false);
+    for (const auto& k : gOpt.keys)
+        if (k.frame == frame) PostKey(k.vk, true);
+    for (const auto& k : gOpt.keys)
+        if (k.hold == 0 && k.frame == frame) PostKey(k.vk, false);
     for (const auto& s : gOpt.sets) {
         if (s.frame == frame && !named::Write(s.name, s.value)) {
             std::fprintf(stderr, "playtest: unknown name %s\n", s.name.c_str());

@@ -44,6 +44,28 @@ void (*BeforeLoopHook)() = nullptr;
 
 namespace {
 
+// A fresh key press that no frame has run after yet, and whether its key-up
+// has come meanwhile. Such a tap keeps LastKey for the one frame that runs
+// next, so that a key let go before any frame saw it still acts once.
+int32_t UnseenKey;
+int32_t UnseenKeyReleased;
+
+// Bit 30 of a key-down's lParam: the key was already down (a repeat).
+constexpr intptr_t kKeyWasDown = intptr_t{1} << 30;
+
+void KeyDown(uintptr_t wParam, intptr_t lParam) {
+    const auto key = static_cast<int32_t>(wParam);
+    if (InputDisabled) {
+        DivertedKey = key;
+        return;
+    }
+    OnKeyDown(key);
+    if (ViewerOn == 0 && !(lParam & kKeyWasDown)) {
+        UnseenKey = key;
+        UnseenKeyReleased = 0;
+    }
+}
+
 named::Registrar reg([] {
     NAMED_SCALAR(SceneNumber);
     NAMED_SCALAR(NextScene);
@@ -96,6 +118,7 @@ void InitSkeletonGlobals() {
     WaitSlots[0] = 0;
     ButtonHeld = LastButton = 0;
     LastKey = LastKeyCopy = 0;
+    UnseenKey = UnseenKeyReleased = 0;
     ViewerKey = DivertedKey = 0;
     FrameSeconds = 0;
     MutexHandle = 0;
@@ -201,14 +224,14 @@ intptr_t MainWndProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {
         PostQuitMessage(0);
         return 0;
     case WM_KEYDOWN:
-        if (InputDisabled)
-            DivertedKey = static_cast<int32_t>(wParam);
-        else
-            OnKeyDown(static_cast<int>(wParam));
+        KeyDown(wParam, lParam);
         return DefWindowProc(message, wParam, lParam);
     case WM_KEYUP: {
         auto key = static_cast<int32_t>(wParam);
-        if (key == LastKey) LastKey = 0;
+        if (key == LastKey && key == UnseenKey)
+            UnseenKeyReleased = 1;  // a tap: cleared after the next frame
+        else if (key == LastKey)
+            LastKey = 0;
         if (key == ViewerKey) ViewerKey = 0;
         if (key == DivertedKey) DivertedKey = 0;
         if (key == CountedKey) CountedKeyPresses += 1;
@@ -217,10 +240,7 @@ intptr_t MainWndProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {
     case WM_SYSKEYDOWN:
         if (SysKeyMode == 0) return 0;
         if (SysKeyMode == 2 && wParam == static_cast<uintptr_t>(VK_MENU)) return 0;
-        if (InputDisabled)
-            DivertedKey = static_cast<int32_t>(wParam);
-        else
-            OnKeyDown(static_cast<int>(wParam));
+        KeyDown(wParam, lParam);
         return DefWindowProc(message, wParam, lParam);
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_SCREENSAVE) return 0;
@@ -319,8 +339,13 @@ int RunPass() {
     }
     LastScene = SceneNumber;
 
-    // A double click belongs to the first frame that can see it.
-    if (ran) LeftDoubleClick = 0;
+    // A double click belongs to the first frame that can see it, and so does
+    // a key tapped before any frame saw it.
+    if (ran) {
+        LeftDoubleClick = 0;
+        if (UnseenKeyReleased && LastKey == UnseenKey) LastKey = 0;
+        UnseenKey = UnseenKeyReleased = 0;
+    }
 
     if (ran && AfterFrameHook) AfterFrameHook();
     return ran;

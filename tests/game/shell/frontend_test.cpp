@@ -51,6 +51,30 @@ TEST(Title, OtherKeysDoNothing) {
     EXPECT_EQ(Value(r.out, 10, "PlayMode"), "0");
 }
 
+// A key tapped between two frames (held for 0 frames: its key-down and
+// key-up both come before the frame) acts as a press does.
+TEST(Screens, ATapBetweenTwoFramesActs) {
+    struct Case {
+        const char* args;
+        long frame;
+        const char* name;
+        const char* value;
+    };
+    const Case cases[] = {
+        {"--frames 5 --key 3:Return:0", 3, "SceneNumber", "11"},
+        {"--frames 20 --key 3:Return --key 12:F1:0", 12, "SceneNumber", "2"},
+        {"--frames 20 --key 3:Return --key 12:F2:0", 13, "GameLevel", "3"},
+        {"--frames 20 --key 3:Return --key 12:Space:0", 12, "PlainBackground", "1"},
+        {"--frames 20 --key 3:Return --key 12:M:0", 12, "MouseControl", "1"},
+    };
+    for (const auto& c : cases) {
+        auto r = Playtest(std::string(c.args) + " --print " + std::to_string(c.frame) + ":" + c.name);
+        ASSERT_EQ(r.status, 0) << c.args << r.out;
+        EXPECT_EQ(Value(r.out, c.frame, c.name), c.value) << c.args;
+    }
+    EXPECT_EQ(Playtest("--frames 5 --key 3:Return:-1").status, 2);
+}
+
 TEST(LevelSelect, OptionsThenF1StartsLevelOne) {
     auto r = Playtest(
         "--frames 50 --key 3:Return --key 10:Space --key 13:M --key 16:O --key 19:K --key 22:F1 "

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "framework/draw/draw.h"
@@ -16,9 +18,11 @@ namespace {
 
 std::vector<uint32_t> gEntered;
 int gDoubleClicksSeen = 0;
+std::string gKeysSeen;  // LastKey in each frame, '.' for none
 void Recorder() {
     gEntered.push_back(SceneEntered);
     gDoubleClicksSeen += LeftDoubleClick;
+    gKeysSeen += LastKey ? static_cast<char>(LastKey) : '.';
 }
 
 class LoopTest : public ::testing::Test {
@@ -32,6 +36,7 @@ protected:
         plat::SetWindowProc(MainWndProc);
         gEntered.clear();
         gDoubleClicksSeen = 0;
+        gKeysSeen.clear();
         TransitionStep = TransitionDir = 0;
     }
     void TearDown() override {
@@ -128,13 +133,56 @@ TEST_F(LoopTest, TReturnsToTitleWithItsDefaults) {
 
 TEST_F(LoopTest, KeyUpClearsLastKeyAndSystemKeysAreSwallowed) {
     SysKeyMode = 0;
+    SceneNumber = SceneTitle;
+    LastScene = 0;
     Dispatch(plat::WM_KEYDOWN, 'Y');
     EXPECT_EQ(LastKey, 'Y');
+    Frame();
     Dispatch(plat::WM_KEYUP, 'Y');
     EXPECT_EQ(LastKey, 0);
     Dispatch(plat::WM_SYSKEYDOWN, plat::VK_F10);
     EXPECT_EQ(LastKey, 0);
     EXPECT_EQ(MainWndProc(plat::WM_SYSCOMMAND, plat::SC_SCREENSAVE, 0), 0);
+}
+
+// Keys as the window takes them between frames: +K down, *K a repeat of a
+// key already down, -K up, F a frame. A key let go before any frame saw it
+// still reaches the next frame, and that frame only; a key let go after a
+// frame, and a repeat, clear LastKey at their key-up as always.
+TEST_F(LoopTest, AKeyTappedBetweenFramesActsOnceAndHeldKeysAreUnchanged) {
+    struct Case {
+        const char* steps;
+        const char* seen;  // LastKey in each frame
+        char after;        // LastKey after the last step
+    };
+    const Case cases[] = {
+        {"+A -A F F", "A.", '.'},           // a tap: the next frame sees it
+        {"+A -A", "", 'A'},                 // and it waits for that frame
+        {"+A F F -A F", "AA.", '.'},        // held over two frames
+        {"+A F -A F", "A.", '.'},           // let go after its first frame
+        {"+A F *A -A F", "A.", '.'},        // a repeat is no new press
+        {"+A -A +B -B F F", "B.", '.'},     // a later tap wins, as a later press does
+        {"+A -A +A F F -A", "AA", '.'},     // tapped, then pressed again and held
+        {"+A +B -A F -B F", "B.", '.'},     // an earlier key's key-up leaves the later key
+        {"+A -A +B F F -B", "BB", '.'},     // a held key after a tap
+    };
+    for (const auto& c : cases) {
+        InitSkeletonGlobals();
+        SceneNumber = SceneTitle;
+        gKeysSeen.clear();
+        std::istringstream steps(c.steps);
+        for (std::string step; steps >> step;) {
+            const auto key = static_cast<uintptr_t>(step.size() > 1 ? step[1] : 0);
+            switch (step[0]) {
+            case '+': Dispatch(plat::WM_KEYDOWN, key, 1); break;
+            case '*': Dispatch(plat::WM_KEYDOWN, key, 1 | (1 << 30)); break;
+            case '-': Dispatch(plat::WM_KEYUP, key, 1); break;
+            default: Frame();
+            }
+        }
+        EXPECT_EQ(gKeysSeen, c.seen) << c.steps;
+        EXPECT_EQ(LastKey ? static_cast<char>(LastKey) : '.', c.after) << c.steps;
+    }
 }
 
 TEST_F(LoopTest, EscapeQuitsThroughCloseDestroyAndQuit) {
