@@ -8,16 +8,20 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = bitmap_fuzz wave_fuzz drawpack_fuzz soundpack_fuzz midi_fuzz
 
-.PHONY: play test build setup bench sanitize fuzz clean
+.PHONY: play test build configure setup bench sanitize fuzz clean
 
 setup:
 	@./scripts/setup.sh
 
-build: setup
+configure: setup
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-play: build
+# The game and its data only; the tests and benchmarks are built by their own targets.
+play: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target vornquist
 	@cd $(BUILD) && ./vornquist
 
 test: build
