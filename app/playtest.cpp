@@ -208,7 +208,7 @@ void PostKey(int vk, bool down) {
 // 0 frames is a tap: its key-up follows its key-down before the frame.
 void BeforeFrame(long frame) {
     for (const auto& k : gOpt.keys)
-        if (k.hold > 0 && k.frame + k.hold == frame) PostKey(k.vk, false);
+        if (k.hold > 0 && k.frame == frame - k.hold) PostKey(k.vk, false);
     for (const auto& k : gOpt.keys)
         if (k.frame == frame) PostKey(k.vk, true);
     for (const auto& k : gOpt.keys)

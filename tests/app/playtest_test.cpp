@@ -43,6 +43,8 @@ TEST(Playtest, PrintedValues) {
         {"--frames 6 --key 2:Y:3 --set 1:GameLevel=3 --every 1:LastKey,GameLevel",
          0,
          {{1, "LastKey", "0"}, {1, "GameLevel", "3"}, {2, "LastKey", "89"}, {4, "LastKey", "89"}, {5, "LastKey", "0"}}},
+        // Held past the end of any run.
+        {"--frames 4 --key 2:Y:9223372036854775807 --print 4:LastKey", 0, {{4, "LastKey", "89"}}},
         {"--frames 3 --set 2:BossParade[1].active=1 --set 2:BossParade[1].y=-40.5 "
          "--print 1:active:BossParade --print 2:active:BossParade,BossParade[1].y,WaitSlots[1] "
          "--print 3:BossParade[8].x,active:NoSuchPool",
