@@ -29,6 +29,9 @@ std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts);
 // A format-0 MIDI file at 120 beats per minute, 480 ticks per beat: one
 // piano note per beat (0.5 s each) for `beats` beats, then its end.
 std::vector<uint8_t> MakeMidi(int beats);
+// A format-0 MIDI file at 480 ticks per beat whose one track holds the
+// given bytes (from byte 22 of the file on).
+std::vector<uint8_t> MidiWithTrack(const std::vector<uint8_t>& events);
 
 // A fresh folder under the system's temporary folder, removed on destruction.
 struct ScratchDir {
