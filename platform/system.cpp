@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/message_box.h"
 #include "platform/window.h"
 
 namespace plat {
@@ -23,6 +24,7 @@ std::string gExeOverride;
 bool gLockEnabled = true;
 int gLockFd = -1;
 bool gBoxesShown = true;
+std::string gLastBox;
 
 std::string ReadExeDir() {
     std::string path;
@@ -114,36 +116,38 @@ void SetInstanceLockEnabled(bool enabled) { gLockEnabled = enabled; }
 
 void SetMessageBoxesShown(bool shown) { gBoxesShown = shown; }
 
-int MessageBox(const std::string& text, const std::string& caption, BoxKind kind, const std::string& detail) {
-    if (detail.empty())
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    else
-        std::fprintf(stderr, "%s: %s : %s\n", caption.c_str(), text.c_str(), detail.c_str());
+const std::string& LastMessageBox() { return gLastBox; }
+
+int MessageBox(const std::string& text, const std::string& caption, BoxKind kind, const std::string& line) {
+    gLastBox = caption + ": " + text;
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), (line.empty() ? text : line).c_str());
     std::fflush(stderr);
     int fallback = kind == BoxKind::YesNo ? IDNO : IDOK;
     if (!gBoxesShown || IsHeadless() || !SDL_WasInit(SDL_INIT_VIDEO)) return fallback;
-    SDL_MessageBoxButtonData ok[] = {
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDOK, "OK"}};
-    SDL_MessageBoxButtonData yesNo[] = {
-        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDNO, "No"},
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, IDYES, "Yes"}};
-    SDL_MessageBoxData data{};
-    data.flags = SDL_MESSAGEBOX_WARNING;
-    data.window = SdlWindow();
-    data.title = caption.c_str();
-    data.message = text.c_str();
-    data.numbuttons = kind == BoxKind::YesNo ? 2 : 1;
-    data.buttons = kind == BoxKind::YesNo ? yesNo : ok;
-    int pressed = fallback;
     struct sigaction endNow {}, oldTerm {}, oldInt {};
     endNow.sa_handler = EndNow;
     sigaction(SIGTERM, &endNow, &oldTerm);
     sigaction(SIGINT, &endNow, &oldInt);
-    const int shown = SDL_ShowMessageBox(&data, &pressed);
+    int pressed = ShowOwnBox(text, caption, kind, SdlWindow());
+    if (pressed < 0) {
+        // Without the font, the system's own box.
+        SDL_MessageBoxButtonData ok[] = {
+            {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDOK, "OK"}};
+        SDL_MessageBoxButtonData yesNo[] = {
+            {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDNO, "No"},
+            {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, IDYES, "Yes"}};
+        SDL_MessageBoxData data{};
+        data.flags = SDL_MESSAGEBOX_WARNING;
+        data.window = SdlWindow();
+        data.title = caption.c_str();
+        data.message = text.c_str();
+        data.numbuttons = kind == BoxKind::YesNo ? 2 : 1;
+        data.buttons = kind == BoxKind::YesNo ? yesNo : ok;
+        if (SDL_ShowMessageBox(&data, &pressed) != 0) pressed = -1;
+    }
     sigaction(SIGTERM, &oldTerm, nullptr);
     sigaction(SIGINT, &oldInt, nullptr);
-    if (shown != 0 || pressed < 0) return fallback;
-    return pressed;
+    return pressed < 0 ? fallback : pressed;
 }
 
 std::vector<std::string> FindFiles(const std::string& folder, const std::string& suffix) {

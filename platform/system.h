@@ -21,17 +21,20 @@ void ReleaseInstanceLock();
 void SetInstanceLockEnabled(bool enabled);
 std::string InstanceLockPath(const std::string& name);
 
-// Message boxes. Every box is also written to stderr as "caption: text".
-// A box is shown only when there is a display; without one it never blocks
-// and answers with the default button.
+// Message boxes. Every box is also written to stderr as "caption: text", or
+// as "caption: line" when a line is given (the file concerned and what is
+// wrong with it, say, which the box itself does not show). A box is shown
+// only when there is a display; without one it never blocks and answers
+// with the default button. Its text is drawn in the IPA Gothic font, so
+// that Japanese reads on any desktop.
 enum class BoxKind { Ok, YesNo };
 constexpr int IDOK = 1;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
-// `detail` (the file concerned, say) goes on the stderr line only:
-// "caption: text : detail".
-int MessageBox(const std::string& text, const std::string& caption, BoxKind kind, const std::string& detail = "");
+int MessageBox(const std::string& text, const std::string& caption, BoxKind kind, const std::string& line = "");
 void SetMessageBoxesShown(bool shown);  // tests switch the windows off
+// The last box asked for, "caption: text", whether shown or not.
+const std::string& LastMessageBox();
 
 // Files in a folder whose names end with the given suffix (case-insensitive),
 // sorted by name.

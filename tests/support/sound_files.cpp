@@ -82,6 +82,11 @@ std::vector<uint8_t> MakePackEntry(const std::string& name, const std::vector<ui
     return v;
 }
 
+std::vector<uint8_t> Patched(std::vector<uint8_t> bytes, size_t at, const std::vector<uint8_t>& with) {
+    std::copy(with.begin(), with.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
+    return bytes;
+}
+
 std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts) {
     size_t size = 0;
     for (const auto& p : parts) size += p.size();

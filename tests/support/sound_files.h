@@ -23,6 +23,17 @@ std::vector<uint8_t> PcmFormatBlock(int channels, int rate, int bits);
 std::vector<uint8_t> MakePackEntry(const std::string& name, const std::vector<uint8_t>& formatBlock,
                                    const std::vector<uint8_t>& samples);
 
+// A broken file of a test's table: its name, its bytes, and what the
+// loader is to say is wrong with it.
+struct BrokenFile {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    const char* fault;
+};
+
+// The bytes with `with` written over them from `at` on.
+std::vector<uint8_t> Patched(std::vector<uint8_t> bytes, size_t at, const std::vector<uint8_t>& with);
+
 // The byte strings one after another.
 std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts);
 

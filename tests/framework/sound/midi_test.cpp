@@ -189,22 +189,13 @@ TEST(MidiFiles, AnUnplayableFileIsNamedOnStderrWithItsFault) {
     ASSERT_TRUE(plat::AudioOpen());  // as the sound module holds it in the game
 
     const std::vector<uint8_t> good = testsupport::MakeMidi(4);  // a 43-byte track from byte 14
-    auto patched = [&](size_t at, std::vector<uint8_t> bytes) {
-        std::vector<uint8_t> v = good;
-        std::copy(bytes.begin(), bytes.end(), v.begin() + static_cast<std::ptrdiff_t>(at));
-        return v;
-    };
+    auto patched = [&](size_t at, const std::vector<uint8_t>& bytes) { return testsupport::Patched(good, at, bytes); };
     std::vector<uint8_t> noise(1000);
     uint32_t seed = 7;
     for (uint8_t& b : noise) b = static_cast<uint8_t>((seed = seed * 1103515245u + 12345u) >> 24);
     std::vector<uint8_t> endless(300, 0x80);  // a delta time that never ends
     endless.push_back(0);
-    struct Case {
-        const char* name;
-        std::vector<uint8_t> bytes;
-        const char* fault;
-    };
-    const Case cases[] = {
+    const testsupport::BrokenFile cases[] = {
         {"EMPTY.MID", {}, "the file is empty"},
         {"TEN.MID", {good.begin(), good.begin() + 10}, "the file ends inside its header, after 10 bytes"},
         {"HALF.MID", {good.begin(), good.begin() + 32}, "track 1 at byte 14 claims 43 bytes, 10 are left in the file"},
@@ -224,7 +215,7 @@ TEST(MidiFiles, AnUnplayableFileIsNamedOnStderrWithItsFault) {
          "track 1 has a meta event of kind 81 and 2 bytes at byte 22, not 3"},
         {"NOISE.MID", noise, "not a MIDI file (it does not begin with \"MThd\")"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string name = std::string("MIDI/") + c.name;
         dir.Write(name, c.bytes);
