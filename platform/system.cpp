@@ -9,9 +9,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/message_box.h"
 #include "platform/window.h"
@@ -23,6 +25,7 @@ std::string gExeDir;
 std::string gExeOverride;
 bool gLockEnabled = true;
 int gLockFd = -1;
+std::string gLockPath;
 bool gBoxesShown = true;
 std::string gLastBox;
 
@@ -74,34 +77,49 @@ void SetExecutableDirectory(const std::string& dir) {
     if (!gExeOverride.empty() && gExeOverride.back() != '/') gExeOverride += '/';
 }
 
-std::string InstanceLockPath(const std::string& name) {
-    // The user's own runtime folder, or /tmp with the user id in the name,
-    // so that one user's game never stops another's.
-    const char* base = std::getenv("XDG_RUNTIME_DIR");
+std::vector<std::string> InstanceLockPlaces(const std::string& name) {
+    // The user's own runtime folder, then the temporary folder with the user
+    // id in the name, so that one user's game never stops another's.
     std::string file;
     for (char c : name) file += (c == '/' ? '_' : c);
-    if (base && *base) return std::string(base) + "/" + file + ".lock";
-    return "/tmp/" + file + "." + std::to_string(getuid()) + ".lock";
+    std::vector<std::string> places;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime && *runtime) places.push_back(std::string(runtime) + "/" + file + ".lock");
+    const char* tmp = std::getenv("TMPDIR");
+    places.push_back(std::string(tmp && *tmp ? tmp : "/tmp") + "/" + file + "." + std::to_string(getuid()) + ".lock");
+    return places;
 }
+
+const std::string& HeldInstanceLockPath() { return gLockPath; }
 
 bool AcquireInstanceLock(const std::string& name) {
     if (!gLockEnabled) return true;
     if (gLockFd >= 0) return true;
-    int fd = open(InstanceLockPath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) return true;  // no place for a lock: run rather than refuse
-    // A record lock belongs to this process alone: a child that a library
-    // forks (SDL shows its message boxes from one) does not inherit it, and
-    // the system drops it the moment the process ends, however it ends.
-    struct flock lock {};
-    lock.l_type = F_WRLCK;
-    lock.l_whence = SEEK_SET;
-    if (fcntl(fd, F_SETLK, &lock) != 0) {
-        close(fd);
-        return false;
+    std::string tried;
+    for (const std::string& path : InstanceLockPlaces(name)) {
+        int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        // A record lock belongs to this process alone: a child that a
+        // library forks does not inherit it, and the system drops it the
+        // moment the process ends, however it ends.
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        if (fd >= 0 && fcntl(fd, F_SETLK, &lock) == 0) {
+            gLockFd = fd;
+            gLockPath = path;
+            static bool childHook = (pthread_atfork(nullptr, nullptr, InForkedChild), true);
+            (void)childHook;
+            return true;
+        }
+        const int error = errno;
+        if (fd >= 0) close(fd);
+        if (fd >= 0 && (error == EACCES || error == EAGAIN)) return false;  // another start holds it
+        tried += (tried.empty() ? "" : ", ") + path + " (" + std::strerror(error) + ")";
     }
-    gLockFd = fd;
-    static bool childHook = (pthread_atfork(nullptr, nullptr, InForkedChild), true);
-    (void)childHook;
+    // No place for a lock: run rather than refuse, and say so.
+    std::fprintf(stderr, "%s: no place can hold the lock against a second start (%s); playing on without it\n",
+                 name.c_str(), tried.c_str());
+    std::fflush(stderr);
     return true;
 }
 
@@ -109,6 +127,7 @@ void ReleaseInstanceLock() {
     if (gLockFd >= 0) {
         close(gLockFd);  // closing drops the record lock
         gLockFd = -1;
+        gLockPath.clear();
     }
 }
 

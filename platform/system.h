@@ -13,13 +13,20 @@ const std::string& ExecutableDirectory();
 void SetExecutableDirectory(const std::string& dir);
 
 // The single-instance lock: a lock file named after the given text, held
-// until ReleaseInstanceLock or the process ends. Returns false when another
-// process holds it. SetInstanceLockEnabled(false) makes every acquire succeed
-// without touching any file (tests and the play driver run side by side).
+// until ReleaseInstanceLock or the process ends, in the first of its places
+// that can hold it. Returns false when another process holds it there; when
+// no place can hold it, one line on stderr says so and the result is true.
+// SetInstanceLockEnabled(false) makes every acquire succeed without touching
+// any file (tests and the play driver run side by side).
 bool AcquireInstanceLock(const std::string& name);
 void ReleaseInstanceLock();
 void SetInstanceLockEnabled(bool enabled);
-std::string InstanceLockPath(const std::string& name);
+// Where the lock may lie, in order: the runtime folder (XDG_RUNTIME_DIR),
+// then the temporary folder (TMPDIR, else /tmp) under a name that holds the
+// user id.
+std::vector<std::string> InstanceLockPlaces(const std::string& name);
+// The file of the lock held, "" when none is.
+const std::string& HeldInstanceLockPath();
 
 // Message boxes. Every box is also written to stderr as "caption: text", or
 // as "caption: line" when a line is given (the file concerned and what is

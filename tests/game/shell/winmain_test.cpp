@@ -68,6 +68,37 @@ TEST(GameStart, SecondStartSaysTheGameRunsAndExitsAtOnce) {
     EXPECT_EQ(Start("SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy", locks.path).status, 124);
 }
 
+// A lock folder that cannot hold the lock (a folder under a plain file,
+// which no user can make, root neither): the lock lives in the temporary
+// folder instead and the second start is refused; with no place at all for
+// it, one line says so and both starts play.
+TEST(GameStart, AnUnusableLockFolderPassesTheLockOn) {
+    testsupport::TempFolder folder;
+    const std::string file = folder.path + "/file";
+    std::ofstream(file) << "not a folder";
+    struct Case {
+        std::string tmp;
+        int secondStatus;
+        const char* says;
+    };
+    const Case cases[] = {
+        {folder.path, 0, "already running"},
+        {file + "/tmp", 124, "no place can hold the lock against a second start"},
+    };
+    for (const Case& c : cases) {
+        testsupport::ScopedEnv runtime("XDG_RUNTIME_DIR", (file + "/run").c_str());
+        testsupport::ScopedEnv tmp("TMPDIR", c.tmp.c_str());
+        plat::SetInstanceLockEnabled(true);
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(CheckSingleInstance(kWindowTitle), 1);
+        ::testing::internal::GetCapturedStderr();
+        auto second = Start("TMPDIR='" + c.tmp + "' SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy", file + "/run");
+        EXPECT_EQ(second.status, c.secondStatus) << second.out;
+        EXPECT_TRUE(Has(second.out, c.says)) << second.out;
+        plat::ReleaseInstanceLock();
+    }
+}
+
 }  // namespace
 
 namespace {
