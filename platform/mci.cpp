@@ -75,9 +75,10 @@ std::vector<std::string> Split(const std::string& command) {
 // What the last command found wrong with its file, in words.
 std::string gFault;
 
-// Reads a whole MIDI file: kMciOk, kMciFileNotFound when there is no such
-// file, or kMciInvalidFile (with gFault) when it cannot be read or is not a
-// MIDI file the sequencer plays.
+// Reads a whole MIDI file into *out as the synthesiser's player is to read
+// it: kMciOk, kMciFileNotFound when there is no such file, or
+// kMciInvalidFile (with gFault) when it cannot be read or is not a MIDI file
+// the sequencer plays.
 int ReadMidiFile(const std::string& path, std::vector<char>* out) {
     FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) {
@@ -103,7 +104,8 @@ int ReadMidiFile(const std::string& path, std::vector<char>* out) {
         gFault = std::strerror(error);
         return kMciInvalidFile;
     }
-    gFault = MidiFileFault(reinterpret_cast<const uint8_t*>(out->data()), out->size());
+    const std::vector<char> whole = std::move(*out);
+    gFault = MidiFileFault(reinterpret_cast<const uint8_t*>(whole.data()), whole.size(), out);
     return gFault.empty() ? kMciOk : kMciInvalidFile;
 }
 

@@ -21,10 +21,12 @@ public:
 
     std::string Fault() {
         uint8_t running = 0;  // the running status; 0 after meta and system-exclusive events
+        uint64_t ticks = 0;   // the player counts them in a signed 32-bit number
         while (pos_ < end_) {
             at_ = pos_;
             uint32_t delta;
             if (!VarLen(&delta) || !Left(1)) return fault_;
+            if ((ticks += delta) > 0x7FFFFFFF) return name_ + " runs past 2^31 ticks at byte " + Num(at_);
             uint8_t status = p_[pos_];
             if (status & 0x80) ++pos_;
             else if (running) status = running;  // the byte is the event's first data byte
@@ -106,7 +108,7 @@ private:
 
 }  // namespace
 
-std::string MidiFileFault(const uint8_t* p, size_t size) {
+std::string MidiFileFault(const uint8_t* p, size_t size, std::vector<char>* playable) {
     if (size == 0) return "the file is empty";
     if (size < 4 || std::memcmp(p, "MThd", 4) != 0) return "not a MIDI file (it does not begin with \"MThd\")";
     if (size < 14) return "the file ends inside its header, after " + Num(size) + " bytes";
@@ -120,6 +122,7 @@ std::string MidiFileFault(const uint8_t* p, size_t size) {
                " the player takes";
     if (division & 0x8000) return "time counted in SMPTE frames, which the player does not take";
     if (division == 0) return "a time division of 0 ticks per beat";
+    std::vector<char> kept(p, p + 14);
     size_t pos = 14;
     for (unsigned found = 0; found < tracks;) {
         if (pos >= size)
@@ -136,9 +139,11 @@ std::string MidiFileFault(const uint8_t* p, size_t size) {
         if (isTrack) {
             std::string fault = Track(p, pos + 8, pos + 8 + length, ++found).Fault();
             if (!fault.empty()) return fault;
+            kept.insert(kept.end(), p + pos, p + pos + 8 + length);
         }
         pos += 8 + length;
     }
+    if (playable) *playable = std::move(kept);
     return "";
 }
 

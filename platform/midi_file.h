@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace plat {
 
@@ -15,9 +16,13 @@ constexpr unsigned kMidiMaxTracks = 128;
 // with them, in words ("track 1 at byte 14 claims 500 bytes, 230 are left").
 // Taken: a 6-byte header of format 0, 1 or 2 with 1 to kMidiMaxTracks tracks
 // and a division of 1 or more ticks per beat; every announced track chunk
-// complete; in each track, variable-length numbers of at most 4 bytes,
+// complete; in each track, variable-length numbers of at most 4 bytes, at
+// most 2^31 - 1 ticks in all,
 // channel, meta and system-exclusive events that end inside the track, and
-// meta events of the lengths their kinds have.
-std::string MidiFileFault(const uint8_t* bytes, size_t size);
+// meta events of the lengths their kinds have. Chunks of other kinds are
+// passed over; the synthesiser's player cannot (it takes the length of the
+// first one for the name of the next), so a file that is taken is also
+// given in *playable with the header and its track chunks alone.
+std::string MidiFileFault(const uint8_t* bytes, size_t size, std::vector<char>* playable = nullptr);
 
 }  // namespace plat

@@ -195,6 +195,8 @@ TEST(MidiFiles, AnUnplayableFileIsNamedOnStderrWithItsFault) {
     for (uint8_t& b : noise) b = static_cast<uint8_t>((seed = seed * 1103515245u + 12345u) >> 24);
     std::vector<uint8_t> endless(300, 0x80);  // a delta time that never ends
     endless.push_back(0);
+    std::vector<uint8_t> longest;  // nine program changes, each 2^28 - 1 ticks after the one before
+    for (int i = 0; i < 9; ++i) longest.insert(longest.end(), {0xFF, 0xFF, 0xFF, 0x7F, 0xC0, 0});
     const testsupport::BrokenFile cases[] = {
         {"EMPTY.MID", {}, "the file is empty"},
         {"TEN.MID", {good.begin(), good.begin() + 10}, "the file ends inside its header, after 10 bytes"},
@@ -207,6 +209,7 @@ TEST(MidiFiles, AnUnplayableFileIsNamedOnStderrWithItsFault) {
         {"SMPTE.MID", patched(12, {0xE7, 40}), "time counted in SMPTE frames, which the player does not take"},
         {"ENDLESS.MID", testsupport::MidiWithTrack(endless),
          "track 1 has a variable-length number of more than 4 bytes in the event at byte 22"},
+        {"TICKS.MID", testsupport::MidiWithTrack(longest), "track 1 runs past 2^31 ticks at byte 70"},
         {"SYSEX.MID", testsupport::MidiWithTrack({0, 0xF0, 0xFF, 0xFF, 0xFF, 0x7F, 1, 2, 0xF7}),
          "track 1 has a system-exclusive event at byte 22 claiming 268435455 bytes, 3 are left in the track"},
         {"ESCAPE.MID", testsupport::MidiWithTrack({0, 0xF7, 1, 0xF0, 0, 0xFF, 0x2F, 0}),
@@ -231,6 +234,21 @@ TEST(MidiFiles, AnUnplayableFileIsNamedOnStderrWithItsFault) {
         EXPECT_FALSE(plat::PeekMessage(m));  // no notice
         fwMidi::Stop();
     }
+    // Every kind of event, running status, and a chunk of another kind
+    // before the track: played.
+    std::vector<uint8_t> rich = testsupport::MidiWithTrack({0, 0xFF, 0x51, 3, 0x07, 0xA1, 0x20, 0, 0xF0, 3, 0x7E,
+                                                            0x7F, 0xF7, 0, 0xFF, 0x01, 2, 'h', 'i', 0, 0x90, 60, 100,
+                                                            0x60, 60, 0, 0, 0xC0, 5, 0, 0xE0, 0, 0x40, 0, 0xFF, 0x2F, 0});
+    rich.insert(rich.begin() + 14, {'X', 't', 'r', 'a', 0, 0, 0, 1, 9});
+    dir.Write("MIDI/RICH.MID", rich);
+    ::testing::internal::CaptureStderr();
+    fwMidi::Play("MIDI/RICH.MID", 1);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr().find("cannot be played"), std::string::npos);
+    Render(kSecond / 20);  // half its length: the synthesiser's player took it
+    std::string mode;
+    EXPECT_EQ(plat::MciSendString("status midi mode", &mode), plat::kMciOk);
+    EXPECT_EQ(mode, "playing");
+    fwMidi::Stop();
     plat::AudioClose();
     plat::SetAudioOutput(plat::AudioOutput::Device);
     plat::SetExecutableDirectory("");
