@@ -15,9 +15,10 @@ constexpr int kButtonWidth = 88;
 constexpr int kButtonHeight = 26;
 constexpr int kButtonGap = 10;
 constexpr int kMinWidth = 240;
-constexpr ColorRef kFace = Rgb(0xF0, 0xF0, 0xF0);
+// Greys whose channels stay equal through the 5-6-5 picture.
+constexpr ColorRef kFace = Rgb(0xF7, 0xF7, 0xF7);
 constexpr ColorRef kInk = Rgb(0x00, 0x00, 0x00);
-constexpr ColorRef kButtonFace = Rgb(0xE1, 0xE1, 0xE1);
+constexpr ColorRef kButtonFace = Rgb(0xE7, 0xE7, 0xE7);
 constexpr ColorRef kButtonEdge = Rgb(0x70, 0x70, 0x70);
 constexpr ColorRef kDefaultEdge = Rgb(0x00, 0x60, 0xC0);
 constexpr uint32_t kTextFormat = kDtWordBreak | kDtNoPrefix;
