@@ -73,6 +73,22 @@ void Frame(DC* dc, const Rect& r, ColorRef fill, ColorRef edge, int width) {
     DeleteBrush(brush);
 }
 
+// The window an event is for; 0 for events of no window.
+uint32_t WindowOf(const SDL_Event& e) {
+    switch (e.type) {
+    case SDL_WINDOWEVENT: return e.window.windowID;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: return e.key.windowID;
+    case SDL_TEXTINPUT: return e.text.windowID;
+    case SDL_TEXTEDITING: return e.edit.windowID;
+    case SDL_MOUSEMOTION: return e.motion.windowID;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: return e.button.windowID;
+    case SDL_MOUSEWHEEL: return e.wheel.windowID;
+    default: return 0;
+    }
+}
+
 // Copies the picture into the window and shows it.
 void Present(SDL_Window* window, const BoxPicture& picture) {
     SDL_Surface* target = SDL_GetWindowSurface(window);
@@ -145,16 +161,15 @@ void ReleaseBoxPicture(BoxPicture* picture) {
 }
 
 int BoxAnswer(const SDL_Event& e, uint32_t windowId, const BoxPicture& picture) {
+    if (WindowOf(e) != windowId) return 0;
     switch (e.type) {
     case SDL_KEYDOWN:
-        if (e.key.windowID != windowId) return 0;
         if (e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_KP_ENTER) return picture.enterId;
-        if (e.key.keysym.sym == SDLK_ESCAPE) return picture.escapeId;
-        return 0;
+        return e.key.keysym.sym == SDLK_ESCAPE ? picture.escapeId : 0;
     case SDL_WINDOWEVENT:
-        return e.window.windowID == windowId && e.window.event == SDL_WINDOWEVENT_CLOSE ? picture.escapeId : 0;
+        return e.window.event == SDL_WINDOWEVENT_CLOSE ? picture.escapeId : 0;
     case SDL_MOUSEBUTTONUP:
-        if (e.button.windowID != windowId || e.button.button != SDL_BUTTON_LEFT) return 0;
+        if (e.button.button != SDL_BUTTON_LEFT) return 0;
         for (const BoxButton& b : picture.buttons)
             if (e.button.x >= b.rect.left && e.button.x < b.rect.right && e.button.y >= b.rect.top &&
                 e.button.y < b.rect.bottom)
@@ -174,7 +189,7 @@ int ShowOwnBox(const std::string& text, const std::string& caption, BoxKind kind
     const char* hint = SDL_GetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE);
     const std::string quitHint = hint ? hint : "";
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-    const SDL_bool grabbed = parent ? SDL_GetWindowGrab(parent) : SDL_FALSE;
+    const bool grabbed = parent && (SDL_GetWindowFlags(parent) & SDL_WINDOW_MOUSE_GRABBED);
     if (grabbed) SDL_SetWindowGrab(parent, SDL_FALSE);
     const int cursor = SDL_ShowCursor(SDL_QUERY);
     SDL_ShowCursor(SDL_ENABLE);
@@ -188,26 +203,31 @@ int ShowOwnBox(const std::string& text, const std::string& caption, BoxKind kind
         Present(window, picture);
         SDL_RaiseWindow(window);
         const uint32_t id = SDL_GetWindowID(window);
-        bool quit = false;
+        // The game's own events wait for it (a key released while the box
+        // was up must still reach it), all but its mouse moves.
+        std::vector<SDL_Event> forGame;
         for (answer = 0; answer == 0;) {
             SDL_Event e;
             if (!SDL_WaitEventTimeout(&e, 250)) continue;
             if (e.type == SDL_QUIT) {
-                quit = true;  // ends the box like its own close, and is kept for the game
+                forGame.push_back(e);  // ends the box as its own close does
                 answer = picture.escapeId;
-            } else if (e.type == SDL_WINDOWEVENT && e.window.windowID == id &&
-                       e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+            } else if (WindowOf(e) != id) {
+                if (e.type != SDL_MOUSEMOTION) forGame.push_back(e);
+            } else if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED) {
                 Present(window, picture);
             } else {
                 answer = BoxAnswer(e, id, picture);
             }
         }
         SDL_DestroyWindow(window);
-        if (quit) {
-            SDL_Event e{};
-            e.type = SDL_QUIT;
-            SDL_PushEvent(&e);
+        if (parent) {
+            // The focus goes back to the game (no window manager may be
+            // there to give it back).
+            SDL_RaiseWindow(parent);
+            SDL_SetWindowInputFocus(parent);
         }
+        for (SDL_Event& e : forGame) SDL_PushEvent(&e);
     }
     SDL_ShowCursor(cursor);
     if (grabbed) SDL_SetWindowGrab(parent, SDL_TRUE);
