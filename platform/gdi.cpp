@@ -17,16 +17,19 @@ bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize) {
     const uint32_t dataOffset = Le32(head + 10);
     const uint32_t infoSize = Le32(head + 14);
     int64_t width, height;
-    uint32_t bits, compression = 0;
-    if (infoSize == 12) {  // the old core header: 16-bit sizes
+    uint32_t bits, compression = 0, colours = 0;
+    int64_t entryBytes = 4;  // bytes per palette entry
+    if (infoSize == 12) {  // the old core header: 16-bit sizes, 3-byte entries, no colour count
         width = Le16(head + 18);
         height = static_cast<int16_t>(Le16(head + 20));
         bits = Le16(head + 24);
+        entryBytes = 3;
     } else if (infoSize >= 40 && headSize >= kFileHeader + 40) {
         width = static_cast<int32_t>(Le32(head + 18));
         height = static_cast<int32_t>(Le32(head + 22));
         bits = Le16(head + 28);
         compression = Le32(head + 30);
+        colours = Le32(head + 46);
     } else {
         return false;
     }
@@ -36,8 +39,19 @@ bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize) {
     const bool plain = compression == 0 || (compression == 3 && (bits == 16 || bits == 32));
     if (!plain) return false;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;
+    // The palette: up to 2^bits colours for the depths that have one (0
+    // meaning all of them); an optional table of the colour count for the
+    // others. Either way it lies between the headers (and the bit-field
+    // masks of the 40-byte header) and the pixels.
+    int64_t paletteEntries = colours;
+    if (bits <= 8) {
+        if (colours > (uint32_t{1} << bits)) return false;
+        if (colours == 0) paletteEntries = int64_t{1} << bits;
+    }
+    const int64_t masks = infoSize == 40 && compression == 3 ? 12 : 0;
+    const int64_t pixelsFrom = int64_t{kFileHeader} + infoSize + masks + paletteEntries * entryBytes;
     const int64_t rowBytes = (width * bits + 31) / 32 * 4;
-    return dataOffset >= kFileHeader + infoSize && dataOffset + rowBytes * height <= fileSize;
+    return dataOffset >= pixelsFrom && dataOffset + rowBytes * height <= fileSize;
 }
 
 Bitmap* LoadBitmapFile(const std::string& path) {

@@ -37,7 +37,9 @@ struct Bitmap {
 Bitmap* LoadBitmapFile(const std::string& path);
 // Whether a bitmap file's leading bytes (head, headSize of them) describe a
 // picture this reader takes (uncompressed, sides 1 to 16384, a depth of 1,
-// 4, 8, 16, 24 or 32 bits) whose rows all lie within fileSize bytes.
+// 4, 8, 16, 24 or 32 bits) whose palette holds no more colours than the
+// depth allows and ends before the pixels, and whose rows all lie within
+// fileSize bytes.
 bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize);
 void DeleteBitmap(Bitmap* bitmap);
 

@@ -6,12 +6,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <vector>
 
 #include "platform/audio.h"
+#include "platform/midi_file.h"
 #include "platform/system.h"
 #include "platform/window.h"
 
@@ -70,44 +72,41 @@ std::vector<std::string> Split(const std::string& command) {
     return words;
 }
 
-uint32_t Be32(const unsigned char* p) {
-    return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3];
-}
+// What the last command found wrong with its file, in words.
+std::string gFault;
 
-// A standard MIDI file: a complete header chunk and as many complete track
-// chunks as the header announces.
-bool IsMidiFile(const std::vector<char>& file) {
-    const auto* p = reinterpret_cast<const unsigned char*>(file.data());
-    const size_t size = file.size();
-    if (size < 14 || std::memcmp(p, "MThd", 4) != 0) return false;
-    uint64_t headerLength = Be32(p + 4);
-    if (headerLength < 6 || headerLength > size - 8) return false;
-    unsigned tracks = (p[10] << 8) | p[11];
-    if (tracks == 0) return false;
-    uint64_t pos = 8 + headerLength;
-    unsigned found = 0;
-    while (found < tracks) {
-        if (pos + 8 > size) return false;
-        uint64_t length = Be32(p + pos + 4);
-        if (length > size - pos - 8) return false;
-        if (std::memcmp(p + pos, "MTrk", 4) == 0) ++found;
-        pos += 8 + length;
-    }
-    return true;
-}
-
-bool ReadFile(const std::string& path, std::vector<char>* out) {
+// Reads a whole MIDI file into *out as the synthesiser's player is to read
+// it: kMciOk, kMciFileNotFound when there is no such file, or
+// kMciInvalidFile (with gFault) when it cannot be read or is not a MIDI file
+// the sequencer plays.
+int ReadMidiFile(const std::string& path, std::vector<char>* out) {
     FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
+    if (!f) {
+        if (errno == ENOENT) return kMciFileNotFound;
+        gFault = std::strerror(errno);
+        return kMciInvalidFile;
+    }
     bool ok = std::fseek(f, 0, SEEK_END) == 0;
     long size = ok ? std::ftell(f) : -1;
-    ok = ok && size >= 0 && size <= kMaxMidiFileBytes && std::fseek(f, 0, SEEK_SET) == 0;
+    ok = ok && size >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
+    if (ok && size > kMaxMidiFileBytes) {
+        std::fclose(f);
+        gFault = "larger than " + std::to_string(kMaxMidiFileBytes >> 20) + " MB";
+        return kMciInvalidFile;
+    }
     if (ok) {
         out->resize(static_cast<size_t>(size));
         ok = std::fread(out->data(), 1, out->size(), f) == out->size();
     }
+    const int error = errno;
     std::fclose(f);
-    return ok;
+    if (!ok) {
+        gFault = std::strerror(error);
+        return kMciInvalidFile;
+    }
+    const std::vector<char> whole = std::move(*out);
+    gFault = MidiFileFault(reinterpret_cast<const uint8_t*>(whole.data()), whole.size(), out);
+    return gFault.empty() ? kMciOk : kMciInvalidFile;
 }
 
 bool Readable(const std::string& path) { return !path.empty() && access(path.c_str(), R_OK) == 0; }
@@ -245,8 +244,7 @@ int Open(const std::vector<std::string>& words) {
         if (gSeq.open) return gSeq.alias == alias ? kMciDuplicateAlias : kMciDeviceInUse;
     }
     std::vector<char> file;
-    if (!ReadFile(path, &file)) return kMciFileNotFound;
-    if (!IsMidiFile(file)) return kMciInvalidFile;
+    if (int read = ReadMidiFile(path, &file); read != kMciOk) return read;
     if (!AudioOpen()) return kMciDeviceNotReady;
     int result = kMciOk;
     bool setSource = false;
@@ -266,6 +264,7 @@ int Open(const std::vector<std::string>& words) {
                 setSource = true;
             } else {
                 gSeq = Sequencer{};
+                gFault = "the synthesiser's player did not take it";
                 result = kMciInvalidFile;
             }
         }
@@ -382,7 +381,10 @@ void MciPrepare() {
     EnsureSynth();
 }
 
+std::string MciFileFault() { return gFault; }
+
 int MciSendString(const std::string& command, std::string* reply) {
+    gFault.clear();
     std::string scratch;
     if (!reply) reply = &scratch;
     reply->clear();

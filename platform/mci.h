@@ -35,6 +35,10 @@ constexpr int kMciDeviceInUse = 337;         // the one sequencer is open alread
 // an error. Returns kMciOk on success, else one of the codes above.
 int MciSendString(const std::string& command, std::string* reply);
 
+// After an open that failed with kMciInvalidFile: what is wrong with the
+// file, in words ("" after any other command).
+std::string MciFileFault();
+
 // The soundfont the synthesiser uses: FluidSynth's own default setting when
 // that file exists, else /usr/share/sounds/sf2/FluidR3_GM.sf2, else
 // /usr/share/sounds/sf2/TimGM6mb.sf2 (only the places in SDL_SOUNDFONTS when

@@ -9,10 +9,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
+#include "platform/message_box.h"
 #include "platform/window.h"
 
 namespace plat {
@@ -22,7 +25,9 @@ std::string gExeDir;
 std::string gExeOverride;
 bool gLockEnabled = true;
 int gLockFd = -1;
+std::string gLockPath;
 bool gBoxesShown = true;
+std::string gLastBox;
 
 std::string ReadExeDir() {
     std::string path;
@@ -72,34 +77,49 @@ void SetExecutableDirectory(const std::string& dir) {
     if (!gExeOverride.empty() && gExeOverride.back() != '/') gExeOverride += '/';
 }
 
-std::string InstanceLockPath(const std::string& name) {
-    // The user's own runtime folder, or /tmp with the user id in the name,
-    // so that one user's game never stops another's.
-    const char* base = std::getenv("XDG_RUNTIME_DIR");
+std::vector<std::string> InstanceLockPlaces(const std::string& name) {
+    // The user's own runtime folder, then the temporary folder with the user
+    // id in the name, so that one user's game never stops another's.
     std::string file;
     for (char c : name) file += (c == '/' ? '_' : c);
-    if (base && *base) return std::string(base) + "/" + file + ".lock";
-    return "/tmp/" + file + "." + std::to_string(getuid()) + ".lock";
+    std::vector<std::string> places;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime && *runtime) places.push_back(std::string(runtime) + "/" + file + ".lock");
+    const char* tmp = std::getenv("TMPDIR");
+    places.push_back(std::string(tmp && *tmp ? tmp : "/tmp") + "/" + file + "." + std::to_string(getuid()) + ".lock");
+    return places;
 }
+
+const std::string& HeldInstanceLockPath() { return gLockPath; }
 
 bool AcquireInstanceLock(const std::string& name) {
     if (!gLockEnabled) return true;
     if (gLockFd >= 0) return true;
-    int fd = open(InstanceLockPath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) return true;  // no place for a lock: run rather than refuse
-    // A record lock belongs to this process alone: a child that a library
-    // forks (SDL shows its message boxes from one) does not inherit it, and
-    // the system drops it the moment the process ends, however it ends.
-    struct flock lock {};
-    lock.l_type = F_WRLCK;
-    lock.l_whence = SEEK_SET;
-    if (fcntl(fd, F_SETLK, &lock) != 0) {
-        close(fd);
-        return false;
+    std::string tried;
+    for (const std::string& path : InstanceLockPlaces(name)) {
+        int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        // A record lock belongs to this process alone: a child that a
+        // library forks does not inherit it, and the system drops it the
+        // moment the process ends, however it ends.
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        if (fd >= 0 && fcntl(fd, F_SETLK, &lock) == 0) {
+            gLockFd = fd;
+            gLockPath = path;
+            static bool childHook = (pthread_atfork(nullptr, nullptr, InForkedChild), true);
+            (void)childHook;
+            return true;
+        }
+        const int error = errno;
+        if (fd >= 0) close(fd);
+        if (fd >= 0 && (error == EACCES || error == EAGAIN)) return false;  // another start holds it
+        tried += (tried.empty() ? "" : ", ") + path + " (" + std::strerror(error) + ")";
     }
-    gLockFd = fd;
-    static bool childHook = (pthread_atfork(nullptr, nullptr, InForkedChild), true);
-    (void)childHook;
+    // No place for a lock: run rather than refuse, and say so.
+    std::fprintf(stderr, "%s: no place can hold the lock against a second start (%s); playing on without it\n",
+                 name.c_str(), tried.c_str());
+    std::fflush(stderr);
     return true;
 }
 
@@ -107,6 +127,7 @@ void ReleaseInstanceLock() {
     if (gLockFd >= 0) {
         close(gLockFd);  // closing drops the record lock
         gLockFd = -1;
+        gLockPath.clear();
     }
 }
 
@@ -114,36 +135,38 @@ void SetInstanceLockEnabled(bool enabled) { gLockEnabled = enabled; }
 
 void SetMessageBoxesShown(bool shown) { gBoxesShown = shown; }
 
-int MessageBox(const std::string& text, const std::string& caption, BoxKind kind, const std::string& detail) {
-    if (detail.empty())
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    else
-        std::fprintf(stderr, "%s: %s : %s\n", caption.c_str(), text.c_str(), detail.c_str());
+const std::string& LastMessageBox() { return gLastBox; }
+
+int MessageBox(const std::string& text, const std::string& caption, BoxKind kind, const std::string& line) {
+    gLastBox = caption + ": " + text;
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), (line.empty() ? text : line).c_str());
     std::fflush(stderr);
     int fallback = kind == BoxKind::YesNo ? IDNO : IDOK;
     if (!gBoxesShown || IsHeadless() || !SDL_WasInit(SDL_INIT_VIDEO)) return fallback;
-    SDL_MessageBoxButtonData ok[] = {
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDOK, "OK"}};
-    SDL_MessageBoxButtonData yesNo[] = {
-        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDNO, "No"},
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, IDYES, "Yes"}};
-    SDL_MessageBoxData data{};
-    data.flags = SDL_MESSAGEBOX_WARNING;
-    data.window = SdlWindow();
-    data.title = caption.c_str();
-    data.message = text.c_str();
-    data.numbuttons = kind == BoxKind::YesNo ? 2 : 1;
-    data.buttons = kind == BoxKind::YesNo ? yesNo : ok;
-    int pressed = fallback;
     struct sigaction endNow {}, oldTerm {}, oldInt {};
     endNow.sa_handler = EndNow;
     sigaction(SIGTERM, &endNow, &oldTerm);
     sigaction(SIGINT, &endNow, &oldInt);
-    const int shown = SDL_ShowMessageBox(&data, &pressed);
+    int pressed = ShowOwnBox(text, caption, kind, SdlWindow());
+    if (pressed < 0) {
+        // Without the font, the system's own box.
+        SDL_MessageBoxButtonData ok[] = {
+            {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDOK, "OK"}};
+        SDL_MessageBoxButtonData yesNo[] = {
+            {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDNO, "No"},
+            {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, IDYES, "Yes"}};
+        SDL_MessageBoxData data{};
+        data.flags = SDL_MESSAGEBOX_WARNING;
+        data.window = SdlWindow();
+        data.title = caption.c_str();
+        data.message = text.c_str();
+        data.numbuttons = kind == BoxKind::YesNo ? 2 : 1;
+        data.buttons = kind == BoxKind::YesNo ? yesNo : ok;
+        if (SDL_ShowMessageBox(&data, &pressed) != 0) pressed = -1;
+    }
     sigaction(SIGTERM, &oldTerm, nullptr);
     sigaction(SIGINT, &oldInt, nullptr);
-    if (shown != 0 || pressed < 0) return fallback;
-    return pressed;
+    return pressed < 0 ? fallback : pressed;
 }
 
 std::vector<std::string> FindFiles(const std::string& folder, const std::string& suffix) {

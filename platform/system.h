@@ -13,25 +13,35 @@ const std::string& ExecutableDirectory();
 void SetExecutableDirectory(const std::string& dir);
 
 // The single-instance lock: a lock file named after the given text, held
-// until ReleaseInstanceLock or the process ends. Returns false when another
-// process holds it. SetInstanceLockEnabled(false) makes every acquire succeed
-// without touching any file (tests and the play driver run side by side).
+// until ReleaseInstanceLock or the process ends, in the first of its places
+// that can hold it. Returns false when another process holds it there; when
+// no place can hold it, one line on stderr says so and the result is true.
+// SetInstanceLockEnabled(false) makes every acquire succeed without touching
+// any file (tests and the play driver run side by side).
 bool AcquireInstanceLock(const std::string& name);
 void ReleaseInstanceLock();
 void SetInstanceLockEnabled(bool enabled);
-std::string InstanceLockPath(const std::string& name);
+// Where the lock may lie, in order: the runtime folder (XDG_RUNTIME_DIR),
+// then the temporary folder (TMPDIR, else /tmp) under a name that holds the
+// user id.
+std::vector<std::string> InstanceLockPlaces(const std::string& name);
+// The file of the lock held, "" when none is.
+const std::string& HeldInstanceLockPath();
 
-// Message boxes. Every box is also written to stderr as "caption: text".
-// A box is shown only when there is a display; without one it never blocks
-// and answers with the default button.
+// Message boxes. Every box is also written to stderr as "caption: text", or
+// as "caption: line" when a line is given (the file concerned and what is
+// wrong with it, say, which the box itself does not show). A box is shown
+// only when there is a display; without one it never blocks and answers
+// with the default button. Its text is drawn in the IPA Gothic font, so
+// that Japanese reads on any desktop.
 enum class BoxKind { Ok, YesNo };
 constexpr int IDOK = 1;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
-// `detail` (the file concerned, say) goes on the stderr line only:
-// "caption: text : detail".
-int MessageBox(const std::string& text, const std::string& caption, BoxKind kind, const std::string& detail = "");
+int MessageBox(const std::string& text, const std::string& caption, BoxKind kind, const std::string& line = "");
 void SetMessageBoxesShown(bool shown);  // tests switch the windows off
+// The last box asked for, "caption: text", whether shown or not.
+const std::string& LastMessageBox();
 
 // Files in a folder whose names end with the given suffix (case-insensitive),
 // sorted by name.

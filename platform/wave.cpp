@@ -1,5 +1,6 @@
 #include "platform/wave.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -46,12 +47,21 @@ void FormatToBlock(const AudioFormat& format, uint8_t block[kWaveFormatBlockByte
     Put16(block + 16, 0);
 }
 
-bool ParseWave(const uint8_t* bytes, size_t size, WaveData* out) {
+bool ParseWave(const uint8_t* bytes, size_t size, WaveData* out, std::string* fault) {
     *out = WaveData{};
-    if (!bytes || size < 12) return false;
-    if (!IsTag(bytes, "RIFF") || !IsTag(bytes + 8, "WAVE")) return false;
+    std::string scratch;
+    std::string& why = fault ? *fault : scratch;
+    auto refuse = [&](std::string what) {
+        why = std::move(what);
+        return false;
+    };
+    if (!bytes || size == 0) return refuse("the file is empty");
+    if (size < 12 || !IsTag(bytes, "RIFF") || !IsTag(bytes + 8, "WAVE"))
+        return refuse("not a WAVE file (it does not begin with \"RIFF\" and \"WAVE\")");
     uint64_t riffSize = U32(bytes + 4);
-    if (riffSize < 4 || riffSize > size - 8) return false;  // the RIFF chunk must be all there
+    if (riffSize < 4 || riffSize > size - 8)  // the RIFF chunk must be all there
+        return refuse("the RIFF chunk claims " + std::to_string(riffSize) + " bytes, " + std::to_string(size - 8) +
+                      " are in the file");
     const uint64_t end = 8 + riffSize;
 
     AudioFormat format;
@@ -61,36 +71,63 @@ bool ParseWave(const uint8_t* bytes, size_t size, WaveData* out) {
         const uint8_t* header = bytes + pos;
         const uint64_t body = pos + 8;
         const uint64_t chunkSize = U32(header + 4);
-        if (chunkSize > end - body) return false;  // claims more bytes than there are
+        const std::string chunk = "the \"" + std::string(reinterpret_cast<const char*>(header), 4) + "\" chunk";
+        if (chunkSize > end - body)  // claims more bytes than there are
+            return refuse(chunk + " at byte " + std::to_string(pos) + " claims " + std::to_string(chunkSize) +
+                          " bytes, " + std::to_string(end - body) + " are left");
         if (IsTag(header, "fmt ") && !haveFormat) {
-            if (chunkSize < 16) return false;
+            if (chunkSize < 16) return refuse(chunk + " has " + std::to_string(chunkSize) + " bytes, fewer than 16");
             FormatFromBlock(bytes + body, chunkSize, &format);
             haveFormat = true;
         } else if (IsTag(header, "data")) {
-            if (!haveFormat || !IsPlayableFormat(format)) return false;
+            if (!haveFormat) return refuse("the \"data\" chunk comes before any \"fmt \" chunk");
+            if (!IsPlayableFormat(format))
+                return refuse("a format the mixer does not play (format tag " + std::to_string(format.formatTag) +
+                              ", channels " + std::to_string(format.channels) + ", " +
+                              std::to_string(format.bitsPerSample) + " bits, " +
+                              std::to_string(format.samplesPerSec) + " Hz, block " +
+                              std::to_string(format.blockAlign) + ", " + std::to_string(format.avgBytesPerSec) +
+                              " bytes a second)");
             out->format = format;
             out->samples.assign(bytes + body, bytes + body + chunkSize);
+            why.clear();
             return true;
         }
         pos = body + chunkSize + (chunkSize & 1);  // chunks are padded to even sizes
     }
-    return false;
+    return refuse(haveFormat ? "no \"data\" chunk" : "no \"fmt \" chunk");
 }
 
-bool ReadWaveFile(const std::string& path, WaveData* out) {
+bool ReadWaveFile(const std::string& path, WaveData* out, std::string* fault) {
     *out = WaveData{};
+    std::string scratch;
+    std::string& why = fault ? *fault : scratch;
+    why.clear();
     FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
+    if (!f) {
+        if (errno != ENOENT) why = std::strerror(errno);
+        return false;
+    }
     std::vector<uint8_t> bytes;
     bool ok = std::fseek(f, 0, SEEK_END) == 0;
     long size = ok ? std::ftell(f) : -1;
-    ok = ok && size >= 0 && size <= kMaxWaveFileBytes && std::fseek(f, 0, SEEK_SET) == 0;
+    ok = ok && size >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
+    if (ok && size > kMaxWaveFileBytes) {
+        std::fclose(f);
+        why = "larger than " + std::to_string(kMaxWaveFileBytes >> 20) + " MB";
+        return false;
+    }
     if (ok) {
         bytes.resize(static_cast<size_t>(size));
         ok = std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size();
     }
+    const int error = errno;
     std::fclose(f);
-    return ok && ParseWave(bytes.data(), bytes.size(), out);
+    if (!ok) {
+        why = std::strerror(error);
+        return false;
+    }
+    return ParseWave(bytes.data(), bytes.size(), out, fault);
 }
 
 bool FindWaveResource(const std::string&, std::vector<uint8_t>* bytes) {

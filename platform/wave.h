@@ -23,10 +23,12 @@ struct WaveData {
 // "fmt " chunk (16 bytes or more) must come before the "data" chunk; the
 // format must be PCM, 1 or 2 channels, 8 or 16 bits, with a block align and
 // byte rate that agree with them and a rate of 1 Hz or more. Returns false
-// (and leaves *out empty) for anything else.
-bool ParseWave(const uint8_t* bytes, size_t size, WaveData* out);
-// The same for a file; false when it cannot be read.
-bool ReadWaveFile(const std::string& path, WaveData* out);
+// (and leaves *out empty) for anything else, with what is wrong in *fault
+// when asked.
+bool ParseWave(const uint8_t* bytes, size_t size, WaveData* out, std::string* fault = nullptr);
+// The same for a file; false when it cannot be read. *fault stays empty
+// when there is no such file.
+bool ReadWaveFile(const std::string& path, WaveData* out, std::string* fault = nullptr);
 
 // The format record as the 18 bytes of a format block (little-endian:
 // tag, channels, rate, bytes per second, block align, bits, cbSize 0), and

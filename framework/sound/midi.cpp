@@ -1,6 +1,8 @@
 // fwMidi: background music through the sequencer's string commands.
 #include "framework/sound/midi.h"
 
+#include <cstdio>
+
 #include "framework/system/named.h"
 #include "framework/system/system.h"
 #include "platform/mci.h"
@@ -35,7 +37,12 @@ void Play(const std::string& name, uint32_t loop) {
     const std::string open = "open \"" + fwSystem::GetExeDirectory(0) + name + "\" type sequencer alias midi";
     if (open.size() > kCommandMax) return;  // refused: the name does not fit
     if (MidiOpen == 1) Stop();
-    plat::MciSendString(open, nullptr);
+    // The piece plays or not as before; a file that is there but cannot be
+    // played is named on stderr with what is wrong with it.
+    if (plat::MciSendString(open, nullptr) == plat::kMciInvalidFile) {
+        std::fprintf(stderr, "fwMidi::Play : %s cannot be played: %s\n", name.c_str(), plat::MciFileFault().c_str());
+        std::fflush(stderr);
+    }
     Rewind();
     MidiOpen = 1;
     MidiLoop = loop;

@@ -254,10 +254,11 @@ int LoadObject(const std::string& name, int mix) {
         return fwSystem::ShowErrorBox(kWhereLoad, "ファイル名またはリソース名が長すぎます"), -1;
 
     plat::WaveData wave;
-    if (!plat::ReadWaveFile(fwSystem::GetExeDirectory(0) + name, &wave)) {
+    std::string fault;  // what is wrong with a file that is there
+    if (!plat::ReadWaveFile(fwSystem::GetExeDirectory(0) + name, &wave, &fault)) {
         std::vector<uint8_t> resource;
         if (!plat::FindWaveResource(name, &resource) || !plat::ParseWave(resource.data(), resource.size(), &wave))
-            return fwSystem::ShowErrorBox(kWhereLoad, "WAVEリソースが見つかりません", name), -1;
+            return fwSystem::ShowErrorBox(kWhereLoad, "WAVEリソースが見つかりません", name, fault), -1;
     }
     SoundObject* o = &SoundObjects[slot];
     const uint32_t bytes = static_cast<uint32_t>(wave.samples.size());

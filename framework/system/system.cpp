@@ -229,11 +229,15 @@ int YesNoBox(const char* format, ...) {
     return Box(text, "メッセージ", plat::BoxKind::YesNo) == plat::IDYES ? 1 : 0;
 }
 
-int ShowErrorBox(const char* where, const char* what, const std::string& file) {
-    std::string text = std::string(where ? where : "") + " : " + (what ? what : "");
+int ShowErrorBox(const char* where, const char* what, const std::string& file, const std::string& fault) {
+    const std::string place = where ? where : "";
+    const std::string text = place + " : " + (what ? what : "");
+    std::string line;
+    if (!fault.empty()) line = place + " : " + file + " : " + fault;
+    else if (!file.empty()) line = text + " : " + file;
     fwSound::ErrorBeep();
     MessageBoxOpen = 1;
-    plat::MessageBox(text, "エラー発生", plat::BoxKind::Ok, file);
+    plat::MessageBox(text, "エラー発生", plat::BoxKind::Ok, line);
     MessageBoxOpen = 0;
     ErrorFlag = 1;
     return 0;

@@ -71,9 +71,11 @@ int EnableIme(int flag);
 void OnActivate(int flag);
 void InfoBox(const char* format, ...) __attribute__((format(printf, 1, 2)));
 int YesNoBox(const char* format, ...) __attribute__((format(printf, 1, 2)));
-// The error box "where : what"; its line on stderr also names the file
-// concerned, when there is one.
-int ShowErrorBox(const char* where, const char* what, const std::string& file = "");
+// The error box "where : what". Its line on stderr also names the file
+// concerned, when there is one: "where : what : file"; when what is wrong
+// with the file is known, that stands in place of the box's general text:
+// "where : file : fault".
+int ShowErrorBox(const char* where, const char* what, const std::string& file = "", const std::string& fault = "");
 int GetErrorFlag();
 int CheckErrorAndQuit();
 int Quit();

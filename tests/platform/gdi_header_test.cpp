@@ -11,24 +11,11 @@
 
 namespace {
 
-// A bitmap header of the 40-byte kind for a picture of w x h at the given
-// depth and compression, followed by `data` bytes of pixels.
+// A bitmap of w x h at the given depth and compression, with its palette
+// or bit-field masks and `data` bytes of pixels.
 std::vector<uint8_t> Header(int32_t w, int32_t h, uint16_t bits, uint32_t compression, uint32_t data) {
-    std::vector<uint8_t> b(54 + data, 0);
-    auto put32 = [&](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-    };
-    b[0] = 'B';
-    b[1] = 'M';
-    put32(2, static_cast<uint32_t>(b.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<uint32_t>(w));
-    put32(22, static_cast<uint32_t>(h));
-    b[26] = 1;
-    b[28] = static_cast<uint8_t>(bits);
-    put32(30, compression);
-    return b;
+    const size_t extra = bits <= 8 ? size_t{4} << bits : compression == 3 ? 12 : 0;
+    return testsupport::BitmapBytes(w, h, bits, compression, extra, data);
 }
 
 bool Fits(const std::vector<uint8_t>& b) { return plat::BitmapHeaderFits(b.data(), b.size(), b.size()); }

@@ -7,10 +7,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "tests/support/run.h"
 
@@ -26,7 +28,10 @@ protected:
     // Whether another process could take the lock now.
     static bool OtherProcessCanTake() {
         pid_t pid = fork();
-        if (pid == 0) _exit(plat::AcquireInstanceLock(kName) ? 0 : 1);
+        if (pid == 0) {
+            std::freopen("/dev/null", "w", stderr);  // its own line about the lock, if any
+            _exit(plat::AcquireInstanceLock(kName) ? 0 : 1);
+        }
         int status = 0;
         waitpid(pid, &status, 0);
         return WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -42,12 +47,51 @@ protected:
     testsupport::ScopedEnv runtime_{"XDG_RUNTIME_DIR", folder_.path.c_str()};
 };
 
-// Without a runtime folder the lock lies in /tmp under a name that holds the
-// user id, so that one user's game never stops another's.
+// The lock lies in the runtime folder, else in the temporary folder under a
+// name that holds the user id, so that one user's game never stops another's.
 TEST_F(InstanceLock, OneLockFilePerUser) {
-    EXPECT_EQ(plat::InstanceLockPath(kName), folder_.path + "/" + kName + ".lock");
+    const std::string inTmp = kName + "." + std::to_string(getuid()) + ".lock";
+    testsupport::ScopedEnv noTmp("TMPDIR", nullptr);
+    EXPECT_EQ(plat::InstanceLockPlaces(kName), (std::vector<std::string>{folder_.path + "/" + kName + ".lock", "/tmp/" + inTmp}));
     testsupport::ScopedEnv none("XDG_RUNTIME_DIR", nullptr);
-    EXPECT_EQ(plat::InstanceLockPath(kName), "/tmp/" + kName + "." + std::to_string(getuid()) + ".lock");
+    testsupport::ScopedEnv tmp("TMPDIR", folder_.path.c_str());
+    EXPECT_EQ(plat::InstanceLockPlaces(kName), (std::vector<std::string>{folder_.path + "/" + inTmp}));
+}
+
+// A place that cannot hold the lock (here a folder under a plain file, which
+// no user, root neither, can make) passes it on to the next; where none can
+// hold it, one line says so and the start goes on, a second one too.
+TEST_F(InstanceLock, APlaceThatCannotHoldTheLockPassesItOn) {
+    const std::string file = folder_.path + "/file";
+    std::ofstream(file) << "not a folder";
+    struct Case {
+        std::string runtime, tmp;
+        bool held, secondRuns;
+    };
+    const Case cases[] = {
+        {file + "/run", folder_.path, true, false},
+        {"", file + "/tmp", false, true},
+        {file + "/run", file + "/tmp", false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.runtime + " " + c.tmp);
+        testsupport::ScopedEnv runtime("XDG_RUNTIME_DIR", c.runtime.c_str());
+        testsupport::ScopedEnv tmp("TMPDIR", c.tmp.c_str());
+        ::testing::internal::CaptureStderr();
+        EXPECT_TRUE(plat::AcquireInstanceLock(kName));
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        if (c.held) {
+            EXPECT_EQ(plat::HeldInstanceLockPath(), plat::InstanceLockPlaces(kName).back());
+            EXPECT_EQ(err, "");
+        } else {
+            std::string line = kName + ": no place can hold the lock against a second start (";
+            for (const std::string& place : plat::InstanceLockPlaces(kName))
+                line += (line.back() == '(' ? "" : ", ") + place + " (Not a directory)";
+            EXPECT_EQ(err, line + "); playing on without it\n");
+        }
+        EXPECT_EQ(OtherProcessCanTake(), c.secondRuns);
+        plat::ReleaseInstanceLock();
+    }
 }
 
 // A child forked while the game holds the lock (the way a message box is
@@ -66,7 +110,7 @@ TEST_F(InstanceLock, AForkedChildHoldsNothingAndEndsWithTheGame) {
             int open = 0;
             for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
                 std::error_code ec;
-                if (std::filesystem::read_symlink(fd.path(), ec).string() == plat::InstanceLockPath(kName)) ++open;
+                if (std::filesystem::read_symlink(fd.path(), ec).string() == plat::HeldInstanceLockPath()) ++open;
             }
             if (write(fromBox[1], &open, sizeof open) != sizeof open) _exit(4);
             for (;;) pause();
@@ -96,7 +140,7 @@ TEST_F(InstanceLock, TheLockOfAGameThatEndedNeverStopsAStart) {
     int status = 0;
     waitpid(game, &status, 0);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_TRUE(std::filesystem::exists(plat::InstanceLockPath(kName)));
+    ASSERT_TRUE(std::filesystem::exists(plat::InstanceLockPlaces(kName)[0]));
     EXPECT_TRUE(plat::AcquireInstanceLock(kName));
     EXPECT_FALSE(OtherProcessCanTake());
     plat::ReleaseInstanceLock();

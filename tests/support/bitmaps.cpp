@@ -13,15 +13,17 @@ void Put(std::vector<uint8_t>& b, size_t at, uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
-bool Write(const std::string& path, const std::vector<uint8_t>& bytes) {
+}  // namespace
+
+bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok;
 }
 
-// File and info headers; extra bytes (bit-field masks) follow the info header.
-std::vector<uint8_t> Headers(int w, int h, int bits, uint32_t compression, size_t extra, size_t imageBytes) {
+std::vector<uint8_t> BitmapBytes(int w, int h, int bits, uint32_t compression, size_t extra, size_t imageBytes,
+                                 uint32_t colours) {
     size_t offset = 54 + extra;
     std::vector<uint8_t> b(offset + imageBytes, 0);
     b[0] = 'B';
@@ -35,10 +37,9 @@ std::vector<uint8_t> Headers(int w, int h, int bits, uint32_t compression, size_
     Put(b, 28, static_cast<uint32_t>(bits), 2);
     Put(b, 30, compression, 4);
     Put(b, 34, static_cast<uint32_t>(imageBytes), 4);
+    Put(b, 46, colours, 4);
     return b;
 }
-
-}  // namespace
 
 std::string MakeTempDir() {
     const char* base = std::getenv("TMPDIR");
@@ -51,7 +52,7 @@ std::string MakeTempDir() {
 
 bool WriteBmp24(const std::string& path, int w, int h, const std::function<uint32_t(int, int)>& rgb) {
     size_t row = (static_cast<size_t>(w) * 3 + 3) & ~size_t{3};
-    auto b = Headers(w, h, 24, 0, 0, row * h);
+    auto b = BitmapBytes(w, h, 24, 0, 0, row * h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             uint32_t c = rgb(x, y);
@@ -60,18 +61,18 @@ bool WriteBmp24(const std::string& path, int w, int h, const std::function<uint3
             b[at + 1] = static_cast<uint8_t>(c >> 8);
             b[at + 2] = static_cast<uint8_t>(c >> 16);
         }
-    return Write(path, b);
+    return WriteBytes(path, b);
 }
 
 bool WriteBmp565(const std::string& path, int w, int h, const std::function<uint16_t(int, int)>& pixel) {
     size_t row = (static_cast<size_t>(w) * 2 + 3) & ~size_t{3};
-    auto b = Headers(w, h, 16, 3, 12, row * h);
+    auto b = BitmapBytes(w, h, 16, 3, 12, row * h);
     Put(b, 54, 0xF800, 4);
     Put(b, 58, 0x07E0, 4);
     Put(b, 62, 0x001F, 4);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) Put(b, 66 + static_cast<size_t>(h - 1 - y) * row + 2 * x, pixel(x, y), 2);
-    return Write(path, b);
+    return WriteBytes(path, b);
 }
 
 }  // namespace testsupport

@@ -3,11 +3,19 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
 // A new empty folder under the system's temporary folder, ending in '/'.
 std::string MakeTempDir();
+
+// The bytes of a bitmap file with the 40-byte header: `extra` zero bytes
+// (bit-field masks, palette) between the headers and `imageBytes` zero
+// bytes of pixels, and `colours` as the header's colour count.
+std::vector<uint8_t> BitmapBytes(int width, int height, int bits, uint32_t compression, size_t extra,
+                                 size_t imageBytes, uint32_t colours = 0);
+bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // Writes a 24-bit bottom-up Windows bitmap; rgb(x, y) gives 0xRRGGBB.
 bool WriteBmp24(const std::string& path, int width, int height, const std::function<uint32_t(int, int)>& rgb);

@@ -82,6 +82,11 @@ std::vector<uint8_t> MakePackEntry(const std::string& name, const std::vector<ui
     return v;
 }
 
+std::vector<uint8_t> Patched(std::vector<uint8_t> bytes, size_t at, const std::vector<uint8_t>& with) {
+    std::copy(with.begin(), with.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
+    return bytes;
+}
+
 std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts) {
     size_t size = 0;
     for (const auto& p : parts) size += p.size();
@@ -102,6 +107,10 @@ std::vector<uint8_t> MakeMidi(int beats) {
         track.insert(track.end(), {0x00, 0x90, key, 100, 0x83, 0x60, 0x80, key, 0});
     }
     track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
+    return MidiWithTrack(track);
+}
+
+std::vector<uint8_t> MidiWithTrack(const std::vector<uint8_t>& events) {
     std::vector<uint8_t> v;
     Put(v, "MThd");
     Be(v, 6, 4);
@@ -109,8 +118,8 @@ std::vector<uint8_t> MakeMidi(int beats) {
     Be(v, 1, 2);
     Be(v, 480, 2);
     Put(v, "MTrk");
-    Be(v, static_cast<uint32_t>(track.size()), 4);
-    v.insert(v.end(), track.begin(), track.end());
+    Be(v, static_cast<uint32_t>(events.size()), 4);
+    v.insert(v.end(), events.begin(), events.end());
     return v;
 }
 

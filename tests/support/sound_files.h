@@ -23,12 +23,26 @@ std::vector<uint8_t> PcmFormatBlock(int channels, int rate, int bits);
 std::vector<uint8_t> MakePackEntry(const std::string& name, const std::vector<uint8_t>& formatBlock,
                                    const std::vector<uint8_t>& samples);
 
+// A broken file of a test's table: its name, its bytes, and what the
+// loader is to say is wrong with it.
+struct BrokenFile {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    const char* fault;
+};
+
+// The bytes with `with` written over them from `at` on.
+std::vector<uint8_t> Patched(std::vector<uint8_t> bytes, size_t at, const std::vector<uint8_t>& with);
+
 // The byte strings one after another.
 std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts);
 
 // A format-0 MIDI file at 120 beats per minute, 480 ticks per beat: one
 // piano note per beat (0.5 s each) for `beats` beats, then its end.
 std::vector<uint8_t> MakeMidi(int beats);
+// A format-0 MIDI file at 480 ticks per beat whose one track holds the
+// given bytes (from byte 22 of the file on).
+std::vector<uint8_t> MidiWithTrack(const std::vector<uint8_t>& events);
 
 // A fresh folder under the system's temporary folder, removed on destruction.
 struct ScratchDir {

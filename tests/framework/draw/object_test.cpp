@@ -104,6 +104,54 @@ TEST_F(ObjectTest, MissingOrCorruptBitmapKeepsTheNamedRecordWithoutSurface) {
     EXPECT_EQ(DrawObjects[4].surface, nullptr);
 }
 
+TEST_F(ObjectTest, APaletteTheHeaderCannotHoldMakesTheBitmapUnreadable) {
+    // 4 x 2 pictures; `extra` bytes (masks, palette) lie between the headers
+    // and the pixels.
+    struct Case {
+        const char* name;
+        int bits;
+        uint32_t compression, colours;
+        size_t extra;
+        bool loads;
+    };
+    const Case cases[] = {
+        {"P8FULL.BMP", 8, 0, 0, 1024, true},
+        {"P8ALL.BMP", 8, 0, 256, 1024, true},
+        {"P8SOME.BMP", 8, 0, 16, 64, true},
+        {"P8OVER.BMP", 8, 0, 257, 1028, false},
+        {"P8HUGE.BMP", 8, 0, 0x80000000u, 1024, false},  // the colour count of 2^31
+        {"P8MAX.BMP", 8, 0, 0xFFFFFFFFu, 1024, false},
+        {"P8SHORT.BMP", 8, 0, 0, 64, false},             // 256 colours run into the pixels
+        {"P4OVER.BMP", 4, 0, 17, 68, false},
+        {"P1OVER.BMP", 1, 0, 3, 12, false},
+        {"T24.BMP", 24, 0, 2, 8, true},                  // an optional table before the pixels
+        {"T24LONG.BMP", 24, 0, 3, 8, false},
+        {"T24HUGE.BMP", 24, 0, 0x80000000u, 8, false},
+        {"T16.BMP", 16, 3, 1, 16, true},                 // bit-field masks, then the table
+        {"T16LONG.BMP", 16, 3, 1, 12, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const size_t row = (4 * static_cast<size_t>(c.bits) + 31) / 32 * 4;
+        auto bytes = testsupport::BitmapBytes(4, 2, c.bits, c.compression, c.extra, 2 * row, c.colours);
+        ASSERT_TRUE(testsupport::WriteBytes(dir_ + c.name, bytes));
+        ErrorFlag = 0;
+        int handle = -1;
+        const std::string err = Errors([&] { handle = fwDraw::LoadObject(c.name, 1); });
+        if (c.loads) {
+            EXPECT_GE(handle, 4);
+            EXPECT_EQ(ErrorFlag, 0);
+            EXPECT_EQ(err, "");
+            fwDraw::ReleaseObject(handle);
+        } else {
+            EXPECT_EQ(handle, 0);
+            EXPECT_EQ(ErrorFlag, 1);
+            EXPECT_NE(err.find("fwDraw::LoadObject : BMPファイルを読み込めません"), std::string::npos) << err;
+            EXPECT_NE(err.find(c.name), std::string::npos) << err;
+        }
+    }
+}
+
 TEST_F(ObjectTest, FullTableRefusesFurtherLoads) {
     Picture("A.BMP");
     for (int i = 4; i < kDrawObjectCount; ++i) ASSERT_EQ(fwDraw::CreateObject(1, 1, 1), i);

@@ -176,6 +176,84 @@ TEST_F(MidiTest, MissingFilePlaysNothingAndReportsNothing) {
     EXPECT_EQ(MidiOpen, 0);
 }
 
+// Files that are there but cannot be played: the music does what the rules
+// give for a failed open (MidiOpen 1, nothing open, no notice, silence), and
+// one line on stderr names the file and what is wrong with it. Nothing
+// reaches the synthesiser, so no soundfont is needed.
+TEST(MidiFiles, AnUnplayableFileIsNamedOnStderrWithItsFault) {
+    testsupport::ScratchDir dir;
+    plat::SetAudioOutput(plat::AudioOutput::Buffer);
+    plat::SetExecutableDirectory(dir.path);
+    plat::ClearMessages();
+    fwMidi::Init();
+    ASSERT_TRUE(plat::AudioOpen());  // as the sound module holds it in the game
+
+    const std::vector<uint8_t> good = testsupport::MakeMidi(4);  // a 43-byte track from byte 14
+    auto patched = [&](size_t at, const std::vector<uint8_t>& bytes) { return testsupport::Patched(good, at, bytes); };
+    std::vector<uint8_t> noise(1000);
+    uint32_t seed = 7;
+    for (uint8_t& b : noise) b = static_cast<uint8_t>((seed = seed * 1103515245u + 12345u) >> 24);
+    std::vector<uint8_t> endless(300, 0x80);  // a delta time that never ends
+    endless.push_back(0);
+    std::vector<uint8_t> longest;  // nine program changes, each 2^28 - 1 ticks after the one before
+    for (int i = 0; i < 9; ++i) longest.insert(longest.end(), {0xFF, 0xFF, 0xFF, 0x7F, 0xC0, 0});
+    const testsupport::BrokenFile cases[] = {
+        {"EMPTY.MID", {}, "the file is empty"},
+        {"TEN.MID", {good.begin(), good.begin() + 10}, "the file ends inside its header, after 10 bytes"},
+        {"HALF.MID", {good.begin(), good.begin() + 32}, "track 1 at byte 14 claims 43 bytes, 10 are left in the file"},
+        {"LONG.MID", patched(18, {0, 0, 0x10, 0}), "track 1 at byte 14 claims 4096 bytes, 43 are left in the file"},
+        {"SHORT.MID", patched(21, {41}), "track 1 ends inside the event at byte 61"},
+        {"TRACKS.MID", patched(10, {0xFF, 0xFF}), "the header announces 65535 tracks, more than the 128 the player takes"},
+        {"TWO.MID", patched(11, {2}), "the header announces 2 tracks, the file holds 1"},
+        {"DIVISION.MID", patched(12, {0, 0}), "a time division of 0 ticks per beat"},
+        {"SMPTE.MID", patched(12, {0xE7, 40}), "time counted in SMPTE frames, which the player does not take"},
+        {"ENDLESS.MID", testsupport::MidiWithTrack(endless),
+         "track 1 has a variable-length number of more than 4 bytes in the event at byte 22"},
+        {"TICKS.MID", testsupport::MidiWithTrack(longest), "track 1 runs past 2^31 ticks at byte 70"},
+        {"SYSEX.MID", testsupport::MidiWithTrack({0, 0xF0, 0xFF, 0xFF, 0xFF, 0x7F, 1, 2, 0xF7}),
+         "track 1 has a system-exclusive event at byte 22 claiming 268435455 bytes, 3 are left in the track"},
+        {"ESCAPE.MID", testsupport::MidiWithTrack({0, 0xF7, 1, 0xF0, 0, 0xFF, 0x2F, 0}),
+         "track 1 has a system message 247 at byte 22, which the player does not take"},
+        {"TEMPO.MID", testsupport::MidiWithTrack({0, 0xFF, 0x51, 2, 7, 0xA1, 0, 0xFF, 0x2F, 0}),
+         "track 1 has a meta event of kind 81 and 2 bytes at byte 22, not 3"},
+        {"NOISE.MID", noise, "not a MIDI file (it does not begin with \"MThd\")"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string name = std::string("MIDI/") + c.name;
+        dir.Write(name, c.bytes);
+        ::testing::internal::CaptureStderr();
+        fwMidi::Play(name, 1);
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+                  "fwMidi::Play : " + name + " cannot be played: " + c.fault + "\n");
+        EXPECT_EQ(MidiOpen, 1);
+        std::string mode = "x";
+        EXPECT_EQ(plat::MciSendString("status midi mode", &mode), plat::kMciInvalidDeviceName);
+        EXPECT_EQ(Peak(Render(kSecond / 10)), 0);
+        plat::Message m;
+        EXPECT_FALSE(plat::PeekMessage(m));  // no notice
+        fwMidi::Stop();
+    }
+    // Every kind of event, running status, and a chunk of another kind
+    // before the track: played.
+    std::vector<uint8_t> rich = testsupport::MidiWithTrack({0, 0xFF, 0x51, 3, 0x07, 0xA1, 0x20, 0, 0xF0, 3, 0x7E,
+                                                            0x7F, 0xF7, 0, 0xFF, 0x01, 2, 'h', 'i', 0, 0x90, 60, 100,
+                                                            0x60, 60, 0, 0, 0xC0, 5, 0, 0xE0, 0, 0x40, 0, 0xFF, 0x2F, 0});
+    rich.insert(rich.begin() + 14, {'X', 't', 'r', 'a', 0, 0, 0, 1, 9});
+    dir.Write("MIDI/RICH.MID", rich);
+    ::testing::internal::CaptureStderr();
+    fwMidi::Play("MIDI/RICH.MID", 1);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr().find("cannot be played"), std::string::npos);
+    Render(kSecond / 20);  // half its length: the synthesiser's player took it
+    std::string mode;
+    EXPECT_EQ(plat::MciSendString("status midi mode", &mode), plat::kMciOk);
+    EXPECT_EQ(mode, "playing");
+    fwMidi::Stop();
+    plat::AudioClose();
+    plat::SetAudioOutput(plat::AudioOutput::Device);
+    plat::SetExecutableDirectory("");
+}
+
 TEST_F(MidiTest, NameTooLongForTheCommandIsRefused) {
     fwMidi::Play("MIDI/QTW2.MID", 1);
     fwMidi::Play(std::string(300, 'A') + ".MID", 0);
