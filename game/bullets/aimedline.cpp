@@ -10,9 +10,9 @@
 #include "game/bosses/boss_state.h"
 #include "game/bullets/aim.h"
 #include "game/bullets/groups.h"
-#include "game/enemies/records.h"
 #include "game/player/player.h"
 #include "game/shell/assets.h"
+#include "game/state/enemy_records.h"
 
 using namespace bullets;
 using namespace bullets::aimed;

@@ -4,10 +4,10 @@
 // so every ring starts on the aim line. Rings fly, retire and draw as the
 // aimed fans do.
 #include "game/bosses/boss_state.h"
-#include "game/bullets/groups.h"
 #include "game/bullets/aimed_volley.h"
-#include "game/enemies/records.h"
+#include "game/bullets/groups.h"
 #include "game/shell/assets.h"
+#include "game/state/enemy_records.h"
 
 using namespace bullets;
 using namespace bullets::aimed;

@@ -4,9 +4,9 @@
 // on from wherever the record left it.
 #include "game/bullets/aim.h"
 #include "game/bullets/groups.h"
-#include "game/enemies/records.h"
 #include "game/player/player.h"
 #include "game/shell/assets.h"
+#include "game/state/enemy_records.h"
 
 using namespace bullets;
 using namespace bullets::aimed;

@@ -3,10 +3,10 @@
 // (the place `centre`) flies at the aim point, its neighbours 12 degrees
 // apart; the enemies' three-bullet fans keep centre 2 and so open to one side.
 #include "game/bosses/boss_state.h"
-#include "game/bullets/groups.h"
 #include "game/bullets/aimed_volley.h"
-#include "game/enemies/records.h"
+#include "game/bullets/groups.h"
 #include "game/shell/assets.h"
+#include "game/state/enemy_records.h"
 
 using namespace bullets;
 using namespace bullets::aimed;

@@ -14,8 +14,8 @@
 #include "game/bullets/protocol.h"
 #include "game/bullets/records.h"
 #include "game/catalogue/catalogue.h"
-#include "game/enemies/records.h"
 #include "game/player/player.h"
+#include "game/state/enemy_records.h"
 
 namespace bullets {
 

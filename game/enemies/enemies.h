@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "game/enemies/records.h"
+#include "game/state/enemy_records.h"
 
 #define ENEMY_OPS_Small(Name)          \
     void Spawn##Name(int32_t);         \

@@ -1,10 +1,10 @@
 #include "framework/draw/draw.h"
 #include "framework/sound/sound.h"
 #include "framework/system/named.h"
-#include "game/player/player_state.h"
 #include "game/shell/assets.h"
 #include "game/shell/scenes.h"
 #include "game/shell/shell.h"
+#include "game/state/player_state.h"
 
 #define ASSET(kind, path, handle) int32_t handle;
 #include "game/shell/asset_list.inc"

@@ -3,9 +3,9 @@
 #include "game/bosses/bosses.h"
 #include "game/player/player.h"
 #include "game/shell/shell.h"
-#include "game/stages/background.h"
 #include "game/stages/driver.h"
 #include "game/stages/rows.h"
+#include "game/state/background.h"
 
 namespace stages {
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "game/player/lock.h"
+#include "game/state/lock.h"
 
 // A plain enemy slot.
 struct EnemySlot40 {
