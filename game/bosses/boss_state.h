@@ -36,5 +36,3 @@ struct DefeatBlast {
 #define BOSS(Name) extern BossState Name##State;
 #define ENEMY(Name, Record, Slots, Shape)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS

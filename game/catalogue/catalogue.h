@@ -9,8 +9,6 @@ enum Owner : int {
 #define ENEMY(Name, Record, Slots, Shape) Name,
 #define BOSS(Name) Name,
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS
     kOwnerCount
 };
 
@@ -86,5 +84,3 @@ const EnemyAccess& Access(Owner enemy);
 #define ENEMY(Name, Record, Slots, Shape) extern const catalogue::EnemyAccess Name##Access;
 #define BOSS(Name)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS

@@ -17,7 +17,5 @@
 #define ENEMY(Name, Record, Slots, Shape) ENEMY_OPS_##Shape(Name)
 #define BOSS(Name)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS
 #undef ENEMY_OPS_Small
 #undef ENEMY_OPS_Mid

@@ -8,12 +8,10 @@
 
 #define ASSET(kind, path, handle) int32_t handle;
 #include "game/shell/asset_list.inc"
-#undef ASSET
 
 const AssetLoad kStartupLoads[] = {
 #define ASSET(kind, path, handle) {AssetKind::kind, path, &handle, #handle},
 #include "game/shell/asset_list.inc"
-#undef ASSET
 };
 const int kStartupLoadCount = static_cast<int>(sizeof(kStartupLoads) / sizeof(kStartupLoads[0]));
 
