@@ -7,8 +7,8 @@
 #include "bench/support/screen.h"
 #include "framework/system/system.h"
 #include "game/bullets/stream.h"
-#include "game/player/player_state.h"
 #include "game/shell/assets.h"
+#include "game/state/player_state.h"
 #include "platform/surface.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include "game/shell/resets.h"
 #include "game/shell/scenes.h"
 #include "game/shell/shell.h"
-#include "game/stages/background.h"
-#include "game/stages/stage_state.h"
+#include "game/state/background.h"
+#include "game/state/stage_state.h"
 #include "platform/system.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "game/bosses/boss_parts.h"
 #include "game/bosses/boss_state.h"
 #include "game/catalogue/catalogue.h"
-#include "game/player/lock.h"
+#include "game/state/lock.h"
 
 namespace bosses {
 

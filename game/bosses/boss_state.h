@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "game/player/lock.h"
+#include "game/state/lock.h"
 
 // Emitter counters kept in the boss record: 18 in Stage5BossState (Spiral1-10,
 // then Stream1-8), 6 in Stage3BossState and Stage4BossState (Stream1-6),
@@ -36,5 +36,3 @@ struct DefeatBlast {
 #define BOSS(Name) extern BossState Name##State;
 #define ENEMY(Name, Record, Slots, Shape)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS

@@ -12,8 +12,6 @@
 #define BOSS(Name) BossState Name##State;
 #define ENEMY(Name, Record, Slots, Shape)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS
 
 LockSlot Stage1BossLockSetA[4], Stage1BossLockSetB[4];
 LockSlot AltStage2BossLockSetA[4], AltStage2BossLockSetB[4];
@@ -242,5 +240,3 @@ const BossBody& Body(catalogue::Owner boss) { return kBosses[boss - catalogue::k
     void MarkHit##Name() { Name##State.HitFlag = 1; }
 #define ENEMY(Name, Record, Slots, Shape)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS

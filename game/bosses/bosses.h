@@ -10,5 +10,3 @@
     void MarkHit##Name();
 #define ENEMY(Name, Record, Slots, Shape)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS

@@ -10,7 +10,7 @@
 #include "game/shell/assets.h"
 #include "game/shell/resets.h"
 #include "game/shell/shell.h"
-#include "game/stages/stage_state.h"
+#include "game/state/stage_state.h"
 
 namespace bosses {
 namespace {

@@ -5,7 +5,7 @@
 // locked. Free points sit at (-500, 500).
 #pragma once
 
-#include "game/player/lock.h"
+#include "game/state/lock.h"
 
 extern LockSlot Stage1BossLockSetA[4], Stage1BossLockSetB[4];
 extern LockSlot AltStage2BossLockSetA[4], AltStage2BossLockSetB[4];

@@ -65,8 +65,6 @@ resets::Step lockSets(resets::PhaseA, resets::RankLockPoints, ResetLockSets);
                                       [] { ResetBlasts(Body(catalogue::Name)); });
 #define ENEMY(Name, Record, Slots, Shape)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS
 catalogue::Reset unusedReset(catalogue::AltStage5Boss, catalogue::PartUnused, 0, ResetUnused);
 
 std::vector<named::Field> StateFields() {
@@ -105,8 +103,6 @@ named::Registrar names([] {
     NAMED_POOL(Name##LockSetB, lock, "locked");
 #define ENEMY(Name, Record, Slots, Shape)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS
     NAMED_RECORD(Stage1BossFlyby, part);
     NAMED_RECORD(Stage2BossEntryPicture, part);
     NAMED_RECORD(Stage4BossEntryPicture, part);

@@ -7,7 +7,7 @@
 #include "framework/draw/blit.h"
 #include "framework/draw/coord.h"
 #include "framework/draw/rotate.h"
-#include "game/player/player_state.h"
+#include "game/state/player_state.h"
 
 namespace bullets::aimed {
 

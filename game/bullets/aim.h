@@ -9,6 +9,7 @@
 
 #include "framework/system/named.h"
 #include "framework/system/system.h"
+#include "game/bullets/groups.h"
 #include "game/bullets/protocol.h"
 #include "game/bullets/records.h"
 #include "game/catalogue/catalogue.h"
@@ -140,25 +141,28 @@ void RegisterShots(const char* name, AngledShot* shots, int count);
 
 }  // namespace bullets::aimed
 
-// Defines one group of kind K owned by O, number N, with `Count` records:
-// its array O K N Shots, its constant row (the kind's K##Row, starting with
-// the array and the count, then the row's own fields), its reset step and
-// its play-driver registration, and its operations, each calling the kind's
-// Spawn(row, argument), Move(row) and Draw(row). AIMED_SPAWN is a group of a
-// kind that fires only when Spawn is called; AIMED_GROUP one with a firing
-// schedule of its own, whose Emit calls the kind's Emit(row).
-#define AIMED_SPAWN(K, O, N, Count, ...)                                                              \
-    AngledShot O##K##N##Shots[Count];                                                                  \
-    namespace {                                                                                        \
-    const K##Row k##O##K##N{O##K##N##Shots, Count, __VA_ARGS__};                                       \
-    const catalogue::Reset kReset##O##K##N(catalogue::O, catalogue::Part##K, N,                        \
-                                           [] { ResetGroup(k##O##K##N); });                            \
-    const named::Registrar kNamed##O##K##N(                                                            \
-        [] { bullets::aimed::RegisterShots(#O #K #N "Shots", O##K##N##Shots, Count); });                      \
-    }                                                                                                  \
-    void Spawn##O##K##N(int32_t a) { Spawn(k##O##K##N, a); }                                           \
-    void Move##O##K##N(int32_t) { Move(k##O##K##N); }                                                  \
-    void Draw##O##K##N(int32_t) { Draw(k##O##K##N); }
-#define AIMED_GROUP(K, O, N, Count, ...)          \
-    AIMED_SPAWN(K, O, N, Count, __VA_ARGS__)      \
-    void Emit##O##K##N(int32_t) { Emit(k##O##K##N); }
+// Defines one group from its row of group_table.h (the name, owner, kind,
+// number and operations, then the count of records and the rest of the
+// kind's row): its array NameShots, its constant row (the kind's Kind##Row,
+// starting with the array and the count, then the row's own fields), its
+// reset step and its play-driver registration, and its operations S, M, D,
+// each calling the kind's Spawn(row, argument), Move(row) and Draw(row).
+// AIMED_SPAWN is a group of a kind that fires only when Spawn is called;
+// AIMED_GROUP one with a firing schedule of its own, whose Emit E calls the
+// kind's Emit(row).
+#define AIMED_SPAWN(Name, Owner, Kind, N, S, M, D, Count, ...)                      \
+    GROUP_NAME_CHECK(Name, Owner, Kind, N)                                          \
+    AngledShot Name##Shots[Count];                                                  \
+    namespace {                                                                     \
+    const Kind##Row k##Name{Name##Shots, Count, __VA_ARGS__};                       \
+    const catalogue::Reset kReset##Name(catalogue::Owner, catalogue::Part##Kind, N, \
+                                        [] { ResetGroup(k##Name); });               \
+    const named::Registrar kNamed##Name(                                            \
+        [] { bullets::aimed::RegisterShots(#Name "Shots", Name##Shots, Count); });  \
+    }                                                                               \
+    void S(int32_t a) { Spawn(k##Name, a); }                                        \
+    void M(int32_t) { Move(k##Name); }                                              \
+    void D(int32_t) { Draw(k##Name); }
+#define AIMED_GROUP(Name, Owner, Kind, N, S, E, M, D, Count, ...)  \
+    AIMED_SPAWN(Name, Owner, Kind, N, S, M, D, Count, __VA_ARGS__) \
+    void E(int32_t) { Emit(k##Name); }

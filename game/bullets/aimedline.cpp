@@ -10,9 +10,9 @@
 #include "game/bosses/boss_state.h"
 #include "game/bullets/aim.h"
 #include "game/bullets/groups.h"
-#include "game/enemies/records.h"
 #include "game/player/player.h"
 #include "game/shell/assets.h"
+#include "game/state/enemy_records.h"
 
 using namespace bullets;
 using namespace bullets::aimed;
@@ -120,80 +120,5 @@ constexpr double T12 = Step(12), T20 = Step(20);
 
 }  // namespace
 
-// clang-format off
-//           kind       owner       N   records form slot owner  ox   oy   aim turn      speeds of bullets 0, 1, ...                        look       bounds       box        drift idle
-AIMED_SPAWN(AimedLine, Szak6D,     1,  15, A, 0, At6D,  25,  25,  15, 0,        SPEEDS(260, 280, 300, 320, 340),                   kSpinLive, kWide,       kSpinBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak6D,     2,  4,  B, 0, At6D,  30,  50,  22, 0,        SPEEDS(120, 160, 200, 240),                        kCells7,   kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak6D,     3,  5,  B, 1, At6D,  30,  50,  22, 0,        SPEEDS(120, 160, 200, 240, 280),                   kCells7,   kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak6E,     1,  15, A, 0, At6E,  25,  25,  15, 0,        SPEEDS(260, 280, 300, 320, 340),                   kSpinLive, kWide,       kSpinBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak6E,     2,  4,  B, 0, At6E,  30,  50,  22, 0,        SPEEDS(120, 160, 200, 240),                        kCells7,   kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak6E,     3,  5,  B, 1, At6E,  30,  50,  22, 0,        SPEEDS(120, 160, 200, 240, 280),                   kCells7,   kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak13A,    1,  4,  B, 0, At13A, 30,  40,  22, 0,        SPEEDS(120, 160, 200, 240),                        kCells7,   kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak13A,    2,  5,  B, 1, At13A, 30,  40,  22, 0,        SPEEDS(120, 160, 200, 240, 280),                   kCells7,   kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak13B,    1,  4,  B, 0, At13B, 30,  40,  22, 0,        SPEEDS(120, 160, 200, 240),                        kCells7,   kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak13B,    2,  5,  B, 1, At13B, 30,  40,  22, 0,        SPEEDS(120, 160, 200, 240, 280),                   kCells7,   kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak30A,    1,  4,  B, 0, At30A, 40,  50,  22, 0,        SPEEDS(230, 270, 310, 350),                        kCells24,  kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak30A,    2,  5,  B, 1, At30A, 40,  50,  22, 0,        SPEEDS(200, 230, 260, 290, 340),                   kCells24,  kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak31A,    1,  4,  B, 0, At31A, 40,  50,  22, 0,        SPEEDS(230, 270, 310, 350),                        kCells24,  kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak31A,    2,  5,  B, 1, At31A, 40,  50,  22, 0,        SPEEDS(200, 230, 260, 290, 340),                   kCells24,  kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak32A,    1,  4,  B, 0, At32A, 40,  50,  22, 0,        SPEEDS(80, 100, 120, 140),                         kCells24,  kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak32A,    2,  5,  B, 1, At32A, 40,  50,  22, 0,        SPEEDS(80, 100, 120, 140, 160),                    kCells24,  kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak33A,    1,  4,  B, 0, At33A, 40,  50,  22, 0,        SPEEDS(80, 100, 120, 140),                         kCells24,  kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak33A,    2,  5,  B, 1, At33A, 40,  50,  22, 0,        SPEEDS(80, 100, 120, 140, 160),                    kCells24,  kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak40A,    1,  4,  C, 0, At40A, 50,  50,  22, 0,        SPEEDS(260, 280, 300, 320),                        kCells24,  kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak40A,    2,  5,  C, 1, At40A, 50,  50,  22, 0,        SPEEDS(260, 280, 300, 320, 340),                   kCells24,  kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak41A,    1,  4,  C, 0, At41A, 50,  50,  22, 0,        SPEEDS(260, 280, 300, 320),                        kCells24,  kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Szak41A,    2,  5,  C, 1, At41A, 50,  50,  22, 0,        SPEEDS(260, 280, 300, 320, 340),                   kCells24,  kNarrow,     kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Stage1Boss, 1,  5,  C, 0, At1,   90,  100, 20, 0,        SPEEDS(260, 280, 300, 320, 340),                   kCells7,   kBossNarrow, kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Stage1Boss, 2,  5,  C, 0, At1,   330, 100, 20, 0,        SPEEDS(260, 280, 300, 320, 340),                   kCells7,   kBossNarrow, kCellBox,  0,  false)
-AIMED_SPAWN(AimedLine, Stage1Boss, 3,  5,  C, 0, At1,   85,  100, 15, T20,      SPEEDS(260, 280, 300, 320, 340),                   kSpin301,  kWide,       kSpinBox,  0,  false)
-AIMED_SPAWN(AimedLine, Stage1Boss, 4,  5,  C, 0, At1,   85,  100, 9,  0,        SPEEDS(260, 280, 300, 320, 340),                   kSpin301,  kWide,       kSpinBox,  0,  false)
-AIMED_SPAWN(AimedLine, Stage1Boss, 5,  5,  C, 0, At1,   85,  100, 9,  -T20,     SPEEDS(260, 280, 300, 320, 340),                   kSpin301,  kWide,       kSpinBox,  0,  false)
-AIMED_SPAWN(AimedLine, Stage1Boss, 6,  5,  C, 0, At1,   325, 100, 15, T20,      SPEEDS(260, 280, 300, 320, 340),                   kSpin301,  kWide,       kSpinBox,  0,  false)
-AIMED_SPAWN(AimedLine, Stage1Boss, 7,  5,  C, 0, At1,   325, 100, 15, 0,        SPEEDS(260, 280, 300, 320, 340),                   kSpin301,  kWide,       kSpinBox,  0,  false)
-AIMED_SPAWN(AimedLine, Stage1Boss, 8,  5,  C, 0, At1,   325, 100, 15, -T20,     SPEEDS(260, 280, 300, 320, 340),                   kSpin301,  kWide,       kSpinBox,  0,  false)
-AIMED_SPAWN(AimedLine, Stage1Boss, 9,  5,  C, 0, At1,   105, 100, 15, 0,        SPEEDS(260, 280, 300, 320, 340),                   kSpin301,  kWide,       kSpinBox,  0,  false)
-AIMED_SPAWN(AimedLine, Stage1Boss, 10, 5,  C, 0, At1,   305, 100, 15, 0,        SPEEDS(260, 280, 300, 320, 340),                   kSpin301,  kWide,       kSpinBox,  0,  false)
-AIMED_SPAWN(AimedLine, Stage3Boss, 1,  5,  C, 0, At3,   85,  100, 15, 5 * T12,  SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 2,  5,  C, 0, At3,   85,  100, 15, 4 * T12,  SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 3,  5,  C, 0, At3,   85,  100, 15, 3 * T12,  SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 4,  5,  C, 0, At3,   85,  100, 15, 2 * T12,  SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 5,  5,  C, 0, At3,   85,  100, 15, 1 * T12,  SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 6,  5,  C, 0, At3,   85,  100, 15, 0,        SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 7,  5,  C, 0, At3,   85,  100, 15, -1 * T12, SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 8,  5,  C, 0, At3,   85,  100, 15, -2 * T12, SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 9,  5,  C, 0, At3,   85,  100, 15, -3 * T12, SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 10, 5,  C, 0, At3,   85,  100, 15, -4 * T12, SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 11, 5,  C, 0, At3,   85,  100, 15, -5 * T12, SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 12, 5,  C, 0, At3,   85,  100, 15, -6 * T12, SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 13, 5,  C, 0, At3,   325, 100, 15, -5 * T12, SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 14, 5,  C, 0, At3,   325, 100, 15, -4 * T12, SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 15, 5,  C, 0, At3,   325, 100, 15, -3 * T12, SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 16, 5,  C, 0, At3,   325, 100, 15, -2 * T12, SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 17, 5,  C, 0, At3,   325, 100, 15, -1 * T12, SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 18, 5,  C, 0, At3,   325, 100, 15, 0,        SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 19, 5,  C, 0, At3,   325, 100, 15, 1 * T12,  SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 20, 5,  C, 0, At3,   325, 100, 15, 2 * T12,  SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 21, 5,  C, 0, At3,   325, 100, 15, 3 * T12,  SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 22, 5,  C, 0, At3,   325, 100, 15, 4 * T12,  SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 23, 5,  C, 0, At3,   325, 100, 15, 5 * T12,  SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 24, 5,  C, 0, At3,   325, 100, 15, 6 * T12,  SPEEDS(170, 200, 230, 250, 270),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 25, 5,  C, 0, At3,   105, 100, 15, 0,        SPEEDS(260, 280, 300, 320, 340),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 26, 5,  C, 0, At3,   305, 100, 15, 0,        SPEEDS(260, 280, 300, 320, 340),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 27, 5,  C, 0, At3,   75,  140, 15, 0,        SPEEDS(260, 280, 300, 320, 340),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 28, 5,  C, 0, At3,   335, 140, 15, 0,        SPEEDS(260, 280, 300, 320, 340),                   kSpin3011, kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 29, 8,  C, 0, At3,   105, 100, 15, 0,        SPEEDS(260, 280, 300, 320, 340, 360, 380, 400),    kSpin3011, kWide,       kSpinBox,  -1, true)
-AIMED_SPAWN(AimedLine, Stage3Boss, 30, 8,  C, 0, At3,   305, 100, 15, 0,        SPEEDS(260, 280, 300, 320, 340, 360, 380, 400),    kSpin3011, kWide,       kSpinBox,  1,  true)
-AIMED_SPAWN(AimedLine, Stage2Boss, 1,  5,  C, 0, At2,   115, 100, 15, 3 * T20,  SPEEDS(170, 200, 230, 250, 270),                   kSpin301,  kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage2Boss, 2,  5,  C, 0, At2,   115, 100, 15, 2 * T20,  SPEEDS(170, 200, 230, 250, 270),                   kSpin301,  kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage2Boss, 3,  5,  C, 0, At2,   115, 100, 15, 1 * T20,  SPEEDS(170, 200, 230, 250, 270),                   kSpin301,  kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage2Boss, 4,  5,  C, 0, At2,   115, 100, 15, 0,        SPEEDS(170, 200, 230, 250, 270),                   kSpin302,  kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage2Boss, 5,  5,  C, 0, At2,   115, 100, 15, -1 * T20, SPEEDS(170, 200, 230, 250, 270),                   kSpin301,  kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage2Boss, 6,  5,  C, 0, At2,   115, 100, 15, -2 * T20, SPEEDS(170, 200, 230, 250, 270),                   kSpin301,  kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage2Boss, 7,  5,  C, 0, At2,   355, 100, 15, -3 * T20, SPEEDS(170, 200, 230, 250, 270),                   kSpin301,  kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage2Boss, 8,  5,  C, 0, At2,   355, 100, 15, -2 * T20, SPEEDS(170, 200, 230, 250, 270),                   kSpin301,  kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage2Boss, 9,  5,  C, 0, At2,   355, 100, 15, -1 * T20, SPEEDS(170, 200, 230, 250, 270),                   kSpin301,  kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage2Boss, 10, 5,  C, 0, At2,   355, 100, 15, 0,        SPEEDS(170, 200, 230, 250, 270),                   kSpin302,  kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage2Boss, 11, 5,  C, 0, At2,   355, 100, 15, 1 * T20,  SPEEDS(170, 200, 230, 250, 270),                   kSpin301,  kWide,       kSpinBox,  0,  true)
-AIMED_SPAWN(AimedLine, Stage2Boss, 12, 5,  C, 0, At2,   355, 100, 15, 2 * T20,  SPEEDS(170, 200, 230, 250, 270),                   kSpin301,  kWide,       kSpinBox,  0,  true)
-// clang-format on
+// The groups of the kind, one for each row of AIMEDLINE_GROUPS in group_table.h.
+AIMEDLINE_GROUPS(AIMED_SPAWN)

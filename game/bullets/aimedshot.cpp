@@ -4,9 +4,9 @@
 // on from wherever the record left it.
 #include "game/bullets/aim.h"
 #include "game/bullets/groups.h"
-#include "game/enemies/records.h"
 #include "game/player/player.h"
 #include "game/shell/assets.h"
+#include "game/state/enemy_records.h"
 
 using namespace bullets;
 using namespace bullets::aimed;
@@ -76,17 +76,5 @@ constexpr auto At33B = SlotPoint<Szak33BSlots>;
 
 }  // namespace
 
-// clang-format off
-//           kind       owner    N  records owner  ox  oy  range base variant     frame
-AIMED_SPAWN(AimedShot, Szak1A,  1, 4,      At1A,  15, 50, 100,  100, &kRotated,  10)
-AIMED_SPAWN(AimedShot, Szak1B,  1, 4,      At1B,  15, 50, 100,  100, &kRotated,  10)
-AIMED_SPAWN(AimedShot, Szak6A,  1, 3,      At6A,  25, 50, 50,   130, &kRotated,  10)
-AIMED_SPAWN(AimedShot, Szak6B,  1, 3,      At6B,  25, 50, 50,   140, &kRotated,  0)
-AIMED_SPAWN(AimedShot, Szak6C,  1, 3,      At6C,  25, 50, 50,   150, &kRotated,  0)
-AIMED_SPAWN(AimedShot, Szak13A, 1, 3,      At13A, 25, 30, 50,   150, &kRotated,  10)
-AIMED_SPAWN(AimedShot, Szak13B, 1, 3,      At13B, 25, 30, 50,   150, &kRotated,  10)
-AIMED_SPAWN(AimedShot, Szak30B, 1, 5,      At30B, 42, 50, 100,  210, &kAnimated, 10)
-AIMED_SPAWN(AimedShot, Szak31B, 1, 5,      At31B, 42, 50, 100,  210, &kAnimated, 10)
-AIMED_SPAWN(AimedShot, Szak32B, 1, 5,      At32B, 42, 50, 100,  210, &kAnimated, 10)
-AIMED_SPAWN(AimedShot, Szak33B, 1, 5,      At33B, 42, 50, 100,  210, &kAnimated, 10)
-// clang-format on
+// The groups of the kind, one for each row of AIMEDSHOT_GROUPS in group_table.h.
+AIMEDSHOT_GROUPS(AIMED_SPAWN)

@@ -2,6 +2,8 @@
 // strip and ends the beam. There is no Move: a beam stays where it fired.
 #include "game/bullets/beam.h"
 
+#include <vector>
+
 #include "framework/draw/draw.h"
 #include "framework/system/named.h"
 #include "framework/system/random.h"
@@ -9,9 +11,6 @@
 #include "game/bullets/protocol.h"
 #include "game/catalogue/catalogue.h"
 #include "game/shell/assets.h"
-
-#define BEAM_DEFINE_SHOT(G, ...) BeamShot G##Shot;
-BEAM_GROUPS(BEAM_DEFINE_SHOT)
 
 namespace {
 
@@ -25,12 +24,6 @@ struct BeamGroup {
     float offX, offY;
     bullets::Box box;
 };
-
-#define BEAM_ROW(G, owner, n, bx, by, loX, hiX, loY, hiY) {&G##Shot, &owner##State, bx, by, {loX, hiX, loY, hiY}},
-const BeamGroup kBeamGroups[] = {BEAM_GROUPS(BEAM_ROW)};
-
-#define BEAM_INDEX(G, ...) k##G,
-enum BeamIndex : int { BEAM_GROUPS(BEAM_INDEX) };
 
 // Fires an idle beam from the boss's present position and judges the player
 // once; a beam that shows already is left alone. The frame counter is not
@@ -61,27 +54,33 @@ void Draw(const BeamGroup& g) {
     }
 }
 
-template <int G>
-void Reset() {
-    BeamShot& b = *kBeamGroups[G].shot;
+void Reset(const BeamGroup& g) {
+    BeamShot& b = *g.shot;
     b.frame = static_cast<uint32_t>(rng::rand() % 10);
     b.x = kParkX;
     b.y = kParkY;
     b.active = 0;
 }
 
-#define BEAM_RESET(G, owner, n, ...) \
-    const catalogue::Reset G##Reset(catalogue::owner, catalogue::PartBeam, n, Reset<k##G>);
-BEAM_GROUPS(BEAM_RESET)
-
-#define BEAM_NAME(G, ...)                                                                      \
-    NAMED_RECORD(G##Shot, {NAMED_FIELD(BeamShot, frame), NAMED_FIELD(BeamShot, x), NAMED_FIELD(BeamShot, y), \
-                           NAMED_FIELD(BeamShot, active)});
-named::Registrar reg([] { BEAM_GROUPS(BEAM_NAME) });
+std::vector<named::Field> ShotFields() {
+    return {NAMED_FIELD(BeamShot, frame), NAMED_FIELD(BeamShot, x), NAMED_FIELD(BeamShot, y),
+            NAMED_FIELD(BeamShot, active)};
+}
 
 }  // namespace
 
-#define BEAM_OPS(G, ...)                                \
-    void Spawn##G() { Spawn(kBeamGroups[k##G]); } \
-    void Draw##G() { Draw(kBeamGroups[k##G]); }
-BEAM_GROUPS(BEAM_OPS)
+// One group from its row: its record, its constant row, its reset step, its
+// name for the play driver and its operations S and D.
+#define BEAM_GROUP(Name, Owner, Kind, N, S, D, BeamX, BeamY, LoX, HiX, LoY, HiY)                             \
+    GROUP_NAME_CHECK(Name, Owner, Kind, N)                                                                   \
+    BeamShot Name##Shot;                                                                                     \
+    namespace {                                                                                              \
+    const BeamGroup k##Name{&Name##Shot, &Owner##State, BeamX, BeamY, {LoX, HiX, LoY, HiY}};                 \
+    const catalogue::Reset kReset##Name(catalogue::Owner, catalogue::Part##Kind, N, [] { Reset(k##Name); }); \
+    const named::Registrar kNamed##Name([] { NAMED_RECORD(Name##Shot, ShotFields()); });                     \
+    }                                                                                                        \
+    void S() { Spawn(k##Name); }                                                                             \
+    void D() { Draw(k##Name); }
+
+// The groups of the kind, one for each row of BEAM_GROUPS in group_table.h.
+BEAM_GROUPS(BEAM_GROUP)

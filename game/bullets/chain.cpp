@@ -9,7 +9,7 @@
 #include "game/bosses/boss_state.h"
 #include "game/bullets/aim.h"
 #include "game/bullets/groups.h"
-#include "game/enemies/records.h"
+#include "game/state/enemy_records.h"
 
 using namespace bullets;
 using namespace bullets::aimed;
@@ -102,18 +102,5 @@ constexpr auto At4 = BossPoint<Stage4BossState>;
 
 }  // namespace
 
-// clang-format off
-//           kind   owner       N  records owner  ox       oy  sign speeds of segments 0 to 6                  limit steps body           head           idle
-AIMED_SPAWN(Chain, Szak10,     1, 21,     At10,  20,      20, -1,  SPEEDS(223, 231, 238, 244, 248, 251, 253), 17,   320,  &ImgVall3015,  &ImgVall3015,  false)
-AIMED_SPAWN(Chain, Szak10,     2, 21,     At10,  20,      20, 1,   SPEEDS(223, 231, 238, 244, 248, 251, 253), 17,   320,  &ImgVall3016,  &ImgVall3016,  false)
-AIMED_SPAWN(Chain, Szak50B,    1, 7,      At50B, 85,      10, -1,  SPEEDS(163, 171, 178, 184, 188, 191, 193), 35,   280,  &ImgVal3017A,  &ImgVall3017,  false)
-AIMED_SPAWN(Chain, Szak50B,    2, 7,      At50B, 85,      10, 1,   SPEEDS(163, 171, 178, 184, 188, 191, 193), 35,   280,  &ImgVal3018A,  &ImgVall3018,  false)
-AIMED_SPAWN(Chain, Szak50C,    1, 7,      At50C, 85,      10, -1,  SPEEDS(263, 271, 278, 284, 288, 291, 293), 35,   280,  &ImgVal3017A,  &ImgVall3017,  false)
-AIMED_SPAWN(Chain, Szak50C,    2, 7,      At50C, 85,      10, 1,   SPEEDS(263, 271, 278, 284, 288, 291, 293), 35,   280,  &ImgVal3018A,  &ImgVall3018,  false)
-AIMED_SPAWN(Chain, Stage3Boss, 1, 7,      At3,   205,     30, -1,  SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   280,  &ImgVal3017A,  &ImgVall3017,  true)
-AIMED_SPAWN(Chain, Stage3Boss, 2, 7,      At3,   205,     30, 1,   SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   280,  &ImgVal3018A,  &ImgVall3018,  true)
-AIMED_SPAWN(Chain, Stage3Boss, 3, 7,      At3,   205 - 40, 20, -1, SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   320,  &ImgVal3017A,  &ImgVall3017,  true)
-AIMED_SPAWN(Chain, Stage3Boss, 4, 7,      At3,   205 + 40, 20, 1,  SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   320,  &ImgVal3018A,  &ImgVall3018,  true)
-AIMED_SPAWN(Chain, Stage4Boss, 1, 7,      At4,   175,     30, -1,  SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   280,  &ImgVal3017A,  &ImgVall3017,  true)
-AIMED_SPAWN(Chain, Stage4Boss, 2, 7,      At4,   175,     30, 1,   SPEEDS(163, 171, 178, 184, 188, 191, 193), 17,   280,  &ImgVal3018A,  &ImgVall3018,  true)
-// clang-format on
+// The groups of the kind, one for each row of CHAIN_GROUPS in group_table.h.
+CHAIN_GROUPS(AIMED_SPAWN)

@@ -59,31 +59,14 @@ void Draw(const DirRow& g) {
 
 }  // namespace
 
-#define DIR(Name, Owner, Number, Count, Volley, OffX, Heights, Spread, Repeat, Fall, Wrap, Ticks, LoX, HiX, LoY, HiY, \
-            Image, How)                                                                                              \
-    FALLING_POOL(Name, Owner, PartDirFan, Number, Count, 10)                                                        \
-    namespace {                                                                                                     \
-    const DirRow k##Name{Name##Shots, Count, Volley, BossPos<Owner##State>, OffX, Heights, Spread, Repeat, Fall,      \
-                         Wrap,        Ticks, {LoX, HiX, LoY, HiY},         &Image, Blit::How};                      \
-    }                                                                                                               \
-    FALLING_SCHEDULED_OPS(Name, Count, Volley)
+#define DIR(Name, Owner, Kind, Number, S, E, M, D, Count, Volley, OffX, Heights, Spread, Repeat, Fall, Wrap,     \
+            Ticks, LoX, HiX, LoY, HiY, Image, How)                                                               \
+    FALLING_POOL(Name, Owner, Kind, Number, Count, 10)                                                           \
+    namespace {                                                                                                  \
+    const DirRow k##Name{Name##Shots, Count, Volley, BossPos<Owner##State>, OffX, Heights, Spread, Repeat, Fall, \
+                         Wrap,        Ticks, {LoX, HiX, LoY, HiY},         &Image, Blit::How};                   \
+    }                                                                                                            \
+    FALLING_SCHEDULED_OPS(Name, S, E, M, D, Count, Volley)
 
-// clang-format off
-//  group                 owner          no records volley spawn x    arc        spread repeat fall wrap ticks          lo x hi x lo y hi y image           blit
-DIR(Stage1BossDirFan1,    Stage1Boss,    1, 35,     7,     200,       kArcSeven, 10,    7,     200, 140, kTicks25,      -10, 30,  0,   30,  ImgVal404,      Additive)
-DIR(Stage4BossDirFan1,    Stage4Boss,    1, 50,     5,     170,       kArcLow,   50,    1,     155, 140, kTicksEvery10, 0,   20,  0,   20,  ImgVal402,      Additive)
-DIR(Stage4BossDirFan2,    Stage4Boss,    2, 50,     5,     170 - 60,  kArcHigh,  50,    1,     155, 150, kTicksEvery10, 0,   20,  0,   20,  ImgVal402,      Additive)
-DIR(Stage4BossDirFan3,    Stage4Boss,    3, 50,     5,     170 + 60,  kArcHigh,  50,    1,     155, 150, kTicksEvery10, 0,   20,  0,   20,  ImgVal402,      Additive)
-DIR(AltStage4BossDirFan1, AltStage4Boss, 1, 50,     5,     210 - 40,  kArcHigh,  50,    1,     120, 860, kTicksEvery80, 0,   20,  0,   20,  ImgVal401,      Additive)
-DIR(AltStage4BossDirFan2, AltStage4Boss, 2, 50,     5,     210 + 40,  kArcHigh,  50,    1,     120, 860, kTicksEvery80, 0,   20,  0,   20,  ImgVal401,      Additive)
-DIR(AltStage4BossDirFan3, AltStage4Boss, 3, 50,     5,     210 - 120, kArcHigh,  50,    1,     120, 860, kTicksEvery80, 0,   20,  0,   20,  ImgVal401,      Additive)
-DIR(AltStage4BossDirFan4, AltStage4Boss, 4, 50,     5,     210 + 120, kArcHigh,  50,    1,     120, 860, kTicksEvery80, 0,   20,  0,   20,  ImgVal401,      Additive)
-DIR(Stage2BossDirFan1,    Stage2Boss,    1, 50,     5,     230 - 30,  kArcHigh,  50,    1,     120, 860, kTicksEvery80, 0,   20,  0,   20,  ImgVal402,      Additive)
-DIR(Stage2BossDirFan2,    Stage2Boss,    2, 50,     5,     230 + 30,  kArcHigh,  50,    1,     120, 860, kTicksEvery80, 0,   20,  0,   20,  ImgVal402,      Additive)
-DIR(Stage2BossDirFan3,    Stage2Boss,    3, 50,     5,     230 - 120, kArcHigh,  50,    1,     120, 260, kTicksRuns,    0,   20,  0,   20,  ImgVal402,      Additive)
-DIR(Stage2BossDirFan4,    Stage2Boss,    4, 50,     5,     230 + 120, kArcHigh,  50,    1,     120, 260, kTicksRuns,    0,   20,  0,   20,  ImgVal402,      Additive)
-DIR(AltStage5BossDirFan1, AltStage5Boss, 1, 50,     5,     220 - 40,  kArcHigh,  50,    1,     120, 660, kTicksEvery60, 0,   20,  0,   20,  ImgVal402Again, Keyed)
-DIR(AltStage5BossDirFan2, AltStage5Boss, 2, 50,     5,     220 + 40,  kArcHigh,  50,    1,     120, 660, kTicksEvery60, 0,   20,  0,   20,  ImgVal402Again, Keyed)
-DIR(AltStage5BossDirFan3, AltStage5Boss, 3, 50,     5,     220 - 120, kArcHigh,  50,    1,     120, 660, kTicksEvery60, 0,   20,  0,   20,  ImgVal402Again, Keyed)
-DIR(AltStage5BossDirFan4, AltStage5Boss, 4, 50,     5,     220 + 120, kArcHigh,  50,    1,     120, 660, kTicksEvery60, 0,   20,  0,   20,  ImgVal402Again, Keyed)
-// clang-format on
+// The groups of the kind, one for each row of DIRFAN_GROUPS in group_table.h.
+DIRFAN_GROUPS(DIR)

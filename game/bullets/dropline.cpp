@@ -69,27 +69,15 @@ void Draw(const LineRow& g) {
 
 }  // namespace
 
-#define LINE(Name, Owner, Number, OffX, OffY, Vx, Diagonal, Image, Left, Right, Margin, HitLoX)               \
-    FALLING_POOL(Name, Owner, PartDropLine, Number, std::size(Owner##Slots) * kLine, 10)                       \
+#define LINE(Name, Owner, Kind, Number, S, M, D, OffX, OffY, Vx, Diagonal, Image, Left, Right, Margin, HitLoX) \
+    FALLING_POOL(Name, Owner, Kind, Number, std::size(Owner##Slots) * kLine, 10)                               \
     namespace {                                                                                                \
     const LineRow k##Name{Name##Shots, static_cast<int>(std::size(Owner##Slots)), SlotPos<Owner##Slots>, OffX, \
                           OffY,        Vx,       Diagonal,  &Image, Left, Right, Margin, HitLoX};              \
     }                                                                                                          \
-    void Spawn##Name(int32_t, int32_t) { Spawn(k##Name); }                                                    \
-    void Move##Name(int32_t, int32_t) { Move(k##Name); }                                                      \
-    void Draw##Name(int32_t, int32_t) { Draw(k##Name); }
+    void S(int32_t, int32_t) { Spawn(k##Name); }                                                               \
+    void M(int32_t, int32_t) { Move(k##Name); }                                                                \
+    void D(int32_t, int32_t) { Draw(k##Name); }
 
-// clang-format off
-//   group             owner    no off x off y vx   diagonal image       left right margin hit x
-LINE(Szak10DropLine1,  Szak10,  1, 27,   66,   0,   0,       ImgVal15L,  0,   15,   16,    14)
-LINE(Szak9DropLine1,   Szak9,   1, 32,   54,   0,   0,       ImgVal15L,  0,   15,   16,    14)
-LINE(Szak12DropLine1,  Szak12,  1, 32,   70,   0,   0,       ImgVal15L,  0,   15,   16,    14)
-LINE(Szak12DropLine2,  Szak12,  2, 32,   67,   -8,  0,       ImgVal15L,  0,   15,   16,    14)
-LINE(Szak12DropLine3,  Szak12,  3, 32,   67,   8,   0,       ImgVal15L,  0,   15,   16,    14)
-LINE(Szak12DropLine4,  Szak12,  4, 32,   63,   -17, 0,       ImgVal15L,  0,   15,   16,    14)
-LINE(Szak12DropLine5,  Szak12,  5, 32,   63,   17,  0,       ImgVal15L,  0,   15,   16,    14)
-LINE(Szak21ADropLine1, Szak21A, 1, 50,   50,   0,   1,       ImgVal151L, 0,   30,   30,    0)
-LINE(Szak21BDropLine1, Szak21B, 1, 50,   50,   0,   1,       ImgVal151L, 0,   30,   30,    0)
-LINE(Szak22ADropLine1, Szak22A, 1, 10,   50,   0,   -1,      ImgVal151L, 30,  60,   30,    0)
-LINE(Szak22BDropLine1, Szak22B, 1, 10,   50,   0,   -1,      ImgVal151L, 30,  60,   30,    0)
-// clang-format on
+// The groups of the kind, one for each row of DROPLINE_GROUPS in group_table.h.
+DROPLINE_GROUPS(LINE)

@@ -11,11 +11,12 @@
 #include "framework/system/named.h"
 #include "framework/system/system.h"
 #include "game/bosses/boss_state.h"
+#include "game/bullets/groups.h"
 #include "game/bullets/protocol.h"
 #include "game/bullets/records.h"
 #include "game/catalogue/catalogue.h"
-#include "game/enemies/records.h"
 #include "game/player/player.h"
+#include "game/state/enemy_records.h"
 
 namespace bullets {
 
@@ -179,55 +180,29 @@ inline std::vector<named::Field> DropShotFields() {
 // A group's pool: its records, their reset step in the catalogue (frame
 // modulo 10 or 7, 0 for a record without a frame word, -1 to keep the frame
 // word) and its name for the play driver.
-#define FALLING_POOL(Name, Owner, KindPart, Number, Count, FrameMod)                                  \
-    DropShot Name##Shots[Count];                                                                       \
-    namespace {                                                                                        \
-    catalogue::Reset reset##Name(catalogue::Owner, catalogue::KindPart, Number, [] {                   \
-        if ((FrameMod) < 0)                                                                            \
-            bullets::ResetKeepingFrames(Name##Shots, Count);                                           \
-        else                                                                                           \
-            bullets::ResetRecords(Name##Shots, Count, FrameMod);                                       \
-    });                                                                                                \
-    named::Registrar named##Name([] { NAMED_POOL(Name##Shots, bullets::DropShotFields()); });          \
+#define FALLING_POOL(Name, Owner, Kind, Number, Count, FrameMod)                              \
+    GROUP_NAME_CHECK(Name, Owner, Kind, Number)                                               \
+    DropShot Name##Shots[Count];                                                              \
+    namespace {                                                                               \
+    catalogue::Reset reset##Name(catalogue::Owner, catalogue::Part##Kind, Number, [] {        \
+        if ((FrameMod) < 0)                                                                   \
+            bullets::ResetKeepingFrames(Name##Shots, Count);                                  \
+        else                                                                                  \
+            bullets::ResetRecords(Name##Shots, Count, FrameMod);                              \
+    });                                                                                       \
+    named::Registrar named##Name([] { NAMED_POOL(Name##Shots, bullets::DropShotFields()); }); \
     }
 
-// The operations of a group with a schedule, over its row k##Name and the
-// kind's Spawn, Emit, Move and Draw. Spawn with one index arms that record of
-// its volley; indices outside the array arm nothing.
-#define FALLING_SCHEDULED_OPS(Name, Count, Volley)                                            \
-    void Spawn##Name(uint32_t i, uint32_t first) {                                             \
-        if (i < (Count) && first + (Volley) <= (Count)) Spawn(k##Name, i, first);              \
-    }                                                                                          \
-    void Spawn##Name(int32_t i) {                                                              \
-        if (i >= 0 && i < (Count)) Spawn(k##Name, i, i - i % (Volley));                        \
-    }                                                                                          \
-    void Emit##Name(int32_t) { Emit(k##Name); }                                                \
-    void Move##Name(int32_t) { Move(k##Name); }                                                \
-    void Draw##Name(int32_t) { Draw(k##Name); }
-
-// The record arrays of every falling group, named after the group, and the
-// Spawn(i, first) of the groups with a schedule: arm record i of the volley
-// (or pair) that begins at record first.
-#define FALLING_SHOTS(Kind, O, N) extern DropShot O##Kind##N##Shots[];
-#define FALLING_SCHEDULED(Kind, O, N) void Spawn##O##Kind##N(uint32_t i, uint32_t first);
-#define FALLING_SCHEDULED_DropLine(O, N)
-#define FALLING_SCHEDULED_SmallShot(O, N)
-#define FALLING_SCHEDULED_TwinShot(O, N) FALLING_SCHEDULED(TwinShot, O, N)
-#define FALLING_SCHEDULED_LargeDrop(O, N) FALLING_SCHEDULED(LargeDrop, O, N)
-#define FALLING_SCHEDULED_SlantFan(O, N) FALLING_SCHEDULED(SlantFan, O, N)
-#define FALLING_SCHEDULED_Fan(O, N) FALLING_SCHEDULED(Fan, O, N)
-#define FALLING_SCHEDULED_DirFan(O, N) FALLING_SCHEDULED(DirFan, O, N)
-#define FALLING_SCHEDULED_WideFan(O, N) FALLING_SCHEDULED(WideFan, O, N)
-#define FALLING(Kind, O, N) FALLING_SHOTS(Kind, O, N) FALLING_SCHEDULED_##Kind(O, N)
-#include "game/bullets/falling_list.inc"
-#undef FALLING
-#undef FALLING_SHOTS
-#undef FALLING_SCHEDULED
-#undef FALLING_SCHEDULED_DropLine
-#undef FALLING_SCHEDULED_SmallShot
-#undef FALLING_SCHEDULED_TwinShot
-#undef FALLING_SCHEDULED_LargeDrop
-#undef FALLING_SCHEDULED_SlantFan
-#undef FALLING_SCHEDULED_Fan
-#undef FALLING_SCHEDULED_DirFan
-#undef FALLING_SCHEDULED_WideFan
+// The operations S, E, M, D of a group with a schedule, over its row k##Name
+// and the kind's Spawn, Emit, Move and Draw. Spawn with one index arms that
+// record of its volley; indices outside the array arm nothing.
+#define FALLING_SCHEDULED_OPS(Name, S, E, M, D, Count, Volley)                    \
+    void S(uint32_t i, uint32_t first) {                                          \
+        if (i < (Count) && first + (Volley) <= (Count)) Spawn(k##Name, i, first); \
+    }                                                                             \
+    void S(int32_t i) {                                                           \
+        if (i >= 0 && i < (Count)) Spawn(k##Name, i, i - i % (Volley));           \
+    }                                                                             \
+    void E(int32_t) { Emit(k##Name); }                                            \
+    void M(int32_t) { Move(k##Name); }                                            \
+    void D(int32_t) { Draw(k##Name); }

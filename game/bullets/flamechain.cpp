@@ -13,9 +13,6 @@
 #include "game/bullets/protocol.h"
 #include "game/catalogue/catalogue.h"
 
-#define FLAMECHAIN_DEFINE_SHOTS(G, ...) AngledShot G##Shots[kFlameChainPoints];
-FLAMECHAIN_GROUPS(FLAMECHAIN_DEFINE_SHOTS)
-
 namespace {
 
 constexpr double kTurnStep = 2 * std::numbers::pi / 60;
@@ -33,12 +30,6 @@ struct FlameChainGroup {
     float launchX;
     double turn;
 };
-
-#define FLAMECHAIN_ROW(G, owner, n, launchX, turn) {G##Shots, &owner##State, launchX, (turn) * kTurnStep},
-const FlameChainGroup kFlameChainGroups[] = {FLAMECHAIN_GROUPS(FLAMECHAIN_ROW)};
-
-#define FLAMECHAIN_INDEX(G, ...) k##G,
-enum FlameChainIndex : int { FLAMECHAIN_GROUPS(FLAMECHAIN_INDEX) };
 
 // The heading from the launch point along (dx, dy), turned by `turn`; an aim
 // straight down or up has no quotient and takes pi/2 (plus pi upwards).
@@ -100,11 +91,6 @@ void Draw(const FlameChainGroup& g) {
     }
 }
 
-template <int G>
-void Reset() {
-    bullets::ResetRecords(kFlameChainGroups[G].points, kFlameChainPoints, 10, bullets::kResetAngle);
-}
-
 std::vector<named::Field> PointFields() {
     return {NAMED_FIELD(AngledShot, x),  NAMED_FIELD(AngledShot, y),     NAMED_FIELD(AngledShot, dx),
             NAMED_FIELD(AngledShot, dy), NAMED_FIELD(AngledShot, x0),    NAMED_FIELD(AngledShot, y0),
@@ -112,17 +98,23 @@ std::vector<named::Field> PointFields() {
             NAMED_FIELD(AngledShot, active)};
 }
 
-#define FLAMECHAIN_RESET(G, owner, n, ...) \
-    const catalogue::Reset G##Reset(catalogue::owner, catalogue::PartFlameChain, n, Reset<k##G>);
-FLAMECHAIN_GROUPS(FLAMECHAIN_RESET)
-
-#define FLAMECHAIN_NAME(G, ...) NAMED_POOL(G##Shots, PointFields());
-named::Registrar reg([] { FLAMECHAIN_GROUPS(FLAMECHAIN_NAME) });
-
 }  // namespace
 
-#define FLAMECHAIN_OPS(G, ...)                                        \
-    void Spawn##G(int32_t) { Spawn(kFlameChainGroups[k##G]); } \
-    void Move##G(int32_t) { Move(kFlameChainGroups[k##G]); }   \
-    void Draw##G(int32_t) { Draw(kFlameChainGroups[k##G]); }
-FLAMECHAIN_GROUPS(FLAMECHAIN_OPS)
+// One group from its row: its points, its constant row, its reset step, its
+// name for the play driver and its operations S, M, D.
+#define FLAMECHAIN_GROUP(Name, Owner, Kind, N, S, M, D, LaunchX, Turn)                      \
+    GROUP_NAME_CHECK(Name, Owner, Kind, N)                                                  \
+    AngledShot Name##Shots[kFlameChainPoints];                                              \
+    namespace {                                                                             \
+    const FlameChainGroup k##Name{Name##Shots, &Owner##State, LaunchX, (Turn) * kTurnStep}; \
+    const catalogue::Reset kReset##Name(catalogue::Owner, catalogue::Part##Kind, N, [] {    \
+        bullets::ResetRecords(Name##Shots, kFlameChainPoints, 10, bullets::kResetAngle);    \
+    });                                                                                     \
+    const named::Registrar kNamed##Name([] { NAMED_POOL(Name##Shots, PointFields()); });    \
+    }                                                                                       \
+    void S(int32_t) { Spawn(k##Name); }                                                     \
+    void M(int32_t) { Move(k##Name); }                                                      \
+    void D(int32_t) { Draw(k##Name); }
+
+// The groups of the kind, one for each row of FLAMECHAIN_GROUPS in group_table.h.
+FLAMECHAIN_GROUPS(FLAMECHAIN_GROUP)

@@ -47,29 +47,13 @@ void Draw(const DropRow& g) {
 
 }  // namespace
 
-#define DROP(Name, Owner, Number, Image, W, H, OffX, OffY, Vx, Vy, HitLoX, HitLoY)                       \
-    FALLING_POOL(Name, Owner, PartLargeDrop, Number, kShots, 10)                                        \
+#define DROP(Name, Owner, Kind, Number, S, E, M, D, Image, W, H, OffX, OffY, Vx, Vy, HitLoX, HitLoY)    \
+    FALLING_POOL(Name, Owner, Kind, Number, kShots, 10)                                                 \
     namespace {                                                                                         \
-    const DropRow k##Name{Name##Shots, BossPos<Owner##State>, &Image, W, H, OffX, OffY, Vx, Vy, HitLoX,   \
+    const DropRow k##Name{Name##Shots, BossPos<Owner##State>, &Image, W, H, OffX, OffY, Vx, Vy, HitLoX, \
                           HitLoY};                                                                      \
     }                                                                                                   \
-    FALLING_SCHEDULED_OPS(Name, kShots, 1)
+    FALLING_SCHEDULED_OPS(Name, S, E, M, D, kShots, 1)
 
-// clang-format off
-//   group                 owner       no image        w    h    off x off y vx    vy   lo x  lo y
-DROP(Stage1BossLargeDrop1, Stage1Boss, 1, ImgValarm11, 150, 180, 0,    100,  0,    150, -120, -140)
-DROP(Stage1BossLargeDrop2, Stage1Boss, 2, ImgValarm12, 150, 180, 290,  100,  0,    150, -120, -140)
-DROP(Stage5BossLargeDrop1, Stage5Boss, 1, ImgValarm31, 80,  120, 20,   110,  0,    150, -50,  -80)
-DROP(Stage5BossLargeDrop2, Stage5Boss, 2, ImgValarm32, 80,  120, 360,  110,  0,    150, -50,  -80)
-DROP(Stage5BossLargeDrop3, Stage5Boss, 3, ImgValarm33, 120, 120, 38,   30,   150,  150, -90,  -80)
-DROP(Stage5BossLargeDrop4, Stage5Boss, 4, ImgValarm34, 120, 120, 342,  30,   -150, 150, -90,  -80)
-DROP(Stage2BossLargeDrop1, Stage2Boss, 1, ImgValarm70, 120, 120, 190,  126,  0,    143, -90,  -80)
-DROP(Stage2BossLargeDrop2, Stage2Boss, 2, ImgValarm71, 120, 120, 190,  150,  -143, 143, -90,  -80)
-DROP(Stage2BossLargeDrop3, Stage2Boss, 3, ImgValarm72, 120, 120, 190,  150,  143,  143, -90,  -80)
-DROP(Stage2BossLargeDrop4, Stage2Boss, 4, ImgValarm73, 60,  120, 30,   66,   0,    143, -30,  -80)
-DROP(Stage2BossLargeDrop5, Stage2Boss, 5, ImgValarm74, 60,  60,  30,   90,   -143, 143, -30,  -20)
-DROP(Stage2BossLargeDrop6, Stage2Boss, 6, ImgValarm75, 60,  60,  30,   90,   143,  143, -30,  -20)
-DROP(Stage2BossLargeDrop7, Stage2Boss, 7, ImgValarm73, 60,  120, 410,  66,   0,    143, -30,  -80)
-DROP(Stage2BossLargeDrop8, Stage2Boss, 8, ImgValarm74, 60,  60,  410,  90,   -143, 143, -30,  -20)
-DROP(Stage2BossLargeDrop9, Stage2Boss, 9, ImgValarm75, 60,  60,  410,  90,   143,  143, -30,  -20)
-// clang-format on
+// The groups of the kind, one for each row of LARGEDROP_GROUPS in group_table.h.
+LARGEDROP_GROUPS(DROP)

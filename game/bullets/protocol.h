@@ -5,7 +5,7 @@
 
 #include "framework/system/random.h"
 #include "game/bullets/records.h"
-#include "game/player/player_state.h"
+#include "game/state/player_state.h"
 
 namespace bullets {
 

@@ -76,7 +76,5 @@ constexpr auto At1 = BossPoint<Stage1BossState>;
 
 }  // namespace
 
-// clang-format off
-//           kind       owner       N  records owner guns by place in the volley                         ticks of volleys 0 to 4      wrap aim
-AIMED_GROUP(QuadAimed, Stage1Boss, 1, 20,     At1,  {{150, 100}, {270, 100}, {90, 150}, {330, 150}},  {100, 200, 300, 440, 500},   630, 20)
-// clang-format on
+// The groups of the kind, one for each row of QUADAIMED_GROUPS in group_table.h.
+QUADAIMED_GROUPS(AIMED_GROUP)

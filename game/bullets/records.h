@@ -1,4 +1,4 @@
-// The three bullet records every group uses. One AngledShot type carries the
+// The bullet records every group uses. One AngledShot type carries the
 // fields of all three of its forms; a kind reads only those it uses.
 #pragma once
 #include <cstdint>
@@ -39,6 +39,14 @@ struct AngledShot {
     float angle;
     float speed;
     float timer;
+    uint32_t active;
+};
+
+// A beam's one record: it shows for four frames where it fired.
+struct BeamShot {
+    uint32_t frame;  // 1..4 while the beam shows, 0 idle
+    float x;
+    float y;
     uint32_t active;
 };
 

@@ -54,18 +54,14 @@ void Draw(const SlantRow& g) {
 
 }  // namespace
 
-#define SLANT(Name, Owner, Number, OffX, D0, D1, D2, Fall, Sched, LoX, HiX, LoY, HiY, Image, L0, L1, L2, Size) \
-    FALLING_POOL(Name, Owner, PartSlantFan, Number, kShots, 10)                                               \
-    namespace {                                                                                               \
-    const SlantRow k##Name{Name##Shots, BossPos<Owner##State>, OffX,   {D0, D1, D2},   Fall, &Sched,            \
-                           {LoX, HiX, LoY, HiY}, &Image,  {L0, L1, L2}, Size};                                \
-    }                                                                                                         \
-    FALLING_SCHEDULED_OPS(Name, kShots, kVolley)
+#define SLANT(Name, Owner, Kind, Number, S, E, M, D, OffX, D0, D1, D2, Fall, Sched, LoX, HiX, LoY, HiY, Image, \
+              L0, L1, L2, Size)                                                                                \
+    FALLING_POOL(Name, Owner, Kind, Number, kShots, 10)                                                        \
+    namespace {                                                                                                \
+    const SlantRow k##Name{Name##Shots, BossPos<Owner##State>, OffX,   {D0, D1, D2},   Fall, &Sched,           \
+                           {LoX, HiX, LoY, HiY}, &Image,  {L0, L1, L2}, Size};                                 \
+    }                                                                                                          \
+    FALLING_SCHEDULED_OPS(Name, S, E, M, D, kShots, kVolley)
 
-// clang-format off
-//    group                owner       no spawn x lane 0 lane 1 lane 2 fall schedule         lo x hi x lo y hi y image      cell 0 cell 1 cell 2 size
-SLANT(Stage1BossSlantFan1, Stage1Boss, 1, 90,     10,    20,    30,    120, kScheduleStage1, 10,  30,  20,  30,  ImgVall20, 0,     0,     0,     20)
-SLANT(Stage1BossSlantFan2, Stage1Boss, 2, 330,    -10,   -20,   -30,   120, kScheduleStage1, 10,  30,  20,  30,  ImgVall20, 0,     0,     0,     20)
-SLANT(Stage2BossSlantFan1, Stage2Boss, 1, 110,    10,    35,    55,    190, kScheduleStage2, 0,   20,  0,   20,  ImgVal405, 160,   200,   240,   40)
-SLANT(Stage2BossSlantFan2, Stage2Boss, 2, 350,    -10,   -35,   -55,   190, kScheduleStage2, 0,   20,  0,   20,  ImgVal405, 80,    40,    0,     40)
-// clang-format on
+// The groups of the kind, one for each row of SLANTFAN_GROUPS in group_table.h.
+SLANTFAN_GROUPS(SLANT)

@@ -231,175 +231,45 @@ void DrawCluster(const ClusterRow& g) { DrawAll(g.shots, kShapes[g.shape].count,
 }  // namespace
 
 // The operations of one group: Spawn arms what is free; there is no schedule.
-#define SMALLSHOT_OPS(Name, Shape)                        \
-    void Spawn##Name(int32_t) { Spawn##Shape(k##Name); }  \
-    void Move##Name(int32_t) { Move##Shape(k##Name); }    \
-    void Draw##Name(int32_t) { Draw##Shape(k##Name); }
+#define SMALLSHOT_OPS(Name, S, M, D, Shape)    \
+    void S(int32_t) { Spawn##Shape(k##Name); } \
+    void M(int32_t) { Move##Shape(k##Name); }  \
+    void D(int32_t) { Draw##Shape(k##Name); }
 
-#define SLOT(Name, Owner, Number, Image, Cells, OffX, OffY, VyMod, VyBase, Drift, Bomb, HitLoY, FrameMod) \
-    FALLING_POOL(Name, Owner, PartSmallShot, Number, std::size(Owner##Slots), FrameMod)                   \
-    namespace {                                                                                           \
-    const SlotRow k##Name{Name##Shots, static_cast<int>(std::size(Owner##Slots)), SlotPos<Owner##Slots>,  \
-                          &Image, Cells, OffX, OffY, VyMod, VyBase, Drift, Bomb, HitLoY};                 \
-    }                                                                                                     \
-    SMALLSHOT_OPS(Name, Slots)
+#define SLOT(Name, Owner, Kind, Number, S, M, D, Image, Cells, OffX, OffY, VyMod, VyBase, Drift, Bomb, HitLoY, \
+             FrameMod)                                                                                         \
+    FALLING_POOL(Name, Owner, Kind, Number, std::size(Owner##Slots), FrameMod)                                 \
+    namespace {                                                                                                \
+    const SlotRow k##Name{Name##Shots, static_cast<int>(std::size(Owner##Slots)), SlotPos<Owner##Slots>,       \
+                          &Image, Cells, OffX, OffY, VyMod, VyBase, Drift, Bomb, HitLoY};                      \
+    }                                                                                                          \
+    SMALLSHOT_OPS(Name, S, M, D, Slots)
 
-#define VOLLEY(Name, Owner, Number, Count, Formation, Fall, Steps, Image, How, Cells)                    \
-    FALLING_POOL(Name, Owner, PartSmallShot, Number, Count, 10)                                          \
-    namespace {                                                                                           \
-    const VolleyRow k##Name{Name##Shots, Count, RecordPos<Owner##State>, Formation, Fall, Steps, &Image,  \
+#define VOLLEY(Name, Owner, Kind, Number, S, M, D, Count, Formation, Fall, Steps, Image, How, Cells)     \
+    FALLING_POOL(Name, Owner, Kind, Number, Count, 10)                                                   \
+    namespace {                                                                                          \
+    const VolleyRow k##Name{Name##Shots, Count, RecordPos<Owner##State>, Formation, Fall, Steps, &Image, \
                             Blit::How, Cells};                                                           \
-    }                                                                                                     \
-    SMALLSHOT_OPS(Name, Volley)
+    }                                                                                                    \
+    SMALLSHOT_OPS(Name, S, M, D, Volley)
 
-#define FAN(Name, Owner, Number, Count, OffX, OffY, Fall, Steps)                                          \
-    FALLING_POOL(Name, Owner, PartSmallShot, Number, Count, 10)                                          \
-    namespace {                                                                                           \
-    const FanRow k##Name{Name##Shots, Count, BossPos<Owner##State>, OffX, OffY, Fall, Steps};              \
-    }                                                                                                     \
-    SMALLSHOT_OPS(Name, Fan)
+#define FAN(Name, Owner, Kind, Number, S, M, D, Count, OffX, OffY, Fall, Steps)               \
+    FALLING_POOL(Name, Owner, Kind, Number, Count, 10)                                        \
+    namespace {                                                                               \
+    const FanRow k##Name{Name##Shots, Count, BossPos<Owner##State>, OffX, OffY, Fall, Steps}; \
+    }                                                                                         \
+    SMALLSHOT_OPS(Name, S, M, D, Fan)
 
 // The reset leaves a cluster's frame words alone.
-#define CLUSTER(Name, Owner, Number, Shape, Base, Image, Cells)                                           \
-    FALLING_POOL(Name, Owner, PartSmallShot, Number, kShapes[Shape].count, -1)                            \
-    namespace {                                                                                           \
-    const ClusterRow k##Name{Name##Shots, BossPos<Owner##State>, Shape, Base, &Image, Cells};              \
-    }                                                                                                     \
-    SMALLSHOT_OPS(Name, Cluster)
+#define CLUSTER(Name, Owner, Kind, Number, S, M, D, Shape, Base, Image, Cells)                \
+    FALLING_POOL(Name, Owner, Kind, Number, kShapes[Shape].count, -1)                         \
+    namespace {                                                                               \
+    const ClusterRow k##Name{Name##Shots, BossPos<Owner##State>, Shape, Base, &Image, Cells}; \
+    }                                                                                         \
+    SMALLSHOT_OPS(Name, S, M, D, Cluster)
 
-// clang-format off
-//   group              owner    no image     cells off x off y vy mod vy base drift bomb   hit y frame
-SLOT(Szak9SmallShot1,   Szak9,   1, ImgVal13, 0,    22,   50,   70,    140,    0,    true,  24,   0)
-SLOT(Szak9SmallShot2,   Szak9,   2, ImgVal13, 0,    22,   50,   0,     150,    -20,  true,  24,   0)
-SLOT(Szak9SmallShot3,   Szak9,   3, ImgVal13, 0,    22,   50,   0,     150,    20,   true,  24,   0)
-SLOT(Szak6DSmallShot1,  Szak6D,  1, ImgVal12, 0,    32,   50,   50,    100,    0,    true,  24,   10)
-SLOT(Szak6DSmallShot2,  Szak6D,  2, ImgVal12, 0,    32,   50,   50,    100,    -30,  true,  24,   10)
-SLOT(Szak6DSmallShot3,  Szak6D,  3, ImgVal12, 0,    32,   50,   50,    100,    30,   true,  24,   10)
-SLOT(Szak6ESmallShot1,  Szak6E,  1, ImgVal12, 0,    32,   50,   50,    100,    0,    true,  24,   10)
-SLOT(Szak6ESmallShot2,  Szak6E,  2, ImgVal12, 0,    32,   50,   50,    100,    -30,  true,  24,   10)
-SLOT(Szak6ESmallShot3,  Szak6E,  3, ImgVal12, 0,    32,   50,   50,    100,    30,   true,  24,   10)
-SLOT(Szak12SmallShot1,  Szak12,  1, ImgVal2,  16,   32,   70,   50,    100,    0,    true,  24,   10)
-SLOT(Szak12SmallShot2,  Szak12,  2, ImgVal2,  16,   32,   70,   50,    100,    -30,  true,  24,   10)
-SLOT(Szak12SmallShot3,  Szak12,  3, ImgVal2,  16,   32,   70,   50,    100,    30,   true,  24,   10)
-SLOT(Szak12SmallShot4,  Szak12,  4, ImgVal2,  16,   32,   70,   50,    100,    -46,  true,  24,   10)
-SLOT(Szak12SmallShot5,  Szak12,  5, ImgVal2,  16,   32,   70,   50,    100,    46,   true,  24,   10)
-SLOT(Szak13ASmallShot1, Szak13A, 1, ImgVal13, 0,    32,   50,   30,    100,    0,    true,  24,   10)
-SLOT(Szak13ASmallShot2, Szak13A, 2, ImgVal13, 0,    32,   50,   30,    100,    -30,  true,  24,   10)
-SLOT(Szak13ASmallShot3, Szak13A, 3, ImgVal13, 0,    32,   50,   30,    100,    30,   true,  24,   10)
-SLOT(Szak13BSmallShot1, Szak13B, 1, ImgVal13, 0,    32,   50,   30,    100,    0,    true,  24,   10)
-SLOT(Szak13BSmallShot2, Szak13B, 2, ImgVal13, 0,    32,   50,   30,    100,    -30,  true,  24,   10)
-SLOT(Szak13BSmallShot3, Szak13B, 3, ImgVal13, 0,    32,   50,   30,    100,    30,   true,  24,   10)
-SLOT(Szak52ASmallShot1, Szak52A, 1, ImgVal11, 0,    112,  50,   0,     110,    0,    false, 24,   10)
-SLOT(Szak52ASmallShot2, Szak52A, 2, ImgVal11, 0,    112,  50,   0,     105,    -10,  false, 24,   10)
-SLOT(Szak52ASmallShot3, Szak52A, 3, ImgVal11, 0,    112,  50,   0,     105,    10,   false, 24,   10)
-SLOT(Szak52ASmallShot4, Szak52A, 4, ImgVal11, 0,    112,  50,   0,     96,     -20,  false, 24,   10)
-SLOT(Szak52ASmallShot5, Szak52A, 5, ImgVal11, 0,    112,  50,   0,     96,     20,   false, 24,   10)
-SLOT(Szak52BSmallShot1, Szak52B, 1, ImgVal11, 0,    112,  50,   0,     110,    0,    false, 24,   10)
-SLOT(Szak52BSmallShot2, Szak52B, 2, ImgVal11, 0,    112,  50,   0,     105,    -10,  false, 24,   10)
-SLOT(Szak52BSmallShot3, Szak52B, 3, ImgVal11, 0,    112,  50,   0,     105,    10,   false, 24,   10)
-SLOT(Szak52BSmallShot4, Szak52B, 4, ImgVal11, 0,    112,  50,   0,     96,     -20,  false, 24,   10)
-SLOT(Szak52BSmallShot5, Szak52B, 5, ImgVal11, 0,    112,  50,   0,     96,     20,   false, 24,   10)
-SLOT(Szak21ASmallShot1, Szak21A, 1, ImgVal13, 0,    37,   40,   0,     130,    0,    false, 24,   10)
-SLOT(Szak21ASmallShot2, Szak21A, 2, ImgVal13, 0,    37,   44,   0,     130,    -20,  false, 24,   10)
-SLOT(Szak21ASmallShot3, Szak21A, 3, ImgVal13, 0,    37,   44,   0,     130,    20,   false, 24,   10)
-SLOT(Szak21ASmallShot4, Szak21A, 4, ImgVal13, 0,    37,   30,   0,     130,    -40,  false, 24,   10)
-SLOT(Szak21ASmallShot5, Szak21A, 5, ImgVal13, 0,    42,   30,   0,     130,    40,   false, 20,   10)
-SLOT(Szak21BSmallShot1, Szak21B, 1, ImgVal13, 0,    37,   40,   0,     130,    0,    false, 24,   10)
-SLOT(Szak21BSmallShot2, Szak21B, 2, ImgVal13, 0,    37,   44,   0,     130,    -20,  false, 24,   10)
-SLOT(Szak21BSmallShot3, Szak21B, 3, ImgVal13, 0,    37,   44,   0,     130,    20,   false, 24,   10)
-SLOT(Szak21BSmallShot4, Szak21B, 4, ImgVal13, 0,    37,   30,   0,     130,    -40,  false, 24,   10)
-SLOT(Szak21BSmallShot5, Szak21B, 5, ImgVal13, 0,    42,   30,   0,     130,    40,   false, 20,   10)
-SLOT(Szak21CSmallShot1, Szak21C, 1, ImgVal13, 0,    37,   40,   0,     130,    0,    false, 24,   10)
-SLOT(Szak21CSmallShot2, Szak21C, 2, ImgVal13, 0,    37,   44,   0,     130,    -20,  false, 24,   10)
-SLOT(Szak21CSmallShot3, Szak21C, 3, ImgVal13, 0,    37,   44,   0,     130,    20,   false, 24,   10)
-SLOT(Szak21CSmallShot4, Szak21C, 4, ImgVal13, 0,    37,   30,   0,     130,    -40,  false, 24,   10)
-SLOT(Szak21CSmallShot5, Szak21C, 5, ImgVal13, 0,    42,   30,   0,     130,    40,   false, 20,   10)
-SLOT(Szak22ASmallShot1, Szak22A, 1, ImgVal13, 0,    37,   40,   0,     130,    0,    false, 24,   10)
-SLOT(Szak22ASmallShot2, Szak22A, 2, ImgVal13, 0,    37,   44,   0,     130,    -20,  false, 24,   10)
-SLOT(Szak22ASmallShot3, Szak22A, 3, ImgVal13, 0,    37,   44,   0,     130,    20,   false, 24,   10)
-SLOT(Szak22ASmallShot4, Szak22A, 4, ImgVal13, 0,    37,   30,   0,     130,    -40,  false, 24,   10)
-SLOT(Szak22ASmallShot5, Szak22A, 5, ImgVal13, 0,    42,   30,   0,     130,    40,   false, 20,   10)
-SLOT(Szak22BSmallShot1, Szak22B, 1, ImgVal13, 0,    37,   40,   0,     130,    0,    false, 24,   10)
-SLOT(Szak22BSmallShot2, Szak22B, 2, ImgVal13, 0,    37,   44,   0,     130,    -20,  false, 24,   10)
-SLOT(Szak22BSmallShot3, Szak22B, 3, ImgVal13, 0,    37,   44,   0,     130,    20,   false, 24,   10)
-SLOT(Szak22BSmallShot4, Szak22B, 4, ImgVal13, 0,    37,   30,   0,     130,    -40,  false, 24,   10)
-SLOT(Szak22BSmallShot5, Szak22B, 5, ImgVal13, 0,    42,   30,   0,     130,    40,   false, 20,   10)
-SLOT(Szak22CSmallShot1, Szak22C, 1, ImgVal13, 0,    37,   40,   0,     130,    0,    false, 24,   10)
-SLOT(Szak22CSmallShot2, Szak22C, 2, ImgVal13, 0,    37,   44,   0,     130,    -20,  false, 24,   10)
-SLOT(Szak22CSmallShot3, Szak22C, 3, ImgVal13, 0,    37,   44,   0,     130,    20,   false, 24,   10)
-SLOT(Szak22CSmallShot4, Szak22C, 4, ImgVal13, 0,    37,   30,   0,     130,    -40,  false, 24,   10)
-SLOT(Szak22CSmallShot5, Szak22C, 5, ImgVal13, 0,    42,   30,   0,     130,    40,   false, 20,   10)
-
-//     group              owner    no records formation     fall steps          image        blit      cells
-VOLLEY(Szak53ASmallShot1, Szak53A, 1, 4,      kSquare,      140, kNoSteps,      ImgVal20241, Additive, 24)
-VOLLEY(Szak53BSmallShot1, Szak53B, 1, 4,      kSquare,      140, kNoSteps,      ImgVal20241, Additive, 24)
-VOLLEY(Szak50BSmallShot1, Szak50B, 1, 4,      kSquare,      150, kSquareOpens,  ImgVal20241, Additive, 24)
-VOLLEY(Szak50CSmallShot1, Szak50C, 1, 4,      kSquare,      140, kSquareOpens,  ImgVal20241, Additive, 24)
-VOLLEY(Szak54ASmallShot1, Szak54A, 1, 6,      kColumns,     150, kColumnsOpen,  ImgVal20241, Additive, 24)
-VOLLEY(Szak54BSmallShot1, Szak54B, 1, 6,      kColumns,     150, kColumnsOpen,  ImgVal20241, Additive, 24)
-VOLLEY(Szak60SmallShot1,  Szak60,  1, 6,      kWideColumns, 180, kColumnsClose, ImgVal201,   Keyed,    7)
-
-//  group                    owner          no records off x off y fall steps
-FAN(Stage1BossSmallShot1,    Stage1Boss,    1, 2,      212,  200,  190, kPairSteps30)
-FAN(Stage1BossSmallShot2,    Stage1Boss,    2, 3,      212,  200,  220, kTrioSteps23)
-FAN(Stage1BossSmallShot3,    Stage1Boss,    3, 4,      212,  200,  260, kFourSteps7)
-FAN(AltStage2BossSmallShot1, AltStage2Boss, 1, 2,      212,  200,  140, kPairSteps20)
-FAN(AltStage2BossSmallShot2, AltStage2Boss, 2, 3,      212,  200,  220, kTrioSteps33)
-FAN(AltStage2BossSmallShot3, AltStage2Boss, 3, 3,      182,  150,  220, kTrioSteps23)
-FAN(AltStage2BossSmallShot4, AltStage2Boss, 4, 3,      282,  150,  220, kTrioSteps23)
-FAN(AltStage2BossSmallShot5, AltStage2Boss, 5, 4,      232,  200,  210, kFourSteps17)
-
-//      group                    owner          no shape base image     cells
-CLUSTER(Stage5BossSmallShot1,    Stage5Boss,    1, 1,    222, ImgVal12, 0)
-CLUSTER(Stage5BossSmallShot2,    Stage5Boss,    2, 4,    222, ImgVal12, 0)
-CLUSTER(Stage5BossSmallShot3,    Stage5Boss,    3, 5,    222, ImgVal12, 0)
-CLUSTER(Stage5BossSmallShot4,    Stage5Boss,    4, 6,    222, ImgVal12, 0)
-CLUSTER(Stage5BossSmallShot5,    Stage5Boss,    5, 7,    222, ImgVal12, 0)
-CLUSTER(Stage5BossSmallShot6,    Stage5Boss,    6, 8,    222, ImgVal12, 0)
-CLUSTER(Stage5BossSmallShot7,    Stage5Boss,    7, 9,    222, ImgVal12, 0)
-CLUSTER(Stage3BossSmallShot1,    Stage3Boss,    1, 1,    212, ImgVal13, 0)
-CLUSTER(Stage3BossSmallShot2,    Stage3Boss,    2, 2,    212, ImgVal13, 0)
-CLUSTER(Stage3BossSmallShot3,    Stage3Boss,    3, 3,    212, ImgVal13, 0)
-CLUSTER(Stage3BossSmallShot4,    Stage3Boss,    4, 4,    212, ImgVal13, 0)
-CLUSTER(Stage3BossSmallShot5,    Stage3Boss,    5, 5,    212, ImgVal13, 0)
-CLUSTER(Stage3BossSmallShot6,    Stage3Boss,    6, 6,    212, ImgVal13, 0)
-CLUSTER(Stage3BossSmallShot7,    Stage3Boss,    7, 7,    212, ImgVal13, 0)
-CLUSTER(Stage3BossSmallShot8,    Stage3Boss,    8, 8,    212, ImgVal13, 0)
-CLUSTER(Stage3BossSmallShot9,    Stage3Boss,    9, 9,    212, ImgVal13, 0)
-CLUSTER(Stage4BossSmallShot1,    Stage4Boss,    1, 1,    182, ImgVal13, 0)
-CLUSTER(Stage4BossSmallShot2,    Stage4Boss,    2, 2,    182, ImgVal13, 0)
-CLUSTER(Stage4BossSmallShot3,    Stage4Boss,    3, 3,    182, ImgVal13, 0)
-CLUSTER(Stage4BossSmallShot4,    Stage4Boss,    4, 4,    182, ImgVal13, 0)
-CLUSTER(Stage4BossSmallShot5,    Stage4Boss,    5, 5,    182, ImgVal13, 0)
-CLUSTER(Stage4BossSmallShot6,    Stage4Boss,    6, 6,    182, ImgVal13, 0)
-CLUSTER(Stage4BossSmallShot7,    Stage4Boss,    7, 7,    182, ImgVal13, 0)
-CLUSTER(Stage4BossSmallShot8,    Stage4Boss,    8, 8,    182, ImgVal13, 0)
-CLUSTER(Stage4BossSmallShot9,    Stage4Boss,    9, 9,    182, ImgVal13, 0)
-CLUSTER(AltStage4BossSmallShot1, AltStage4Boss, 1, 1,    222, ImgVal1,  16)
-CLUSTER(AltStage4BossSmallShot2, AltStage4Boss, 2, 2,    212, ImgVal1,  16)
-CLUSTER(AltStage4BossSmallShot3, AltStage4Boss, 3, 3,    212, ImgVal1,  16)
-CLUSTER(AltStage4BossSmallShot4, AltStage4Boss, 4, 4,    222, ImgVal1,  16)
-CLUSTER(AltStage4BossSmallShot5, AltStage4Boss, 5, 5,    222, ImgVal1,  16)
-CLUSTER(AltStage4BossSmallShot6, AltStage4Boss, 6, 6,    222, ImgVal1,  16)
-CLUSTER(AltStage4BossSmallShot7, AltStage4Boss, 7, 7,    222, ImgVal1,  16)
-CLUSTER(AltStage4BossSmallShot8, AltStage4Boss, 8, 8,    222, ImgVal1,  16)
-CLUSTER(AltStage4BossSmallShot9, AltStage4Boss, 9, 9,    222, ImgVal1,  16)
-CLUSTER(Stage2BossSmallShot1,    Stage2Boss,    1, 1,    242, ImgVal1,  16)
-CLUSTER(Stage2BossSmallShot2,    Stage2Boss,    2, 2,    242, ImgVal1,  16)
-CLUSTER(Stage2BossSmallShot3,    Stage2Boss,    3, 3,    242, ImgVal1,  16)
-CLUSTER(Stage2BossSmallShot4,    Stage2Boss,    4, 4,    242, ImgVal1,  16)
-CLUSTER(Stage2BossSmallShot5,    Stage2Boss,    5, 5,    242, ImgVal1,  16)
-CLUSTER(Stage2BossSmallShot6,    Stage2Boss,    6, 6,    242, ImgVal1,  16)
-CLUSTER(Stage2BossSmallShot7,    Stage2Boss,    7, 7,    242, ImgVal1,  16)
-CLUSTER(Stage2BossSmallShot8,    Stage2Boss,    8, 8,    242, ImgVal1,  16)
-CLUSTER(Stage2BossSmallShot9,    Stage2Boss,    9, 9,    242, ImgVal1,  16)
-CLUSTER(AltStage5BossSmallShot1, AltStage5Boss, 1, 1,    232, ImgVal1,  16)
-CLUSTER(AltStage5BossSmallShot2, AltStage5Boss, 2, 2,    232, ImgVal1,  16)
-CLUSTER(AltStage5BossSmallShot3, AltStage5Boss, 3, 3,    232, ImgVal1,  16)
-CLUSTER(AltStage5BossSmallShot4, AltStage5Boss, 4, 4,    232, ImgVal1,  16)
-CLUSTER(AltStage5BossSmallShot5, AltStage5Boss, 5, 5,    232, ImgVal1,  16)
-CLUSTER(AltStage5BossSmallShot6, AltStage5Boss, 6, 6,    232, ImgVal1,  16)
-CLUSTER(AltStage5BossSmallShot7, AltStage5Boss, 7, 7,    232, ImgVal1,  16)
-CLUSTER(AltStage5BossSmallShot8, AltStage5Boss, 8, 8,    232, ImgVal1,  16)
-CLUSTER(AltStage5BossSmallShot9, AltStage5Boss, 9, 9,    232, ImgVal1,  16)
-// clang-format on
+// The groups of the kind, one for each row of its four tables in group_table.h.
+SMALLSHOT_SLOT_GROUPS(SLOT)
+SMALLSHOT_VOLLEY_GROUPS(VOLLEY)
+SMALLSHOT_FAN_GROUPS(FAN)
+SMALLSHOT_CLUSTER_GROUPS(CLUSTER)

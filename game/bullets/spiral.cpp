@@ -6,9 +6,9 @@
 #include "game/bosses/boss_state.h"
 #include "game/bullets/aim.h"
 #include "game/bullets/groups.h"
-#include "game/enemies/records.h"
 #include "game/player/player.h"
 #include "game/shell/assets.h"
+#include "game/state/enemy_records.h"
 
 using namespace bullets;
 using namespace bullets::aimed;
@@ -118,26 +118,5 @@ constexpr auto At5 = BossPoint<Stage5BossState>;
 
 }  // namespace
 
-// clang-format off
-//           kind    owner       N   records clock           owner  ox        oy   sign schedule    look                                   bounds  box
-AIMED_GROUP(Spiral, Szak53A,    1,  36,  Tick53A1,       At53A, 35,       100, -1, kEnemy,     Turned(&ImgVall3013, Against),         kWide,  kSpinBox)
-AIMED_GROUP(Spiral, Szak53A,    2,  36,  Tick53A2,       At53A, 135,      100, 1,  kEnemy,     Turned(&ImgVall3014, Along),           kWide,  kSpinBox)
-AIMED_GROUP(Spiral, Szak53B,    1,  36,  Tick53B1,       At53B, 35,       100, -1, kEnemy,     Turned(&ImgVall3013, Against),         kWide,  kSpinBox)
-AIMED_GROUP(Spiral, Szak53B,    2,  36,  Tick53B2,       At53B, 135,      100, 1,  kEnemy,     Turned(&ImgVall3014, Along),           kWide,  kSpinBox)
-AIMED_GROUP(Spiral, Stage1Boss, 1,  36,  Boss1Clock<0>,  At1,   210,      130, -1, kStage1,    kStrip20,                              kTight, kCellBox)
-AIMED_GROUP(Spiral, Stage1Boss, 2,  36,  Boss1Clock<1>,  At1,   210,      130, 1,  kStage1,    kStrip20,                              kTight, kCellBox)
-AIMED_GROUP(Spiral, Stage1Boss, 3,  36,  Boss1Clock<2>,  At1,   120,      130, -1, kStage1,    kStrip20,                              kTight, kCellBox)
-AIMED_GROUP(Spiral, Stage1Boss, 4,  36,  Boss1Clock<4>,  At1,   120,      130, 1,  kStage1,    kStrip20,                              kTight, kCellBox)
-AIMED_GROUP(Spiral, Stage1Boss, 5,  36,  Boss1Clock<3>,  At1,   300,      130, 1,  kStage1,    kStrip20,                              kTight, kCellBox)
-AIMED_GROUP(Spiral, Stage1Boss, 6,  36,  Boss1Clock<5>,  At1,   300,      130, -1, kStage1,    kStrip20,                              kTight, kCellBox)
-AIMED_GROUP(Spiral, Stage5Boss, 1,  36,  Boss5Clock<0>,  At5,   220,      130, -1, kEvery10,   Turned(&ImgVal20w, AgainstKept, 19),   kTight, kCellBox)
-AIMED_GROUP(Spiral, Stage5Boss, 2,  36,  Boss5Clock<1>,  At5,   220,      130, 1,  kEvery10,   Turned(&ImgVal21w, AlongKept, 19),     kTight, kCellBox)
-AIMED_GROUP(Spiral, Stage5Boss, 3,  36,  Boss5Clock<2>,  At5,   220 - 100, 130, -1, kEvery10,  Turned(&ImgVal20w, AgainstKept, 19),   kTight, kCellBox)
-AIMED_GROUP(Spiral, Stage5Boss, 4,  36,  Boss5Clock<3>,  At5,   220 + 100, 130, 1,  kEvery10,  Turned(&ImgVal21w, AlongKept, 19),     kTight, kCellBox)
-AIMED_GROUP(Spiral, Stage5Boss, 5,  36,  Boss5Clock<4>,  At5,   215,      130, -1, kEvery10,   Turned(&ImgVall3013, AgainstKept),     kWide,  kSpinBox)
-AIMED_GROUP(Spiral, Stage5Boss, 6,  36,  Boss5Clock<5>,  At5,   215,      130, 1,  kEvery10,   Turned(&ImgVall3014, AlongKept),       kWide,  kSpinBox)
-AIMED_GROUP(Spiral, Stage5Boss, 7,  36,  Boss5Clock<6>,  At5,   215 - 100, 130, -1, kEvery10,  Turned(&ImgVall3013, AgainstKept),     kWide,  kSpinBox)
-AIMED_GROUP(Spiral, Stage5Boss, 8,  36,  Boss5Clock<7>,  At5,   215 + 100, 130, 1,  kEvery10,  Turned(&ImgVall3014, AlongKept),       kWide,  kSpinBox)
-AIMED_GROUP(Spiral, Stage5Boss, 9,  108, Boss5Clock<8>,  At5,   215 - 80, 130, -1, kEveryTick, Turned(&ImgVall3013, AgainstKept),     kWide,  kSpinBox)
-AIMED_GROUP(Spiral, Stage5Boss, 10, 108, Boss5Clock<9>,  At5,   215 + 80, 130, 1,  kEveryTick, Turned(&ImgVall3014, AlongKept),       kWide,  kSpinBox)
-// clang-format on
+// The groups of the kind, one for each row of SPIRAL_GROUPS in group_table.h.
+SPIRAL_GROUPS(AIMED_GROUP)

@@ -1,5 +1,5 @@
 // The Stream kind: one Emit, Move and Draw for every group, each group a row
-// of STREAM_GROUPS with its own shots and its band table.
+// of STREAM_GROUPS (group_table.h) with its own shots and its band table.
 #include "game/bullets/stream.h"
 
 #include <cmath>
@@ -64,20 +64,6 @@ struct StreamGroup {
     bool judge;
 };
 
-}  // namespace
-
-#define STREAM_DEFINE_SHOTS(G, ...) StreamShot G##Shots[kStreamShotCount];
-STREAM_GROUPS(STREAM_DEFINE_SHOTS)
-
-namespace {
-
-#define STREAM_ROW(G, owner, n, counter, sx, sy, image, size, cadence, rate, bands, dir, judge) \
-    {G##Shots, &owner##State, counter, sx, sy, &image, size, cadence, rate, Weave(bands), dir, judge},
-const StreamGroup kStreamGroups[] = {STREAM_GROUPS(STREAM_ROW)};
-
-#define STREAM_INDEX(G, ...) k##G,
-enum StreamIndex : int { STREAM_GROUPS(STREAM_INDEX) };
-
 void Spawn(const StreamGroup& g, uint32_t i) {
     if (i >= kStreamShotCount) return;
     StreamShot& s = g.shots[i];
@@ -141,28 +127,30 @@ void Draw(const StreamGroup& g) {
     }
 }
 
-template <int G>
-void Reset() {
-    bullets::ResetRecords(kStreamGroups[G].shots, kStreamShotCount);
-}
-
 std::vector<named::Field> ShotFields() {
     return {NAMED_FIELD(StreamShot, x), NAMED_FIELD(StreamShot, y), NAMED_FIELD(StreamShot, pathTimer),
             NAMED_FIELD(StreamShot, active)};
 }
 
-#define STREAM_RESET(G, owner, n, ...) \
-    const catalogue::Reset G##Reset(catalogue::owner, catalogue::PartStream, n, Reset<k##G>);
-STREAM_GROUPS(STREAM_RESET)
-
-#define STREAM_NAME(G, ...) NAMED_POOL(G##Shots, ShotFields());
-named::Registrar reg([] { STREAM_GROUPS(STREAM_NAME) });
-
 }  // namespace
 
-#define STREAM_OPS(G, ...)                                        \
-    void Spawn##G(uint32_t i) { Spawn(kStreamGroups[k##G], i); } \
-    void Emit##G() { Emit(kStreamGroups[k##G]); }                \
-    void Move##G(int32_t) { Move(kStreamGroups[k##G]); }         \
-    void Draw##G(int32_t) { Draw(kStreamGroups[k##G]); }
-STREAM_GROUPS(STREAM_OPS)
+// One group from its row: its shots, its constant row, its reset step, its
+// name for the play driver and its operations S, E, M, D.
+#define STREAM_GROUP(Name, Owner, Kind, N, S, E, M, D, Counter, SpawnX, SpawnY, Image, Size, Cadence, Rate, Bands, \
+                     Dir, Judge)                                                                                   \
+    GROUP_NAME_CHECK(Name, Owner, Kind, N)                                                                         \
+    StreamShot Name##Shots[kStreamShotCount];                                                                      \
+    namespace {                                                                                                    \
+    const StreamGroup k##Name{Name##Shots, &Owner##State, Counter, SpawnX, SpawnY, &Image, Size,                   \
+                              Cadence,     Rate,          Weave(Bands), Dir, Judge};                               \
+    const catalogue::Reset kReset##Name(catalogue::Owner, catalogue::Part##Kind, N,                                \
+                                        [] { bullets::ResetRecords(Name##Shots, kStreamShotCount); });             \
+    const named::Registrar kNamed##Name([] { NAMED_POOL(Name##Shots, ShotFields()); });                            \
+    }                                                                                                              \
+    void S(uint32_t i) { Spawn(k##Name, i); }                                                                      \
+    void E() { Emit(k##Name); }                                                                                    \
+    void M(int32_t) { Move(k##Name); }                                                                             \
+    void D(int32_t) { Draw(k##Name); }
+
+// The groups of the kind, one for each row of STREAM_GROUPS in group_table.h.
+STREAM_GROUPS(STREAM_GROUP)

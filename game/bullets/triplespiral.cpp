@@ -68,12 +68,5 @@ constexpr auto At1 = BossPoint<Stage1BossState>;
 
 }  // namespace
 
-// clang-format off
-//           kind          owner       N  records clock      owner ox   oy   sign
-AIMED_GROUP(TripleSpiral, Stage1Boss, 1, 108,    Clock1<6>,  At1, 210, 130, -1)
-AIMED_GROUP(TripleSpiral, Stage1Boss, 2, 108,    Clock1<7>,  At1, 210, 130, 1)
-AIMED_GROUP(TripleSpiral, Stage1Boss, 3, 108,    Clock1<8>,  At1, 120, 130, -1)
-AIMED_GROUP(TripleSpiral, Stage1Boss, 4, 108,    Clock1<9>,  At1, 120, 130, 1)
-AIMED_GROUP(TripleSpiral, Stage1Boss, 5, 108,    Clock1<10>, At1, 300, 130, -1)
-AIMED_GROUP(TripleSpiral, Stage1Boss, 6, 108,    Clock1<11>, At1, 300, 130, 1)
-// clang-format on
+// The groups of the kind, one for each row of TRIPLESPIRAL_GROUPS in group_table.h.
+TRIPLESPIRAL_GROUPS(AIMED_GROUP)

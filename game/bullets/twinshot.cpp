@@ -65,34 +65,14 @@ void Draw(const TwinRow& g) {
 
 }  // namespace
 
-#define TWIN(Name, Owner, Number, Pos, Left, Right, GunY, Fall, Drift, Image, Even, Odd, Size, LoX, HiX, LoY, \
-             HiY, Sched, Passes, FrameMod)                                                                      \
-    FALLING_POOL(Name, Owner, PartTwinShot, Number, kShots, FrameMod)                                         \
-    namespace {                                                                                               \
-    const TwinRow k##Name{Name##Shots, Pos, Left, Right, GunY, Fall, Drift, &Image, Even, Odd, Size,            \
-                          {LoX, HiX, LoY, HiY}, &Sched, Passes};                                              \
-    }                                                                                                         \
-    FALLING_SCHEDULED_OPS(Name, kShots, 2)
+#define TWIN(Name, Owner, Kind, Number, S, E, M, D, Pos, Left, Right, GunY, Fall, Drift, Image, Even, Odd, Size, \
+             LoX, HiX, LoY, HiY, Sched, Passes, FrameMod)                                                        \
+    FALLING_POOL(Name, Owner, Kind, Number, kShots, FrameMod)                                                    \
+    namespace {                                                                                                  \
+    const TwinRow k##Name{Name##Shots, Pos, Left, Right, GunY, Fall, Drift, &Image, Even, Odd, Size,             \
+                          {LoX, HiX, LoY, HiY}, &Sched, Passes};                                                 \
+    }                                                                                                            \
+    FALLING_SCHEDULED_OPS(Name, S, E, M, D, kShots, 2)
 
-// clang-format off
-//   group                   owner          no position                     left       right      gun y fall drift image      even odd  size lo x hi x lo y hi y schedule passes frame
-TWIN(Szak51TwinShot1,        Szak51,        1, RecordPos<Szak51State>,      60,        140,       130,  280, 0,    ImgVal405, 120, 120, 40,  0,   20,  0,   20,  kS,      1,     7)
-TWIN(Szak51TwinShot2,        Szak51,        2, RecordPos<Szak51State>,      60,        140,       130,  250, 120,  ImgVal405, 80,  160, 40,  0,   20,  0,   20,  kS,      1,     7)
-TWIN(Szak52CTwinShot1,       Szak52C,       1, RecordPos<Szak52CState>,     40,        120,       130,  280, 0,    ImgVal405, 120, 120, 40,  0,   20,  0,   20,  kS,      1,     7)
-TWIN(Szak52CTwinShot2,       Szak52C,       2, RecordPos<Szak52CState>,     40,        120,       130,  250, 120,  ImgVal405, 80,  160, 40,  0,   20,  0,   20,  kS,      1,     7)
-TWIN(Stage1BossTwinShot1,    Stage1Boss,    1, BossPos<Stage1BossState>,    120,       280,       130,  280, 0,    ImgVal405, 120, 120, 40,  0,   20,  0,   20,  kS,      1,     10)
-TWIN(Stage1BossTwinShot2,    Stage1Boss,    2, BossPos<Stage1BossState>,    120,       280,       130,  250, 120,  ImgVal405, 80,  160, 40,  0,   20,  0,   20,  kS,      1,     10)
-TWIN(Stage1BossTwinShot3,    Stage1Boss,    3, BossPos<Stage1BossState>,    110,       310,       170,  200, 0,    ImgVall20, 0,   0,   20,  10,  30,  20,  30,  kL,      1,     10)
-TWIN(Stage1BossTwinShot4,    Stage1Boss,    4, BossPos<Stage1BossState>,    75,        345,       150,  200, 0,    ImgVall20, 0,   0,   20,  10,  30,  20,  30,  kL,      1,     10)
-TWIN(Stage5BossTwinShot1,    Stage5Boss,    1, BossPos<Stage5BossState>,    210 - 97,  210 + 97,  200,  200, 0,    ImgVal405, 120, 120, 40,  -10, 30,  0,   30,  kL,      1,     10)
-TWIN(Stage5BossTwinShot2,    Stage5Boss,    2, BossPos<Stage5BossState>,    210 - 147, 210 + 147, 180,  200, 0,    ImgVal405, 120, 120, 40,  -10, 30,  0,   30,  kL,      1,     10)
-TWIN(Stage3BossTwinShot1,    Stage3Boss,    1, BossPos<Stage3BossState>,    200 - 80,  200 + 80,  200,  200, 0,    ImgVal405, 120, 120, 40,  -10, 30,  0,   30,  kL,      1,     10)
-TWIN(Stage3BossTwinShot2,    Stage3Boss,    2, BossPos<Stage3BossState>,    200 - 100, 200 + 100, 180,  200, 0,    ImgVal405, 120, 120, 40,  -10, 30,  0,   30,  kL,      1,     10)
-TWIN(Stage3BossTwinShot3,    Stage3Boss,    3, BossPos<Stage3BossState>,    200 - 120, 200 + 120, 180,  200, 20,   ImgVal405, 120, 120, 40,  -10, 30,  0,   30,  kL,      1,     10)
-TWIN(AltStage4BossTwinShot1, AltStage4Boss, 1, BossPos<AltStage4BossState>, 210 - 100, 210 + 100, 200,  200, 0,    ImgVal405, 120, 120, 40,  -10, 30,  0,   30,  kL,      1,     10)
-TWIN(AltStage4BossTwinShot2, AltStage4Boss, 2, BossPos<AltStage4BossState>, 210 - 140, 210 + 140, 180,  200, 0,    ImgVal405, 120, 120, 40,  -10, 30,  0,   30,  kL,      1,     10)
-TWIN(Stage2BossTwinShot1,    Stage2Boss,    1, BossPos<Stage2BossState>,    230 - 80,  230 + 80,  130,  280, 0,    ImgVal405, 120, 120, 40,  0,   20,  0,   20,  kSWrap,  1,     10)
-TWIN(Stage2BossTwinShot2,    Stage2Boss,    2, BossPos<Stage2BossState>,    230 - 80,  230 + 80,  130,  250, 120,  ImgVal405, 80,  160, 40,  0,   20,  0,   20,  kSWrap,  20,    10)
-TWIN(Stage2BossTwinShot3,    Stage2Boss,    3, BossPos<Stage2BossState>,    90,        370,       180,  200, 0,    ImgVal405, 120, 120, 40,  -10, 30,  0,   30,  kL,      1,     10)
-TWIN(Stage2BossTwinShot4,    Stage2Boss,    4, BossPos<Stage2BossState>,    60,        400,       160,  200, 0,    ImgVal405, 120, 120, 40,  -10, 30,  0,   30,  kL,      1,     10)
-// clang-format on
+// The groups of the kind, one for each row of TWINSHOT_GROUPS in group_table.h.
+TWINSHOT_GROUPS(TWIN)

@@ -47,17 +47,12 @@ void Draw(const WideRow& g) { DrawAll(g.shots, kShots, ImgVal20241, Blit::Additi
 
 }  // namespace
 
-#define WIDE(Name, Owner, Number, Centre, Side, Drift)                                  \
-    FALLING_POOL(Name, Owner, PartWideFan, Number, kShots, 10)                         \
-    namespace {                                                                        \
-    const WideRow k##Name{Name##Shots, BossPos<Owner##State>, Centre, Side, Drift};      \
-    }                                                                                  \
-    FALLING_SCHEDULED_OPS(Name, kShots, kVolley)
+#define WIDE(Name, Owner, Kind, Number, S, E, M, D, Centre, Side, Drift)            \
+    FALLING_POOL(Name, Owner, Kind, Number, kShots, 10)                             \
+    namespace {                                                                     \
+    const WideRow k##Name{Name##Shots, BossPos<Owner##State>, Centre, Side, Drift}; \
+    }                                                                               \
+    FALLING_SCHEDULED_OPS(Name, S, E, M, D, kShots, kVolley)
 
-// clang-format off
-//   group                  owner          no centre side  drift
-WIDE(AltStage4BossWideFan1, AltStage4Boss, 1, 220,   -100, 200)
-WIDE(AltStage4BossWideFan2, AltStage4Boss, 2, 220,   100,  100)
-WIDE(Stage2BossWideFan1,    Stage2Boss,    1, 240,   -120, 100)
-WIDE(Stage2BossWideFan2,    Stage2Boss,    2, 240,   120,  100)
-// clang-format on
+// The groups of the kind, one for each row of WIDEFAN_GROUPS in group_table.h.
+WIDEFAN_GROUPS(WIDE)

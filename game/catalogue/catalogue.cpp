@@ -22,16 +22,12 @@ const char* const kNames[] = {
 #define ENEMY(Name, Record, Slots, Shape) #Name,
 #define BOSS(Name) #Name,
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS
 };
 
 const EnemyAccess* const kAccess[] = {
 #define ENEMY(Name, Record, Slots, Shape) &Name##Access,
 #define BOSS(Name)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS
 };
 
 }  // namespace

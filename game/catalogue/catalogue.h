@@ -9,8 +9,6 @@ enum Owner : int {
 #define ENEMY(Name, Record, Slots, Shape) Name,
 #define BOSS(Name) Name,
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS
     kOwnerCount
 };
 
@@ -18,31 +16,15 @@ constexpr int kEnemyCount = Szak60 + 1;
 const char* OwnerName(Owner owner);
 
 // What an owner's reset step resets, in the order they run within one owner:
-// its own records first, then its bullet groups kind by kind, number by number.
+// its own records first, then its bullet groups kind by kind (kinds.inc),
+// number by number.
 enum Part : int {
     PartRecords = 0,   // enemy slots or single record; a boss's BossState
     PartBossParts,     // a boss's part records
     PartDefeatBlasts,  // a boss's DefeatBlast records
     PartUnused,        // pools that only the reset writes
-    PartAimedLine,
-    PartAimedRing,
-    PartAimedShot,
-    PartAimedSpread,
-    PartChain,
-    PartDropLine,
-    PartSmallShot,
-    PartSpiral,
-    PartTwinShot,
-    PartTripleSpiral,
-    PartQuadAimed,
-    PartLargeDrop,
-    PartSlantFan,
-    PartFan,
-    PartDirFan,
-    PartWideFan,
-    PartStream,
-    PartBeam,
-    PartFlameChain,
+#define BULLET_KIND(Kind, ...) Part##Kind,
+#include "game/catalogue/kinds.inc"
 };
 
 // Registers the reset step of one pool of an owner. The steps run by owner
@@ -86,5 +68,3 @@ const EnemyAccess& Access(Owner enemy);
 #define ENEMY(Name, Record, Slots, Shape) extern const catalogue::EnemyAccess Name##Access;
 #define BOSS(Name)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS

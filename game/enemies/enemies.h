@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "game/enemies/records.h"
+#include "game/state/enemy_records.h"
 
 #define ENEMY_OPS_Small(Name)          \
     void Spawn##Name(int32_t);         \
@@ -17,7 +17,5 @@
 #define ENEMY(Name, Record, Slots, Shape) ENEMY_OPS_##Shape(Name)
 #define BOSS(Name)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS
 #undef ENEMY_OPS_Small
 #undef ENEMY_OPS_Mid

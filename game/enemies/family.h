@@ -6,7 +6,7 @@
 #include <span>
 
 #include "game/bullets/records.h"
-#include "game/enemies/records.h"
+#include "game/state/enemy_records.h"
 
 namespace enemies {
 

@@ -13,8 +13,6 @@
 #define ENEMY(Name, Record, Count, Shape) ENEMY_DATA_##Shape(Name, Record, Count)
 #define BOSS(Name)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS
 
 #define ENEMY_LOCK_DATA(Name, Count) LockSlot Name##LockSlots[Count];
 ENEMY_LOCK_SETS(ENEMY_LOCK_DATA)
@@ -93,8 +91,6 @@ named::Registrar reg([] {
 #define ENEMY(Name, Record, Slots, Shape) ENEMY_NAMES_##Shape(Name)
 #define BOSS(Name)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS
 #undef ENEMY_NAMES_Small
 #undef ENEMY_NAMES_Mid
 #define ENEMY_LOCK_NAMES(Name, Count) \
@@ -122,8 +118,6 @@ ENEMY_LOCK_SETS(ENEMY_LOCK_RESET)
 #define ENEMY(Name, Record, Slots, Shape) ENEMY_HIT_##Shape(Name)
 #define BOSS(Name)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS
 
 #define ENEMY_ACCESS_Small(Name, Count) \
     extern const catalogue::EnemyAccess Name##Access{#Name, Count, SlotRef<Name##Slots>, MarkHit##Name};
@@ -132,5 +126,3 @@ ENEMY_LOCK_SETS(ENEMY_LOCK_RESET)
 #define ENEMY(Name, Record, Count, Shape) ENEMY_ACCESS_##Shape(Name, Count)
 #define BOSS(Name)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS

@@ -11,7 +11,7 @@
 #include "framework/system/random.h"
 #include "framework/system/system.h"
 #include "game/enemies/family.h"
-#include "game/player/player_state.h"
+#include "game/state/player_state.h"
 
 namespace enemies {
 

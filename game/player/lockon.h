@@ -8,9 +8,9 @@
 #include <iterator>
 
 #include "game/catalogue/catalogue.h"
-#include "game/enemies/records.h"
-#include "game/player/lock.h"
 #include "game/player/player.h"
+#include "game/state/enemy_records.h"
+#include "game/state/lock.h"
 
 // One segment of a lock laser: a 20 x 20 square that flies the curve, then
 // straight on or home to its lock point.

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "game/player/player_state.h"
+#include "game/state/player_state.h"
 
 extern int32_t BombActive;
 extern int32_t BurstActive;

@@ -1,4 +1,4 @@
-#include "game/player/player_state.h"
+#include "game/state/player_state.h"
 
 #include "framework/system/named.h"
 #include "game/player/player.h"

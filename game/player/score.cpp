@@ -11,7 +11,7 @@
 #include "game/shell/assets.h"
 #include "game/shell/gamemode.h"
 #include "game/shell/resets.h"
-#include "game/stages/stage_state.h"
+#include "game/state/stage_state.h"
 
 float GameOverStripHeight;
 int32_t LockCursorX;

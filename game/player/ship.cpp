@@ -8,7 +8,7 @@
 #include "game/shell/assets.h"
 #include "game/shell/gamemode.h"
 #include "game/shell/shell.h"
-#include "game/stages/background.h"
+#include "game/state/background.h"
 
 int32_t LeftKey, RightKey, UpKey, DownKey, CKey, VKey, BKey, ShiftKey, CtrlKey;
 

@@ -80,8 +80,6 @@ BossRef CatalogueBoss(catalogue::Owner owner) {
 #define BOSS(Name) {&Name##State, MarkHit##Name},
 #define ENEMY(Name, Record, Slots, Shape)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS
     };
     return kBosses[owner - catalogue::kEnemyCount];
 }

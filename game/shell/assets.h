@@ -5,7 +5,6 @@
 
 #define ASSET(kind, path, handle) extern int32_t handle;
 #include "game/shell/asset_list.inc"
-#undef ASSET
 
 // The player's ship picture, loaded by the level select.
 extern int32_t ImgMyme;

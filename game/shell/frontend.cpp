@@ -6,7 +6,6 @@
 #include "game/shell/resets.h"
 #include "game/shell/scenes.h"
 #include "game/shell/shell.h"
-#include "game/stages/background.h"
 #include "platform/clock.h"
 #include "platform/window.h"
 

@@ -6,11 +6,11 @@
 #include "framework/sound/midi.h"
 #include "framework/system/named.h"
 #include "framework/system/system.h"
-#include "game/player/player_state.h"
 #include "game/shell/assets.h"
 #include "game/shell/gamemode.h"
 #include "game/shell/resets.h"
 #include "game/shell/shell.h"
+#include "game/state/player_state.h"
 
 std::string PanelText;
 int32_t GameOverCountdown;

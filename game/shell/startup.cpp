@@ -1,19 +1,17 @@
 #include "framework/draw/draw.h"
 #include "framework/sound/sound.h"
 #include "framework/system/named.h"
-#include "game/player/player_state.h"
 #include "game/shell/assets.h"
 #include "game/shell/scenes.h"
 #include "game/shell/shell.h"
+#include "game/state/player_state.h"
 
 #define ASSET(kind, path, handle) int32_t handle;
 #include "game/shell/asset_list.inc"
-#undef ASSET
 
 const AssetLoad kStartupLoads[] = {
 #define ASSET(kind, path, handle) {AssetKind::kind, path, &handle, #handle},
 #include "game/shell/asset_list.inc"
-#undef ASSET
 };
 const int kStartupLoadCount = static_cast<int>(sizeof(kStartupLoads) / sizeof(kStartupLoads[0]));
 

@@ -1,4 +1,4 @@
-#include "game/stages/background.h"
+#include "game/state/background.h"
 
 #include <cstring>
 #include <limits>
@@ -9,7 +9,7 @@
 #include "framework/system/system.h"
 #include "game/shell/assets.h"
 #include "game/shell/resets.h"
-#include "game/stages/stage_state.h"
+#include "game/state/stage_state.h"
 
 BackgroundTile ScrollBackground1Tiles[kTilesPerLayer];
 BackgroundTile ScrollBackground2Tiles[kTilesPerLayer];

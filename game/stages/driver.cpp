@@ -9,8 +9,8 @@
 #include "game/shell/gamemode.h"
 #include "game/shell/scorepanel.h"
 #include "game/shell/shell.h"
-#include "game/stages/background.h"
-#include "game/stages/stage_state.h"
+#include "game/state/background.h"
+#include "game/state/stage_state.h"
 
 int32_t Stage1Arg, Stage1Arg2, Stage2Arg, Stage2Arg2, Stage3Arg, Stage3Arg2;
 int32_t Stage4Arg, Stage4Arg2, Stage5Arg, Stage5Arg2;

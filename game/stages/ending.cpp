@@ -5,8 +5,8 @@
 
 #include "framework/draw/draw.h"
 #include "framework/sound/midi.h"
-#include "framework/text/text.h"
 #include "framework/system/system.h"
+#include "framework/text/text.h"
 #include "game/player/player.h"
 #include "game/player/weapons.h"
 #include "game/shell/assets.h"
@@ -15,8 +15,8 @@
 #include "game/shell/scenes.h"
 #include "game/shell/scorepanel.h"
 #include "game/shell/shell.h"
-#include "game/stages/background.h"
-#include "game/stages/stage_state.h"
+#include "game/state/background.h"
+#include "game/state/stage_state.h"
 #include "platform/clock.h"
 #include "platform/window.h"
 

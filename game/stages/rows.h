@@ -1,5 +1,7 @@
-// The words a timeline is written in. Include this last, and only in a
-// timeline's own source file: the short names are macros.
+// The words a timeline is written in. The short names are macros, so they
+// open here and end at game/stages/rows_end.h: a timeline's source file
+// includes this after every other header, writes its tables, and includes
+// rows_end.h after the last of them. No header includes this.
 //
 //   Move(Szak10), UpdateDraw(Szak10), Spawn(Szak10), Emit(Stage1BossSpiral3),
 //   Draw(Stage4BossBeam1)        one call of that object function
@@ -17,7 +19,10 @@
 //
 // A call passes the script's argument globals where the function takes
 // arguments; the driver reads the arity from the function's own type.
-#pragma once
+#ifdef TIMELINE_WORDS
+#error "rows.h: the timeline words are open already; end them with rows_end.h first"
+#endif
+#define TIMELINE_WORDS
 #include "game/stages/timeline.h"
 
 #define Call(F) timeline::Op::Fn(&F)

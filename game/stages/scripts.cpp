@@ -3,8 +3,9 @@
 #include "game/bosses/bosses.h"
 #include "game/player/player.h"
 #include "game/shell/shell.h"
-#include "game/stages/background.h"
 #include "game/stages/driver.h"
+#include "game/state/background.h"
+
 #include "game/stages/rows.h"
 
 namespace stages {
@@ -41,6 +42,8 @@ const AfterPresent kAfterPresent[kScriptCount] = {
 // clang-format on
 
 }  // namespace stages
+
+#include "game/stages/rows_end.h"
 
 void RunStage1() { stages::RunFrame(stages::kScripts[stages::Stage1], stages::kAfterPresent[stages::Stage1]); }
 void RunStage2() { stages::RunFrame(stages::kScripts[stages::Stage2], stages::kAfterPresent[stages::Stage2]); }

@@ -4,6 +4,7 @@
 #include "game/enemies/enemies.h"
 #include "game/player/player.h"
 #include "game/stages/driver.h"
+
 #include "game/stages/rows.h"
 
 namespace {
@@ -136,6 +137,8 @@ const timeline::Op kLockOn[] = {
 // clang-format on
 
 }  // namespace
+
+#include "game/stages/rows_end.h"
 
 extern const timeline::Timeline Stage5Timeline = {timeline::ListOf(kAttacks), timeline::ListOf(kObjects),
                                                   timeline::ListOf(kBullets), timeline::ListOf(kLockOn)};

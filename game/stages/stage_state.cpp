@@ -1,4 +1,4 @@
-#include "game/stages/stage_state.h"
+#include "game/state/stage_state.h"
 
 #include "framework/system/named.h"
 #include "game/shell/resets.h"

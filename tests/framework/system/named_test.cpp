@@ -6,7 +6,7 @@
 
 #include "framework/system/random.h"
 #include "framework/system/system.h"
-#include "game/stages/background.h"
+#include "game/state/background.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include "game/bosses/bosses.h"
 #include "game/bosses/lock_sets.h"
 #include "game/player/player.h"
-#include "game/player/player_state.h"
 #include "game/shell/assets.h"
 #include "game/shell/shell.h"
-#include "game/stages/stage_state.h"
+#include "game/state/player_state.h"
+#include "game/state/stage_state.h"
 #include "tests/framework/draw/draw_fixture.h"
 #include "tests/support/kept.h"
 

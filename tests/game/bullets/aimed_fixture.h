@@ -12,9 +12,9 @@
 #include "framework/system/system.h"
 #include "game/bosses/boss_state.h"
 #include "game/bullets/records.h"
-#include "game/enemies/records.h"
 #include "game/player/player.h"
-#include "game/player/player_state.h"
+#include "game/state/enemy_records.h"
+#include "game/state/player_state.h"
 #include "tests/support/kept.h"
 
 #define AimedLine(O, N) extern AngledShot O##AimedLine##N##Shots[];

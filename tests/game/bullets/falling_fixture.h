@@ -12,7 +12,7 @@
 #include "framework/system/system.h"
 #include "game/bullets/falling.h"
 #include "game/player/player.h"
-#include "game/player/player_state.h"
+#include "game/state/player_state.h"
 #include "tests/support/kept.h"
 
 class FallingTest : public ::testing::Test {

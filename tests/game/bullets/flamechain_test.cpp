@@ -5,7 +5,7 @@
 #include "framework/system/random.h"
 #include "game/bosses/boss_state.h"
 #include "game/player/player.h"
-#include "game/player/player_state.h"
+#include "game/state/player_state.h"
 #include "tests/framework/draw/draw_fixture.h"
 #include "tests/support/kept.h"
 

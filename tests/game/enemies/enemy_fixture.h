@@ -15,9 +15,9 @@
 #include "game/catalogue/catalogue.h"
 #include "game/enemies/enemies.h"
 #include "game/enemies/family.h"
-#include "game/player/player_state.h"
 #include "game/shell/assets.h"
 #include "game/shell/gamemode.h"
+#include "game/state/player_state.h"
 #include "tests/support/kept.h"
 #include "tests/support/named_probe.h"
 

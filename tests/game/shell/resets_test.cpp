@@ -6,11 +6,11 @@
 
 #include "framework/system/random.h"
 #include "framework/system/steps.h"
-#include "game/player/player_state.h"
 #include "game/shell/gamemode.h"
 #include "game/shell/scorepanel.h"
-#include "game/stages/background.h"
-#include "game/stages/stage_state.h"
+#include "game/state/background.h"
+#include "game/state/player_state.h"
+#include "game/state/stage_state.h"
 #include "platform/clock.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "game/shell/scorepanel.h"
 
-#include "game/player/player_state.h"
 #include "game/shell/assets.h"
+#include "game/state/player_state.h"
 #include "tests/framework/draw/draw_fixture.h"
 
 namespace {

@@ -1,12 +1,12 @@
-#include "game/stages/background.h"
+#include "game/state/background.h"
 
 #include <gtest/gtest.h>
 
 #include "framework/system/system.h"
 #include "game/shell/gamemode.h"
-#include "game/player/player_state.h"
 #include "game/shell/resets.h"
-#include "game/stages/stage_state.h"
+#include "game/state/player_state.h"
+#include "game/state/stage_state.h"
 
 namespace {
 

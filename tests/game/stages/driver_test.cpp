@@ -8,7 +8,7 @@
 #include "framework/draw/draw.h"
 #include "framework/sound/midi.h"
 #include "game/shell/scorepanel.h"
-#include "game/stages/background.h"
+#include "game/state/background.h"
 #include "tests/game/stages/stage_fixture.h"
 
 namespace {

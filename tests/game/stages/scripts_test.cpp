@@ -11,7 +11,7 @@
 #include "game/bosses/bosses.h"
 #include "game/bullets/groups.h"
 #include "game/enemies/enemies.h"
-#include "game/stages/background.h"
+#include "game/state/background.h"
 #include "tests/game/stages/stage_fixture.h"
 #include "tests/support/run.h"
 

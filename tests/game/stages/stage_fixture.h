@@ -14,7 +14,7 @@
 #include "game/shell/scorepanel.h"
 #include "game/shell/shell.h"
 #include "game/stages/driver.h"
-#include "game/stages/stage_state.h"
+#include "game/state/stage_state.h"
 
 namespace stagetest {
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "game/player/lock.h"
+#include "game/state/lock.h"
 
 // A plain enemy slot.
 struct EnemySlot40 {
@@ -123,8 +123,6 @@ struct Szak60Record {
 #define ENEMY(Name, Record, Slots, Shape) ENEMY_RECORDS_##Shape(Name, Record, Slots)
 #define BOSS(Name)
 #include "game/catalogue/owners.inc"
-#undef ENEMY
-#undef BOSS
 #undef ENEMY_RECORDS_Small
 #undef ENEMY_RECORDS_Mid
 
