@@ -33,6 +33,9 @@ constexpr int kChannels = 16;
 // kHeadroomDb: an instrument may come up by that much, or down by far more.
 constexpr double kHeadroomDb = 20;
 constexpr double kLowestCorrectionDb = -40;
+// An instrument the probe hardly hears (its notes lie elsewhere) keeps the
+// level the soundfont gives it.
+constexpr double kInaudibleDb = -80;
 // No sample of the music goes past this (half a decibel under full scale).
 constexpr float kMusicCeiling = 0.944f;
 
@@ -192,7 +195,7 @@ bool EnsureSynth() {
 // reference level; an instrument never measured stays as the soundfont has it.
 double Attenuation(const Instrument& instrument) {
     for (const auto& [known, level] : gLevels) {
-        if (known == instrument) {
+        if (known == instrument && level > kInaudibleDb) {
             const double correction = ReferenceLevel(instrument) - level;
             return 10 * (kHeadroomDb - std::clamp(correction, kLowestCorrectionDb, kHeadroomDb));
         }
