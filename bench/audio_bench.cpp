@@ -1,7 +1,10 @@
 // The mixer's cost per device period, and the music synthesiser's.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -101,5 +104,57 @@ void BM_MusicPeriod(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_MusicPeriod);
+
+// The soundfont `file` of the Debian packages, named to the synthesiser
+// through SDL_SOUNDFONTS; each call names it afresh (by one of two
+// spellings of the same path), so that the next preparation loads it anew.
+bool NameSoundFont(benchmark::State& state, const char* file) {
+    static bool flip = false;
+    const std::string path = std::string("/usr/share/sounds/sf2/") + (flip ? "./" : "") + file;
+    flip = !flip;
+    if (access(path.c_str(), R_OK) != 0) {
+        state.SkipWithError("soundfont not installed");
+        return false;
+    }
+    setenv("SDL_SOUNDFONTS", path.c_str(), 1);
+    return true;
+}
+
+// Start-up's share of the music: the synthesiser made and the soundfont
+// loaded (its samples are read as pieces use them).
+void BM_SoundFontLoad(benchmark::State& state, const char* file) {
+    BufferMixer mixer;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const bool named = NameSoundFont(state, file);
+        state.ResumeTiming();
+        if (!named) break;
+        plat::MciPrepare();
+    }
+    unsetenv("SDL_SOUNDFONTS");
+}
+BENCHMARK_CAPTURE(BM_SoundFontLoad, TimGM6mb, "TimGM6mb.sf2")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SoundFontLoad, FluidR3_GM, "FluidR3_GM.sf2")->Unit(benchmark::kMillisecond);
+
+// A stage's music opened for the first time with a freshly loaded
+// soundfont: its instruments read into memory and measured.
+void BM_FirstOpenOfStageMusic(benchmark::State& state, const char* file) {
+    BufferMixer mixer;
+    const std::string piece = std::string(VQ_DATA_DIR) + "/MIDI/QTW1.MID";
+    for (auto _ : state) {
+        state.PauseTiming();
+        const bool named = NameSoundFont(state, file);
+        if (named) plat::MciPrepare();
+        state.ResumeTiming();
+        if (!named) break;
+        plat::MciSendString("open \"" + piece + "\" type sequencer alias bench", nullptr);
+        state.PauseTiming();
+        plat::MciSendString("close bench", nullptr);
+        state.ResumeTiming();
+    }
+    unsetenv("SDL_SOUNDFONTS");
+}
+BENCHMARK_CAPTURE(BM_FirstOpenOfStageMusic, TimGM6mb, "TimGM6mb.sf2")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FirstOpenOfStageMusic, FluidR3_GM, "FluidR3_GM.sf2")->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -5,14 +5,19 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "platform/audio.h"
+#include "platform/instrument_level.h"
+#include "platform/limiter.h"
 #include "platform/midi_file.h"
 #include "platform/system.h"
 #include "platform/window.h"
@@ -23,14 +28,37 @@ namespace {
 constexpr intptr_t kSequencerId = 1;          // lParam of the notices
 constexpr int kTailFrames = kMixRate / 2;     // rendered after the music stops: release and reverb
 constexpr long kMaxMidiFileBytes = 16L * 1024 * 1024;
+constexpr int kChannels = 16;
+
+// Each instrument is moved to its reference level by a channel attenuation
+// of kHeadroomDb minus its correction, under a synthesiser gain raised by
+// kHeadroomDb: an instrument may come up by that much, or down by far more.
+constexpr double kHeadroomDb = 20;
+constexpr double kLowestCorrectionDb = -40;
+// An instrument the probe hardly hears (its notes lie elsewhere) keeps the
+// level the soundfont gives it.
+constexpr double kInaudibleDb = -80;
+// No sample of the music goes past this (half a decibel under full scale).
+constexpr float kMusicCeiling = 0.944f;
 
 // Everything below is guarded by gLock, which the mixing thread takes too.
 // Never call AudioOpen or AudioClose while holding it: closing the device
 // waits for the mixing thread, which may be waiting for gLock.
+// The commands come from one thread. While no piece is open the mixing
+// thread leaves the synthesiser alone; then the opening of a piece loads
+// and measures its instruments (gSynth, gLevels, gPinned) without the lock,
+// so that the mixer's effects go on meanwhile.
 std::mutex gLock;
 fluid_settings_t* gSettings = nullptr;
 fluid_synth_t* gSynth = nullptr;
 bool gSynthTried = false;
+std::string gFontPath;  // the soundfont gSynth was made for ("" none)
+int gFontId = FLUID_FAILED;
+// The probe's level of each instrument measured so far in this soundfont.
+std::vector<std::pair<Instrument, double>> gLevels;
+// Instruments kept in memory for the open (or last) piece.
+std::vector<Instrument> gPinned;
+PeakLimiter gLimiter(kMusicCeiling, kMixRate);
 
 struct Sequencer {
     bool open = false;
@@ -118,27 +146,42 @@ bool IsFolder(const std::string& path) {
 
 void Notify(uint32_t flag) { PostMessage(MM_MCINOTIFY, flag, kSequencerId); }
 
-constexpr double kMusicGain = 0.8;
+void DropSynth() {
+    if (gSynth) delete_fluid_synth(gSynth);
+    if (gSettings) delete_fluid_settings(gSettings);
+    gSynth = nullptr;
+    gSettings = nullptr;
+    gFontId = FLUID_FAILED;
+    gLevels.clear();
+    gPinned.clear();
+}
 
-// Creates the synthesiser and loads the soundfont once. Needs gLock.
+// Creates the synthesiser for the soundfont that the search finds now, and
+// again whenever that changes while no piece is open. Needs gLock.
 bool EnsureSynth() {
-    if (gSynth) return true;
-    if (gSynthTried) return false;
+    const std::string font = MciSoundFontPath();
+    if ((gSynthTried && font == gFontPath) || gSeq.open) return gSynth != nullptr;
+    DropSynth();
     gSynthTried = true;
+    gFontPath = font;
     for (int level : {FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) fluid_set_log_function(level, nullptr, nullptr);
     gSettings = new_fluid_settings();
     if (!gSettings) return false;
     fluid_settings_setnum(gSettings, "synth.sample-rate", kMixRate);
     fluid_settings_setstr(gSettings, "player.timing-source", "sample");
     // The synthesiser's own default (0.2) leaves General MIDI music far
-    // under the sound effects; this brings a full arrangement to about
-    // -19 dBFS RMS with its peaks still clear of the top.
-    fluid_settings_setnum(gSettings, "synth.gain", kMusicGain);
+    // under the sound effects; at kProbeGain the instruments at their
+    // reference levels bring a full arrangement to about -19 dBFS RMS.
+    fluid_settings_setnum(gSettings, "synth.gain", kProbeGain * std::pow(10.0, kHeadroomDb / 20));
+    // Only the samples of the instruments in use are read into memory, as
+    // they are selected; loading the whole soundfont at once also starts a
+    // team of worker threads that spin while they wait.
+    fluid_settings_setint(gSettings, "synth.dynamic-sample-loading", 1);
     gSynth = new_fluid_synth(gSettings);
     if (!gSynth) return false;
-    std::string font = MciSoundFontPath();
     if (!font.empty()) {
-        fluid_synth_sfload(gSynth, font.c_str(), 1);
+        // The channels take their instruments when a piece opens.
+        gFontId = fluid_synth_sfload(gSynth, font.c_str(), 0);
     } else {
         std::string looked;
         for (const std::string& place : MciSoundFontSearch()) looked += (looked.empty() ? "" : ", ") + place;
@@ -147,11 +190,132 @@ bool EnsureSynth() {
     return true;
 }
 
+// The channel attenuation, in centibels, that moves an instrument to its
+// reference level; an instrument never measured stays as the soundfont has it.
+double Attenuation(const Instrument& instrument) {
+    for (const auto& [known, level] : gLevels) {
+        if (known == instrument && level > kInaudibleDb) {
+            const double correction = ReferenceLevel(instrument) - level;
+            return 10 * (kHeadroomDb - std::clamp(correction, kLowestCorrectionDb, kHeadroomDb));
+        }
+    }
+    return 10 * kHeadroomDb;
+}
+
+// Gives the channel the attenuation of the instrument it has now.
+void LevelChannel(int channel) {
+    if (fluid_preset_t* preset = fluid_synth_get_channel_preset(gSynth, channel)) {
+        const Instrument instrument{fluid_preset_get_banknum(preset), fluid_preset_get_num(preset)};
+        fluid_synth_set_gen(gSynth, channel, GEN_ATTENUATION, static_cast<float>(Attenuation(instrument)));
+    }
+}
+
+// What a piece does with each channel: whether it plays notes on it, and
+// every bank and program it may select there (the General MIDI default
+// when notes come before any program change).
+struct ChannelUse {
+    bool notes = false;
+    std::vector<std::pair<int, int>> selections;
+};
+
+// What a piece asks of each channel, read from the file ReadMidiFile took:
+// whether it plays notes, and every bank and program it selects.
+struct ChannelScan {
+    std::array<ChannelUse, kChannels> use;
+    std::array<uint64_t, kChannels> firstNote, firstProgram;
+    std::array<int, kChannels> bank{};  // the bank select of the track being read
+    unsigned track = 0;
+};
+
+void ScanEvent(void* context, unsigned track, uint64_t tick, uint8_t status, const uint8_t* data) {
+    auto& scan = *static_cast<ChannelScan*>(context);
+    if (track != scan.track) {
+        scan.track = track;
+        scan.bank.fill(0);
+    }
+    const int channel = status & 0x0F;
+    const int kind = status & 0xF0;
+    if (kind == 0x90 && data[1] > 0) {
+        scan.use[channel].notes = true;
+        scan.firstNote[channel] = std::min(scan.firstNote[channel], tick);
+    } else if (kind == 0xB0 && data[0] == 0) {
+        scan.bank[channel] = data[1];
+    } else if (kind == 0xC0) {
+        scan.firstProgram[channel] = std::min(scan.firstProgram[channel], tick);
+        const std::pair<int, int> selection{scan.bank[channel], data[0]};
+        auto& all = scan.use[channel].selections;
+        if (std::find(all.begin(), all.end(), selection) == all.end()) all.push_back(selection);
+    }
+}
+
+std::array<ChannelUse, kChannels> ScanChannels(const std::vector<char>& file) {
+    ChannelScan scan;
+    scan.firstNote.fill(UINT64_MAX);
+    scan.firstProgram.fill(UINT64_MAX);
+    ForEachMidiChannelEvent(reinterpret_cast<const uint8_t*>(file.data()), file.size(), ScanEvent, &scan);
+    for (int channel = 0; channel < kChannels; ++channel) {
+        auto& all = scan.use[channel].selections;
+        if (scan.use[channel].notes && scan.firstNote[channel] < scan.firstProgram[channel] &&
+            std::find(all.begin(), all.end(), std::pair{0, 0}) == all.end())
+            all.push_back({0, 0});
+    }
+    return scan.use;
+}
+
+// Readies the synthesiser for a piece: each instrument it uses is loaded,
+// kept in memory and measured once; the channels start reset, at their
+// levels, and those the piece leaves silent hold no instrument. Runs
+// without gLock while no piece is open.
+void PrepareInstruments(const std::vector<char>& file) {
+    const std::array<ChannelUse, kChannels> use = ScanChannels(file);
+    std::vector<Instrument> pinned;
+    for (int channel = 0; channel < kChannels; ++channel) {
+        for (const auto& [bank, program] : use[channel].selections) {
+            const Instrument instrument = SelectOnResetSynth(gSynth, channel, bank, program);
+            if (instrument.bank < 0) continue;
+            if (std::find(pinned.begin(), pinned.end(), instrument) == pinned.end()) {
+                fluid_synth_pin_preset(gSynth, gFontId, instrument.bank, instrument.program);
+                pinned.push_back(instrument);
+            }
+            auto known = [&](const auto& entry) { return entry.first == instrument; };
+            if (std::find_if(gLevels.begin(), gLevels.end(), known) == gLevels.end()) {
+                fluid_synth_set_gen(gSynth, channel, GEN_ATTENUATION, static_cast<float>(10 * kHeadroomDb));
+                gLevels.push_back({instrument, ProbeInstrument(gSynth, channel)});
+            }
+        }
+    }
+    for (const Instrument& old : gPinned)
+        if (std::find(pinned.begin(), pinned.end(), old) == pinned.end())
+            fluid_synth_unpin_preset(gSynth, gFontId, old.bank, old.program);
+    gPinned = std::move(pinned);
+    fluid_synth_system_reset(gSynth);
+    for (int channel = 0; channel < kChannels; ++channel) {
+        if (use[channel].notes) LevelChannel(channel);
+        else fluid_synth_unset_program(gSynth, channel);
+    }
+}
+
+// Every event of the playing piece, on the mixing thread (gLock is held):
+// a channel that changes its instrument, or has its generators reset, gets
+// the new instrument's level.
+int PlayEvent(void*, fluid_midi_event_t* event) {
+    const int result = fluid_synth_handle_midi_event(gSynth, event);
+    const int type = fluid_midi_event_get_type(event);
+    const int channel = fluid_midi_event_get_channel(event);
+    if (type == 0xC0 || (type == 0xB0 && fluid_midi_event_get_control(event) == 121)) {
+        LevelChannel(channel);
+    } else if (type == 0xF0) {  // a system exclusive message may reset every channel
+        for (int c = 0; c < kChannels; ++c) LevelChannel(c);
+    }
+    return result;
+}
+
 // A fresh player at the piece's start. Needs gLock.
 bool ResetPlayer() {
     if (gSeq.player) delete_fluid_player(gSeq.player);
     gSeq.player = new_fluid_player(gSynth);
     if (!gSeq.player) return false;
+    fluid_player_set_playback_callback(gSeq.player, PlayEvent, nullptr);
     if (fluid_player_add_mem(gSeq.player, gSeq.file.data(), gSeq.file.size()) != FLUID_OK) {
         delete_fluid_player(gSeq.player);
         gSeq.player = nullptr;
@@ -194,6 +358,7 @@ void RenderMusic(float* mix, int frames, void*) {
     while (frames > 0) {
         int n = std::min(frames, kBlock);
         fluid_synth_write_float(gSynth, n, scratch, 0, 2, scratch, 1, 2);
+        gLimiter.Process(scratch, n);
         for (int i = 0; i < 2 * n; ++i) mix[i] += scratch[i];
         mix += 2 * n;
         frames -= n;
@@ -250,23 +415,23 @@ int Open(const std::vector<std::string>& words) {
     bool setSource = false;
     {
         std::lock_guard<std::mutex> lock(gLock);
-        if (gSeq.open) {
-            result = gSeq.alias == alias ? kMciDuplicateAlias : kMciDeviceInUse;
-        } else if (!EnsureSynth()) {
-            result = kMciDeviceNotReady;
+        if (gSeq.open) result = gSeq.alias == alias ? kMciDuplicateAlias : kMciDeviceInUse;
+        else if (!EnsureSynth()) result = kMciDeviceNotReady;
+    }
+    if (result == kMciOk) PrepareInstruments(file);
+    if (result == kMciOk) {
+        std::lock_guard<std::mutex> lock(gLock);
+        gSeq = Sequencer{};
+        gSeq.file = std::move(file);
+        gSeq.alias = alias;
+        if (ResetPlayer()) {
+            gSeq.open = true;
+            gLimiter.Reset();
+            setSource = true;
         } else {
             gSeq = Sequencer{};
-            gSeq.file = std::move(file);
-            gSeq.alias = alias;
-            if (ResetPlayer()) {
-                gSeq.open = true;
-                fluid_synth_system_reset(gSynth);
-                setSource = true;
-            } else {
-                gSeq = Sequencer{};
-                gFault = "the synthesiser's player did not take it";
-                result = kMciInvalidFile;
-            }
+            gFault = "the synthesiser's player did not take it";
+            result = kMciInvalidFile;
         }
     }
     if (result != kMciOk) AudioClose();

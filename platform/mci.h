@@ -43,7 +43,13 @@ std::string MciFileFault();
 // that file exists, else /usr/share/sounds/sf2/FluidR3_GM.sf2, else
 // /usr/share/sounds/sf2/TimGM6mb.sf2 (only the places in SDL_SOUNDFONTS when
 // that is set); "" when there is none: music then plays silently, with its
-// notices all the same, and one line on stderr says so.
+// notices all the same, and one line on stderr says so. The search is made
+// again whenever a piece opens; a different answer loads that soundfont.
+//
+// Whichever General MIDI soundfont plays, each instrument a piece uses is
+// measured once and brought to the level the music was mixed for, so that
+// a piece sounds at the same level and balance with any of them; a limiter
+// keeps every sample of the music under full scale.
 std::string MciSoundFontPath();
 // Where the soundfont is looked for, in order: files, or folders searched
 // for a .sf2 file.

@@ -16,8 +16,10 @@ std::string Num(uint64_t n) { return std::to_string(n); }
 // byte at which the event concerned (its delta time) begins.
 class Track {
 public:
-    Track(const uint8_t* file, size_t pos, size_t end, unsigned number)
-        : p_(file), pos_(pos), end_(end), name_("track " + Num(number)) {}
+    Track(const uint8_t* file, size_t pos, size_t end, unsigned number, MidiChannelEvent visit = nullptr,
+          void* context = nullptr)
+        : p_(file), pos_(pos), end_(end), number_(number), name_("track " + Num(number)), visit_(visit),
+          context_(context) {}
 
     std::string Fault() {
         uint8_t running = 0;  // the running status; 0 after meta and system-exclusive events
@@ -52,6 +54,7 @@ public:
             } else {
                 running = status;
                 if (!Left((status & 0xE0) == 0xC0 ? 1 : 2)) return fault_;  // program and channel pressure: one
+                if (visit_) visit_(context_, number_, ticks, status, p_ + pos_);
                 pos_ += (status & 0xE0) == 0xC0 ? 1 : 2;
             }
         }
@@ -103,12 +106,17 @@ private:
 
     const uint8_t* p_;
     size_t pos_, end_, at_ = 0;
+    unsigned number_;
     std::string name_, fault_;
+    MidiChannelEvent visit_;
+    void* context_;
 };
 
 }  // namespace
 
-std::string MidiFileFault(const uint8_t* p, size_t size, std::vector<char>* playable) {
+namespace {
+
+std::string Walk(const uint8_t* p, size_t size, std::vector<char>* playable, MidiChannelEvent visit, void* context) {
     if (size == 0) return "the file is empty";
     if (size < 4 || std::memcmp(p, "MThd", 4) != 0) return "not a MIDI file (it does not begin with \"MThd\")";
     if (size < 14) return "the file ends inside its header, after " + Num(size) + " bytes";
@@ -137,14 +145,24 @@ std::string MidiFileFault(const uint8_t* p, size_t size, std::vector<char>* play
             return chunk + " at byte " + Num(pos) + " claims " + Num(length) + " bytes, " + Num(size - pos - 8) +
                    " are left in the file";
         if (isTrack) {
-            std::string fault = Track(p, pos + 8, pos + 8 + length, ++found).Fault();
+            std::string fault = Track(p, pos + 8, pos + 8 + length, ++found, visit, context).Fault();
             if (!fault.empty()) return fault;
-            kept.insert(kept.end(), p + pos, p + pos + 8 + length);
+            if (playable) kept.insert(kept.end(), p + pos, p + pos + 8 + length);
         }
         pos += 8 + length;
     }
     if (playable) *playable = std::move(kept);
     return "";
+}
+
+}  // namespace
+
+std::string MidiFileFault(const uint8_t* p, size_t size, std::vector<char>* playable) {
+    return Walk(p, size, playable, nullptr, nullptr);
+}
+
+void ForEachMidiChannelEvent(const uint8_t* p, size_t size, MidiChannelEvent visit, void* context) {
+    Walk(p, size, nullptr, visit, context);
 }
 
 }  // namespace plat

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-ttf-dev libfluidsynth-dev
-  timgm6mb-soundfont fonts-ipafont-gothic fonts-ipafont-mincho
+  timgm6mb-soundfont fluid-soundfont-gm fonts-ipafont-gothic fonts-ipafont-mincho
   libgtest-dev libgmock-dev googletest libbenchmark-dev libpixman-1-dev
   xvfb
 )

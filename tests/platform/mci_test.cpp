@@ -147,6 +147,27 @@ TEST_F(MciTest, OpenRefusesMissingAndBrokenFilesAndASecondAlias) {
     EXPECT_EQ(Send(""), plat::kMciUnrecognizedCommand);
 }
 
+// A file whose chunks are whole but whose events are cut or overlong is
+// refused before the synthesiser or the instrument scan reads a byte of it.
+TEST_F(MciTest, EventsCutShortOrOverlongAreRefusedAtOpen) {
+    const std::vector<std::vector<uint8_t>> tracks = {
+        {0x00, 0xC0},                    // a program change without its program
+        {0x00, 0x90, 60},                // a note without its velocity
+        {0x81, 0x81, 0x81, 0x81},        // a delta time that never ends
+        {0x00, 0xFF, 0x03, 0x7F, 'a'},   // a track name longer than the track
+        {0x00, 0xF0, 0x85, 0x00, 0xF7},  // a system exclusive message likewise
+        {0x00, 0x40, 0x40},              // data bytes with no status before them
+        {0x00, 0xF8, 0x00, 0x90, 60, 100},  // a real-time status, which a file does not hold
+    };
+    for (const auto& track : tracks) {
+        std::vector<uint8_t> midi = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0, 'M', 'T', 'r', 'k', 0, 0, 0,
+                                     static_cast<uint8_t>(track.size())};
+        for (uint8_t byte : track) midi.push_back(byte);
+        EXPECT_EQ(Send("open \"" + dir_.Write("ODD.MID", midi) + "\" type sequencer alias midi"),
+                  plat::kMciInvalidFile);
+    }
+}
+
 TEST_F(MciTest, StopThenPlayGoesOnAndNothingSoundsWhileStopped) {
     file_ = dir_.Write("LONG.MID", testsupport::MakeMidi(4));  // two seconds
     OpenAndPlay();

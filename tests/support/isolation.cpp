@@ -49,6 +49,9 @@ const bool kInstalled = [] {
     // CTest and by hand alike.
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
+    // Every test hears the soundfont the music was mixed against, whichever
+    // others the machine has; a test that wants another names it itself.
+    setenv("SDL_SOUNDFONTS", "/usr/share/sounds/sf2/TimGM6mb.sf2", 0);
     ::testing::UnitTest::GetInstance()->listeners().Append(new NamedStateGuard);
     return true;
 }();
