@@ -1,8 +1,6 @@
 #include "game/stages/background.h"
 
-#include <algorithm>
 #include <cstring>
-#include <iterator>
 #include <limits>
 
 #include "framework/draw/blit.h"
@@ -134,8 +132,6 @@ enum LayerIndex { L1, L2, L3, L8, LAlt4, L6, LUnusedA, LUnusedB, LStripA, LStrip
 bool Set(float v) { return v == v; }  // not NaN
 
 constexpr int kLastTile = kTilesPerLayer - 1;
-constexpr size_t kMostSteps = std::max({std::size(kTableA), std::size(kTableB), std::size(kTableC),
-                                        std::size(kTableD), std::size(kTableE), std::size(kTableF)});
 
 // Draws the tiles at the positions they hold now, in order. Nearly every
 // tile of the stack lies far above the playfield, so only the one or two
@@ -154,24 +150,26 @@ void DrawVisible(const LayerDef& L) {
 }
 
 // One frame's move of every tile: the kept x, the stepped speed, the
-// sideways drift, then the restack test.
+// sideways drift, then the restack test. Each step runs over the whole
+// array in turn (a tile's own steps keep their order), in loops simple
+// enough to vectorise.
 void Move(const LayerDef& L) {
     BackgroundTile* t = L.tiles;
     const float fs = FrameSeconds;
     const float clock = StageClock;
-    // The rows of the speed table that hold this frame's clock, in order.
-    float speeds[kMostSteps];
-    int moves = 0;
-    for (int s = 0; s < L.steps.count; ++s)
-        if (Holds(L.steps.rows[s], clock)) speeds[moves++] = L.steps.rows[s].speed;
     // Every tile but the last reads the last tile's y from before its move.
     const bool restackEarlier = t[kLastTile].y >= 0;
-    const bool keepX = Set(L.keptX);
-    for (int i = 0; i < kTilesPerLayer; ++i) {
-        BackgroundTile& tile = t[i];
-        if (keepX) tile.x = L.keptX;
-        for (int s = 0; s < moves; ++s) tile.y += speeds[s] * fs;
-        if (L.sideways) {
+    if (Set(L.keptX))
+        for (int i = 0; i < kTilesPerLayer; ++i) t[i].x = L.keptX;
+    // Each row of the speed table that holds this frame's clock, in order.
+    for (int s = 0; s < L.steps.count; ++s) {
+        if (!Holds(L.steps.rows[s], clock)) continue;
+        const float step = L.steps.rows[s].speed * fs;
+        for (int i = 0; i < kTilesPerLayer; ++i) t[i].y += step;
+    }
+    if (L.sideways) {
+        for (int i = 0; i < kTilesPerLayer; ++i) {
+            BackgroundTile& tile = t[i];
             tile.x += tile.sideSpeed * fs;
             tile.sideSpeed = 0;
             if (tile.x < -100) tile.x = -100;
