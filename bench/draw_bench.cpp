@@ -58,12 +58,12 @@ BENCHMARK(BM_PresentConversion800x600);
 void BM_PresentScaled(benchmark::State& state) {
     benchsupport::Screen screen;
     if (!screen.Up(state)) return;
-    const plat::FitRect fit = plat::FitPicture(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 800, 600);
-    std::vector<uint32_t> window(static_cast<size_t>(state.range(0) * state.range(1)));
+    const int width = static_cast<int>(state.range(0)), height = static_cast<int>(state.range(1));
+    const plat::FitRect fit = plat::FitPicture(width, height, 800, 600);
+    std::vector<uint32_t> window(static_cast<size_t>(width) * height);
     plat::PictureScaler scaler;
     for (auto _ : state) {
-        scaler.Scale(*BackSurface, window.data() + fit.y * state.range(0) + fit.x, static_cast<int>(state.range(0)),
-                     fit.w, fit.h);
+        scaler.Scale(*BackSurface, window.data() + static_cast<size_t>(fit.y) * width + fit.x, width, fit.w, fit.h);
         benchmark::DoNotOptimize(window.data());
     }
     state.SetItemsProcessed(state.iterations() * fit.w * fit.h);

@@ -64,9 +64,7 @@ VQ_AVX2 void MixRowsAvx2(const uint32_t* a, const uint32_t* b, uint32_t w, uint3
     const __m256i weight = _mm256_set1_epi16(static_cast<int16_t>(w));
     int i = 0;
     for (; i + 8 <= n; i += 8) {
-        const __m256i pa = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a + i));
-        const __m256i pb = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b + i));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), MixLanes(pa, pb, weight, weight));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), MixLanes(At(a + i), At(b + i), weight, weight));
     }
     MixRowsPlain(a, b, w, out, i, n);
 }
@@ -84,11 +82,10 @@ VQ_AVX2 void ScaleRowAvx2(const uint32_t* row, const ScaleTaps& taps, uint32_t* 
             pa = _mm256_i32gather_epi32(whole, At(taps.near + i), 4);
             pb = _mm256_i32gather_epi32(whole, At(taps.far + i), 4);
         }
-        const uint32_t* weight = taps.weight;
         // Each pixel's weight in both halves of its 32 bits, then once per
         // channel lane in the order the bytes unpack: pixels 0, 1 | 4, 5
         // low, 2, 3 | 6, 7 high.
-        __m256i w = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(weight + i));
+        __m256i w = At(taps.weight + i);
         w = _mm256_or_si256(w, _mm256_slli_epi32(w, 16));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i),
                             MixLanes(pa, pb, _mm256_unpacklo_epi32(w, w), _mm256_unpackhi_epi32(w, w)));

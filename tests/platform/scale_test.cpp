@@ -110,7 +110,8 @@ protected:
         scaler.Scale(*p, buffer.data(), pitch, w, h);
         std::vector<uint32_t> out;
         for (int y = 0; y < h; ++y) {
-            out.insert(out.end(), buffer.begin() + static_cast<long>(y) * pitch, buffer.begin() + static_cast<long>(y) * pitch + w);
+            const auto row = buffer.begin() + static_cast<long>(y) * pitch;
+            out.insert(out.end(), row, row + w);
             for (int x = w; x < pitch; ++x) EXPECT_EQ(buffer[static_cast<size_t>(y) * pitch + x], 0x12345678u);
         }
         return out;
