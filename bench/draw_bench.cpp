@@ -6,6 +6,7 @@
 #include "framework/draw/draw.h"
 #include "framework/system/system.h"
 #include "platform/present.h"
+#include "platform/scale.h"
 #include "platform/surface.h"
 #include "platform/system.h"
 #include "bench/support/screen.h"
@@ -51,6 +52,23 @@ void BM_PresentConversion800x600(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 800 * 600);
 }
 BENCHMARK(BM_PresentConversion800x600);
+
+// The present without a GPU: the 800 x 600 frame converted and scaled into
+// a window of the given size, bars left out.
+void BM_PresentScaled(benchmark::State& state) {
+    benchsupport::Screen screen;
+    if (!screen.Up(state)) return;
+    const int width = static_cast<int>(state.range(0)), height = static_cast<int>(state.range(1));
+    const plat::FitRect fit = plat::FitPicture(width, height, 800, 600);
+    std::vector<uint32_t> window(static_cast<size_t>(width) * height);
+    plat::PictureScaler scaler;
+    for (auto _ : state) {
+        scaler.Scale(*BackSurface, window.data() + static_cast<size_t>(fit.y) * width + fit.x, width, fit.w, fit.h);
+        benchmark::DoNotOptimize(window.data());
+    }
+    state.SetItemsProcessed(state.iterations() * fit.w * fit.h);
+}
+BENCHMARK(BM_PresentScaled)->Args({1024, 768})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 
 void BM_Present(benchmark::State& state) {
     benchsupport::Screen screen;

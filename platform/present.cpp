@@ -3,8 +3,10 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
+#include "platform/scale.h"
 #include "platform/window.h"
 
 namespace plat {
@@ -29,7 +31,39 @@ void BuildTable() {
     gTableBuilt = true;
 }
 
-bool Showing() { return !IsHeadless() && SdlRenderer() != nullptr; }
+PictureScaler gScaler;
+// The window surface the bars were last painted on.
+struct Painted {
+    const SDL_Surface* surface = nullptr;
+    const void* pixels = nullptr;
+    int w = 0, h = 0, pitch = 0;
+    bool operator==(const Painted&) const = default;
+} gPainted;
+
+bool Showing() { return !IsHeadless() && (SdlRenderer() != nullptr || PresentsToWindowSurface()); }
+
+// Without a renderer: the frame converted and scaled straight into the
+// window's own surface, which the window system then shows. There is no
+// vertical blank to wait for; the frame gate paces the game.
+void ShowOnWindowSurface(const Surface* s) {
+    SDL_Window* window = SdlWindow();
+    SDL_Surface* target = window ? SDL_GetWindowSurface(window) : nullptr;
+    if (!target || target->format->BytesPerPixel != 4) return;
+    if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
+    auto* pixels = static_cast<uint8_t*>(target->pixels);
+    const Painted now{target, target->pixels, target->w, target->h, target->pitch};
+    if (!(now == gPainted)) {  // a new surface: black everywhere, the bars stay so
+        for (int y = 0; y < target->h; ++y)
+            std::memset(pixels + static_cast<size_t>(y) * target->pitch, 0, static_cast<size_t>(target->w) * 4);
+        gPainted = now;
+    }
+    const FitRect fit = FitPicture(target->w, target->h, gWidth, gHeight);
+    if (s->width == gWidth && s->height == gHeight)
+        gScaler.Scale(*s, reinterpret_cast<uint32_t*>(pixels + static_cast<size_t>(fit.y) * target->pitch) + fit.x,
+                      target->pitch / 4, fit.w, fit.h);
+    if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+    SDL_UpdateWindowSurface(window);
+}
 
 void DropTexture() {
     if (gTexture && gTextureOwner == SdlRenderer()) SDL_DestroyTexture(gTexture);
@@ -54,7 +88,7 @@ bool SetDisplayMode(int width, int height, int bitsPerPixel) {
     DropTexture();
     gWidth = width;
     gHeight = height;
-    if (Showing()) {
+    if (Showing() && SdlRenderer()) {
         gTexture = SDL_CreateTexture(SdlRenderer(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width,
                                      height);
         if (!gTexture) return false;
@@ -83,7 +117,7 @@ uint32_t ArgbOfPixel(uint16_t pixel) {
 #define VQ_PRESENT_KERNEL
 #endif
 
-VQ_PRESENT_KERNEL void WidenRow(const uint16_t* __restrict src, uint32_t* __restrict dst, int width) {
+VQ_PRESENT_KERNEL void ConvertRowToArgb(const uint16_t* __restrict src, uint32_t* __restrict dst, int width) {
     for (int x = 0; x < width; ++x) {
         const uint32_t p = src[x];
         const uint32_t r = p >> 11, g = (p >> 5) & 0x3F, b = p & 0x1F;
@@ -93,11 +127,13 @@ VQ_PRESENT_KERNEL void WidenRow(const uint16_t* __restrict src, uint32_t* __rest
 
 void ConvertToArgb(const Surface* s, uint32_t* out, int outPitch) {
     for (int y = 0; y < s->height; ++y)
-        WidenRow(s->pixels + static_cast<size_t>(y) * s->pitch, out + static_cast<size_t>(y) * outPitch, s->width);
+        ConvertRowToArgb(s->pixels + static_cast<size_t>(y) * s->pitch, out + static_cast<size_t>(y) * outPitch,
+                         s->width);
 }
 
 void ShowSurface(const Surface* surface, bool waitVBlank) {
     gShown = surface;
+    if (surface && PresentsToWindowSurface() && Showing()) return ShowOnWindowSurface(surface);
     if (!surface || !gTexture || !Showing() || gTextureOwner != SdlRenderer()) return;
     SDL_Renderer* r = SdlRenderer();
     int vsync = waitVBlank ? 1 : 0;

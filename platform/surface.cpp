@@ -25,18 +25,25 @@ int32_t CheckUsable(const Surface* s) {
     return kOk;
 }
 
-// Copies one row of n pixels, leaving out keyed pixels when asked.
+// d[i] = s[i] wherever s[i] lies outside the key range; vectorised.
+#if defined(__x86_64__) && defined(__GNUC__) && defined(__linux__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void KeyedMerge(uint16_t* __restrict d, const uint16_t* __restrict s, int n, uint16_t lo, uint16_t hi) {
+    for (int i = 0; i < n; ++i) {
+        const uint16_t p = s[i];
+        d[i] = (p < lo || p > hi) ? p : d[i];
+    }
+}
+
+// Copies one row of n pixels, leaving out keyed pixels when asked. A keyed
+// row never overlaps its source here: a surface copying onto itself hands
+// over a copy of an overlapping row.
 inline void CopyRow(uint16_t* d, const uint16_t* s, int n, bool keyed, uint16_t lo, uint16_t hi) {
-    if (!keyed) {
+    if (keyed)
+        KeyedMerge(d, s, n, lo, hi);
+    else
         std::memmove(d, s, static_cast<size_t>(n) * sizeof(uint16_t));
-        return;
-    }
-    // Written as selects so that the loops vectorise.
-    if (lo == hi) {
-        for (int i = 0; i < n; ++i) d[i] = s[i] == lo ? d[i] : s[i];
-        return;
-    }
-    for (int i = 0; i < n; ++i) d[i] = (s[i] < lo || s[i] > hi) ? s[i] : d[i];
 }
 
 }  // namespace
@@ -134,21 +141,6 @@ int32_t CopyFast(Surface* dst, int32_t x, int32_t y, Surface* src, const Rect& s
     }
     return kOk;
 }
-
-namespace {
-
-// d[i] = s[i] wherever s[i] lies outside the key range; vectorised.
-#if defined(__x86_64__) && defined(__GNUC__) && defined(__linux__)
-__attribute__((target_clones("avx2", "default")))
-#endif
-void KeyedMerge(uint16_t* __restrict d, const uint16_t* __restrict s, int n, uint16_t lo, uint16_t hi) {
-    for (int i = 0; i < n; ++i) {
-        const uint16_t p = s[i];
-        d[i] = (p < lo || p > hi) ? p : d[i];
-    }
-}
-
-}  // namespace
 
 int32_t CopyStretched(Surface* dst, const Rect& dr, Surface* src, const Rect& sr, bool keyed) {
     if (int32_t r = CheckUsable(dst)) return r;

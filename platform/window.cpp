@@ -4,18 +4,22 @@
 
 #include <array>
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 #include <deque>
 #include <mutex>
 #include <string>
 
 #include "platform/clock.h"
+#include "platform/scale.h"
 
 namespace plat {
 namespace {
 
 SDL_Window* gWindow = nullptr;
 SDL_Renderer* gRenderer = nullptr;
+bool gOwnSurface = false;  // the picture goes to the window's surface
+int gLogicalW = 0, gLogicalH = 0;
 WindowProc gProc = nullptr;
 bool gVideoUp = false;
 
@@ -37,6 +41,68 @@ intptr_t PackXY(int x, int y) {
 }
 
 bool AltHeld() { return gKeyDown[VK_MENU] != 0; }
+
+// A mouse position in the picture's pixels. A renderer maps the events
+// itself; the window's own surface has nobody to do it.
+intptr_t MousePosition(int x, int y) {
+    if (gOwnSurface && gWindow) {
+        int w = 0, h = 0;
+        SDL_GetWindowSize(gWindow, &w, &h);
+        WindowToPicture(FitPicture(w, h, gLogicalW, gLogicalH), x, y);
+    }
+    return PackXY(x, y);
+}
+
+// The renderer's name when it draws on the processor: SDL's own software
+// renderer, or OpenGL on a software rasteriser; null otherwise.
+const char* SoftwareRendererName(SDL_Renderer* r) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(r, &info) != 0) return nullptr;
+    if (info.flags & SDL_RENDERER_SOFTWARE) return info.name;
+    if (std::strncmp(info.name, "opengl", 6) != 0) return nullptr;
+    // The renderer's context is the current one.
+    using GetString = const unsigned char* (*)(unsigned);
+    constexpr unsigned kGlRenderer = 0x1F01;
+    auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const char* name = getString ? reinterpret_cast<const char*>(getString(kGlRenderer)) : nullptr;
+    return name && IsSoftwareRasteriser(name) ? name : nullptr;
+}
+
+// An accelerated renderer, else SDL's software one; with the dummy driver
+// the software one at once.
+SDL_Renderer* CreateRenderer() {
+    if (IsHeadless()) return SDL_CreateRenderer(gWindow, -1, SDL_RENDERER_SOFTWARE);
+    SDL_Renderer* r = SDL_CreateRenderer(gWindow, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    return r ? r : SDL_CreateRenderer(gWindow, -1, SDL_RENDERER_SOFTWARE);
+}
+
+// Gives up a renderer that draws on the processor for the window's own
+// surface, when the window system offers one in a format the present
+// writes; otherwise the renderer stays.
+void PreferOwnSurface(const char* title) {
+    const char* software = SoftwareRendererName(gRenderer);
+    if (!software) return;
+    const Uint32 format = SDL_GetWindowPixelFormat(gWindow);
+    if (format != SDL_PIXELFORMAT_RGB888 && format != SDL_PIXELFORMAT_ARGB8888) return;
+    const std::string name = software;  // dies with the renderer
+    SDL_DestroyRenderer(gRenderer);
+    gRenderer = nullptr;
+    // The window's surface straight from the window system, not through
+    // another renderer.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_Surface* surface = SDL_GetWindowSurface(gWindow);
+    if (!surface || surface->format->BytesPerPixel != 4) {
+        gRenderer = CreateRenderer();
+        return;
+    }
+    gOwnSurface = true;
+    SDL_FillRect(surface, nullptr, 0);
+    SDL_UpdateWindowSurface(gWindow);
+    // Worth knowing: the machine shows no graphics hardware to the game,
+    // and nothing waits for the vertical blank.
+    std::fprintf(stderr, "%s: no graphics acceleration (%s); the picture is drawn on the processor\n", title,
+                 name.c_str());
+}
 
 void Translate(const SDL_Event& e) {
     switch (e.type) {
@@ -65,7 +131,7 @@ void Translate(const SDL_Event& e) {
     }
     case SDL_MOUSEMOTION:
         Push({WM_SETCURSOR, 0, 0});
-        Push({WM_MOUSEMOVE, 0, PackXY(e.motion.x, e.motion.y)});
+        Push({WM_MOUSEMOVE, 0, MousePosition(e.motion.x, e.motion.y)});
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
@@ -76,7 +142,7 @@ void Translate(const SDL_Event& e) {
             msg = down ? (dbl ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN) : WM_LBUTTONUP;
         else if (e.button.button == SDL_BUTTON_RIGHT)
             msg = down ? (dbl ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN) : WM_RBUTTONUP;
-        if (msg) Push({msg, 0, PackXY(e.button.x, e.button.y)});
+        if (msg) Push({msg, 0, MousePosition(e.button.x, e.button.y)});
         break;
     }
     default:
@@ -132,9 +198,11 @@ bool CreateMainWindow(const char* title, WindowProc proc, int w, int h) {
     }
     gWindow = SDL_CreateWindow(title, x, y, width, height, flags);
     if (!gWindow) return false;
-    Uint32 rflags = IsHeadless() ? SDL_RENDERER_SOFTWARE : (SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    gRenderer = SDL_CreateRenderer(gWindow, -1, rflags);
-    if (!gRenderer && !IsHeadless()) gRenderer = SDL_CreateRenderer(gWindow, -1, SDL_RENDERER_SOFTWARE);
+    gRenderer = CreateRenderer();
+    gOwnSurface = false;
+    gLogicalW = w;
+    gLogicalH = h;
+    if (gRenderer && !IsHeadless()) PreferOwnSurface(title);
     if (gRenderer) {
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
         SDL_RenderSetLogicalSize(gRenderer, w, h);
@@ -162,6 +230,7 @@ void DestroyMainWindow() {
     if (gWindow) SDL_DestroyWindow(gWindow);
     gRenderer = nullptr;
     gWindow = nullptr;
+    gOwnSurface = false;
 }
 
 bool HasWindow() { return gWindow != nullptr; }
@@ -187,6 +256,21 @@ bool DisplayAvailable() {
 
 SDL_Window* SdlWindow() { return gWindow; }
 SDL_Renderer* SdlRenderer() { return gRenderer; }
+bool PresentsToWindowSurface() { return gOwnSurface; }
+
+bool IsSoftwareRasteriser(const char* glRenderer) {
+    if (!glRenderer) return false;
+    // Mesa's rasterisers (llvmpipe, softpipe, swrast, the older OpenSWR)
+    // and the generic software renderers of other systems.
+    static const char* const kNames[] = {"llvmpipe", "softpipe", "software rasterizer", "swrast",
+                                         "swr (",    "gdi generic",         "basic render"};
+    std::string lower;
+    for (const char* c = glRenderer; *c; ++c)
+        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+    for (const char* name : kNames)
+        if (lower.find(name) != std::string::npos) return true;
+    return false;
+}
 
 bool PeekMessage(Message& out) {
     Pump();

@@ -86,7 +86,14 @@ bool IsHeadless();         // the dummy video driver (or no display at all)
 // dummy) which nobody asked for through SDL_VIDEODRIVER.
 bool DisplayAvailable();
 SDL_Window* SdlWindow();
-SDL_Renderer* SdlRenderer();
+SDL_Renderer* SdlRenderer();  // null when the window shows its own surface
+// Whether the picture goes to the window's own surface, converted and scaled
+// on the processor (present.h), instead of through a renderer: so it does
+// where the only renderer on offer draws on the processor anyway.
+bool PresentsToWindowSurface();
+// Whether an OpenGL renderer name (GL_RENDERER) is a rasteriser that runs on
+// the processor.
+bool IsSoftwareRasteriser(const char* glRenderer);
 
 // Message queue.
 bool PeekMessage(Message& out);  // takes one message; false when none waits

@@ -71,9 +71,10 @@ int Walk(int x, int y, int handle, int left, int top, int right, int bottom, Bod
 
 // Every keyed pixel of the area through px(s, d). The branch-free form (the
 // new value is computed for every pixel and the transparent ones keep d) lets
-// the compiler vectorise the arithmetic members.
+// the compiler vectorise the arithmetic members; always inlined, so that it
+// is built for the instruction set of each kernel it is part of.
 template <class Px>
-void EachPixelVector(const Area& a, Px px) {
+__attribute__((always_inline)) inline void EachPixelVector(const Area& a, Px px) {
     for (int j = 0; j < a.h; ++j) {
         const uint16_t* __restrict s = a.SrcRow(j);
         uint16_t* __restrict d = a.DstRow(j);

@@ -5,6 +5,7 @@
 
 #include "framework/draw/blit.h"
 #include "framework/draw/coord.h"
+#include "framework/draw/screen.h"
 #include "framework/system/named.h"
 #include "framework/system/system.h"
 #include "game/shell/assets.h"
@@ -130,37 +131,67 @@ enum LayerIndex { L1, L2, L3, L8, LAlt4, L6, LUnusedA, LUnusedB, LStripA, LStrip
 
 bool Set(float v) { return v == v; }  // not NaN
 
-void Scroll(const LayerDef& L) {
+constexpr int kLastTile = kTilesPerLayer - 1;
+
+// Draws the tiles at the positions they hold now, in order. Nearly every
+// tile of the stack lies far above the playfield, so only the one or two
+// that can touch it are handed to the blit: the bounds are taken wide (a
+// tile one pixel off still goes) and the blit's own clipping decides the rest.
+void DrawVisible(const LayerDef& L) {
+    const BackgroundTile* t = L.tiles;
+    const float above = static_cast<float>(ClipTop) - kTileHeight - 1, below = static_cast<float>(ClipBottom) + 1;
+    for (int i = 0; i < kTilesPerLayer; ++i) {
+        const float y = t[i].y;
+        if (y <= above || y >= below) continue;  // a NaN y is drawn at 0, so it goes on
+        const int32_t bx = fwDraw::ToBlitCoord(t[i].x), by = fwDraw::ToBlitCoord(y);
+        if (bx <= ClipRight && static_cast<int64_t>(bx) + L.width >= ClipLeft)
+            fwDraw::BltObject(bx, by, *L.image, 0, 0, L.width, 480);
+    }
+}
+
+// One frame's move of every tile: the kept x, the stepped speed, the
+// sideways drift, then the restack test. Each step runs over the whole
+// array in turn (a tile's own steps keep their order), in loops simple
+// enough to vectorise.
+void Move(const LayerDef& L) {
     BackgroundTile* t = L.tiles;
     const float fs = FrameSeconds;
     const float clock = StageClock;
-    for (int i = 0; i < kTilesPerLayer; ++i) {
-        BackgroundTile& tile = t[i];
-        fwDraw::BltObject(fwDraw::ToBlitCoord(tile.x), fwDraw::ToBlitCoord(tile.y), *L.image, 0, 0, L.width, 480);
-        if (Set(L.keptX)) tile.x = L.keptX;
-        for (int s = 0; s < L.steps.count; ++s) {
-            const SpeedStep& st = L.steps.rows[s];
-            if (Holds(st, clock)) tile.y += st.speed * fs;
-        }
-        if (L.sideways) {
+    // Every tile but the last reads the last tile's y from before its move.
+    const bool restackEarlier = t[kLastTile].y >= 0;
+    if (Set(L.keptX))
+        for (int i = 0; i < kTilesPerLayer; ++i) t[i].x = L.keptX;
+    // Each row of the speed table that holds this frame's clock, in order.
+    for (int s = 0; s < L.steps.count; ++s) {
+        if (!Holds(L.steps.rows[s], clock)) continue;
+        const float step = L.steps.rows[s].speed * fs;
+        for (int i = 0; i < kTilesPerLayer; ++i) t[i].y += step;
+    }
+    if (L.sideways) {
+        for (int i = 0; i < kTilesPerLayer; ++i) {
+            BackgroundTile& tile = t[i];
             tile.x += tile.sideSpeed * fs;
             tile.sideSpeed = 0;
             if (tile.x < -100) tile.x = -100;
             if (tile.x > 100) tile.x = 100;
         }
-        if (L.restack == Restack::OneTile) {
-            if (t[kTilesPerLayer - 1].y >= 0) {
-                tile.y = -(static_cast<float>(i) * kTileHeight);
-                if (Set(L.restackX)) tile.x = L.restackX;
-            }
-        }
     }
-    if (L.restack == Restack::WholeStrip && t[kTilesPerLayer - 1].y >= 0) {
-        for (int j = 0; j < kTilesPerLayer; ++j) {
-            t[j].x = L.restackX;
-            t[j].y = -(static_cast<float>(j) * kTileHeight);
-        }
+    const auto restack = [&](int i) {
+        t[i].y = -(static_cast<float>(i) * kTileHeight);
+        if (Set(L.restackX)) t[i].x = L.restackX;
+    };
+    if (L.restack == Restack::OneTile) {
+        if (restackEarlier)
+            for (int i = 0; i < kLastTile; ++i) restack(i);
+        if (t[kLastTile].y >= 0) restack(kLastTile);
+    } else if (t[kLastTile].y >= 0) {
+        for (int i = 0; i < kTilesPerLayer; ++i) restack(i);
     }
+}
+
+void Scroll(const LayerDef& L) {
+    DrawVisible(L);
+    Move(L);
 }
 
 // The falling backdrops: one piece of code, three records.
