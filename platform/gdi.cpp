@@ -93,6 +93,7 @@ int32_t CopyBitmapToSurface(Surface* surface, const Bitmap* bitmap, int sx, int 
     if (sh == 0) sh = bitmap->height;
     if (sx < 0 || sy < 0 || sw < 0 || sh < 0 || sx + sw > bitmap->width || sy + sh > bitmap->height) return kFail;
     if (surface->lost) return kSurfaceLost;
+    ReadyToWrite(surface);
     const int w = surface->width, h = surface->height;
     for (int y = 0; y < h; ++y) {
         const uint32_t* s = bitmap->rgb.data() + static_cast<size_t>(sy + static_cast<int64_t>(y) * sh / h) * bitmap->width;
@@ -107,11 +108,12 @@ int32_t CopyBitmapToSurface(Surface* surface, const Bitmap* bitmap, int sx, int 
 
 ColorRef GetPixel(Surface* s, int x, int y) {
     if (!s || s->lost || x < 0 || y < 0 || x >= s->width || y >= s->height) return 0xFFFFFFFFu;
-    return ColorRefFromPixel(s->pixels[static_cast<size_t>(y) * s->pitch + x]);
+    return ColorRefFromPixel(PictureOf(s)->pixels[static_cast<size_t>(y) * s->pitch + x]);
 }
 
 bool SetPixel(Surface* s, int x, int y, ColorRef color) {
     if (!s || s->lost || x < 0 || y < 0 || x >= s->width || y >= s->height) return false;
+    ReadyToWrite(s);
     s->pixels[static_cast<size_t>(y) * s->pitch + x] = PixelFromColorRef(color);
     return true;
 }

@@ -23,7 +23,11 @@ Brush gNullBrush{kBrushNull, 0, 0, true, true};
 
 bool Usable(const DC* dc) { return dc && dc->inUse && dc->surface && !dc->surface->lost; }
 
-inline uint16_t* Row(Surface* s, int y) { return s->pixels + static_cast<size_t>(y) * s->pitch; }
+// Every drawing call reaches the pixels through here.
+inline uint16_t* Row(Surface* s, int y) {
+    ReadyToWrite(s);
+    return s->pixels + static_cast<size_t>(y) * s->pitch;
+}
 
 inline void Put(Surface* s, int64_t x, int64_t y, uint16_t v) {
     if (x < 0 || y < 0 || x >= s->width || y >= s->height) return;

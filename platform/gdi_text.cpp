@@ -409,6 +409,7 @@ void Transfer(DC* dc, const Font& f, int32_t x, int32_t y, const Rect* clip) {
     const uint16_t fg = PixelFromColorRef(dc->textColor);
     const uint16_t bg = PixelFromColorRef(dc->bkColor);
     const bool opaque = dc->bkMode == kBkOpaque;
+    ReadyToWrite(s);
     auto put = [&](int64_t px, int64_t py, uint8_t v) {
         if (v == 0 || (v == 1 && !opaque)) return;
         if (px < r.left || py < r.top || px >= r.right || py >= r.bottom) return;

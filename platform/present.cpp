@@ -133,7 +133,10 @@ void ConvertToArgb(const Surface* s, uint32_t* out, int outPitch) {
 
 void ShowSurface(const Surface* surface, bool waitVBlank) {
     gShown = surface;
-    if (surface && PresentsToWindowSurface() && Showing()) return ShowOnWindowSurface(surface);
+    // The picture is taken from where it lies: a whole copy to the shown
+    // surface may still be only noted.
+    const Surface* picture = PictureOf(surface);
+    if (surface && PresentsToWindowSurface() && Showing()) return ShowOnWindowSurface(picture);
     if (!surface || !gTexture || !Showing() || gTextureOwner != SdlRenderer()) return;
     SDL_Renderer* r = SdlRenderer();
     int vsync = waitVBlank ? 1 : 0;
@@ -145,7 +148,7 @@ void ShowSurface(const Surface* surface, bool waitVBlank) {
     int pitch = 0;
     if (surface->width == gWidth && surface->height == gHeight &&
         SDL_LockTexture(gTexture, nullptr, &pixels, &pitch) == 0) {
-        ConvertToArgb(surface, static_cast<uint32_t*>(pixels), pitch / 4);
+        ConvertToArgb(picture, static_cast<uint32_t*>(pixels), pitch / 4);
         SDL_UnlockTexture(gTexture);
     }
     SDL_RenderClear(r);
@@ -154,7 +157,7 @@ void ShowSurface(const Surface* surface, bool waitVBlank) {
 }
 
 bool SavePresentedFrame(const std::string& path) {
-    const Surface* s = gShown;
+    const Surface* s = PictureOf(gShown);
     if (!s) return false;
     const uint32_t rowBytes = (static_cast<uint32_t>(s->width) * 3 + 3) & ~3u;
     const uint32_t imageBytes = rowBytes * static_cast<uint32_t>(s->height);

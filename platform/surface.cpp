@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/key_runs.h"
+
 namespace plat {
 namespace {
 
@@ -25,17 +27,6 @@ int32_t CheckUsable(const Surface* s) {
     return kOk;
 }
 
-// d[i] = s[i] wherever s[i] lies outside the key range; vectorised.
-#if defined(__x86_64__) && defined(__GNUC__) && defined(__linux__)
-__attribute__((target_clones("avx2", "default")))
-#endif
-void KeyedMerge(uint16_t* __restrict d, const uint16_t* __restrict s, int n, uint16_t lo, uint16_t hi) {
-    for (int i = 0; i < n; ++i) {
-        const uint16_t p = s[i];
-        d[i] = (p < lo || p > hi) ? p : d[i];
-    }
-}
-
 // Copies one row of n pixels, leaving out keyed pixels when asked. A keyed
 // row never overlaps its source here: a surface copying onto itself hands
 // over a copy of an overlapping row.
@@ -46,7 +37,80 @@ inline void CopyRow(uint16_t* d, const uint16_t* s, int n, bool keyed, uint16_t 
         std::memmove(d, s, static_cast<size_t>(n) * sizeof(uint16_t));
 }
 
+size_t MemoryPixels(const Surface* s) { return static_cast<size_t>(s->pitch) * s->height; }
+
+// The surface's pixels or key change: what was learnt about them goes.
+void Forget(Surface* s) {
+    delete s->keyRuns;
+    s->keyRuns = nullptr;
+    s->keyedRead = 0;
+}
+
+// The key runs for a keyed copy of `pixels` pixels from s, learnt when the
+// copies since s last changed have read as much as the whole surface.
+const KeyRuns* RunsFor(Surface* s, int64_t pixels) {
+    if (!s->keyRuns && (s->keyedRead += pixels) >= static_cast<int64_t>(s->width) * s->height)
+        s->keyRuns = new KeyRuns(*s);
+    return s->keyRuns;
+}
+
+void Unlink(Surface* target) {
+    target->copyOf->copiedTo = nullptr;
+    target->copyOf = nullptr;
+}
+
+// Makes the noted copy to target: its memory takes the source's picture.
+void MakeCopy(Surface* target) {
+    Forget(target);
+    std::memcpy(target->pixels, target->copyOf->pixels, MemoryPixels(target) * sizeof(uint16_t));
+    Unlink(target);
+}
+
+// s is about to be overwritten whole: a surface still showing it takes its
+// memory as it is (trading memory with s), and a copy noted to s is dropped.
+void ReadyToOverwrite(Surface* s) {
+    Forget(s);
+    if (Surface* target = s->copiedTo) {
+        Forget(target);
+        std::swap(target->pixels, s->pixels);
+        Unlink(target);
+    }
+    if (s->copyOf) Unlink(s);
+}
+
+// A whole, unkeyed copy of src onto dst of the same size is noted rather
+// than made; false when the copy is not such a one.
+bool NoteWholeCopy(Surface* dst, Surface* src, const Rect& dstRect, const Rect& srcRect, bool keyed) {
+    const Rect whole{0, 0, src->width, src->height};
+    auto same = [](const Rect& a, const Rect& b) {
+        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    };
+    if (keyed || dst == src || dst->width != src->width || dst->height != src->height || !same(srcRect, whole) ||
+        !same(dstRect, whole))
+        return false;
+    if (dst->copyOf == src) return true;  // already showing src as it is now
+    ReadyToOverwrite(dst);
+    ReadyToRead(src);
+    if (src->copiedTo) MakeCopy(src->copiedTo);  // one target at a time
+    dst->copyOf = src;
+    src->copiedTo = dst;
+    return true;
+}
+
 }  // namespace
+
+const Surface* PictureOf(const Surface* s) { return s && s->copyOf ? s->copyOf : s; }
+
+void ReadyToRead(Surface* s) {
+    if (s && s->copyOf) MakeCopy(s);
+}
+
+void ReadyToWrite(Surface* s) {
+    if (!s) return;
+    ReadyToRead(s);
+    if (s->copiedTo) MakeCopy(s->copiedTo);
+    Forget(s);
+}
 
 PixelFormat SurfacePixelFormat() { return {16, 0xF800, 0x07E0, 0x001F}; }
 
@@ -66,6 +130,9 @@ Surface* CreateSurface(int width, int height) {
 
 void ReleaseSurface(Surface* s) {
     if (!s) return;
+    if (s->copyOf) Unlink(s);
+    ReadyToWrite(s);
+    Forget(s);
     gLive.erase(std::remove(gLive.begin(), gLive.end(), s), gLive.end());
     delete[] s->pixels;
     delete s;
@@ -74,6 +141,7 @@ void ReleaseSurface(Surface* s) {
 int32_t Lock(Surface* s, LockedPixels& out) {
     if (!s) return kInvalidParams;
     if (s->lost) return kSurfaceLost;
+    ReadyToWrite(s);
     ++s->locks;
     out.pixels = s->pixels;
     out.pitch = s->pitch;
@@ -92,6 +160,7 @@ int32_t Unlock(Surface* s) {
 int32_t SetColorKey(Surface* s, uint16_t low, uint16_t high) {
     if (!s) return kInvalidParams;
     if (s->lost) return kSurfaceLost;
+    Forget(s);
     s->hasKey = true;
     s->keyLow = low;
     s->keyHigh = high;
@@ -111,7 +180,24 @@ int32_t Fill(Surface* t, const Rect* rect, uint16_t color) {
     Rect whole{0, 0, t->width, t->height};
     const Rect& r = rect ? *rect : whole;
     if (!Inside(t, r)) return kInvalidRect;
-    for (int y = r.top; y < r.bottom; ++y) std::fill_n(t->pixels + static_cast<size_t>(y) * t->pitch + r.left, r.right - r.left, color);
+    if (r.left == 0 && r.top == 0 && r.right == t->width && r.bottom == t->height)
+        ReadyToOverwrite(t);
+    else
+        ReadyToWrite(t);
+    uint16_t* first = t->pixels + static_cast<size_t>(r.top) * t->pitch + r.left;
+    const size_t w = static_cast<size_t>(r.right - r.left);
+    if (w == static_cast<size_t>(t->pitch)) {
+        // Whole rows with no gap between them: one run, and a byte fill
+        // (the string-store path, that need not read the memory it fills)
+        // where both bytes of the pixel agree, as they do for black.
+        const size_t n = w * static_cast<size_t>(r.bottom - r.top);
+        if ((color >> 8) == (color & 0xFF))
+            std::memset(first, color & 0xFF, n * sizeof(uint16_t));
+        else
+            std::fill_n(first, n, color);
+        return kOk;
+    }
+    for (int y = r.top; y < r.bottom; ++y) std::fill_n(first + static_cast<size_t>(y - r.top) * t->pitch, w, color);
     return kOk;
 }
 
@@ -124,15 +210,23 @@ int32_t CopyFast(Surface* dst, int32_t x, int32_t y, Surface* src, const Rect& s
     int64_t x1 = static_cast<int64_t>(x) + w, y1 = static_cast<int64_t>(y) + h;
     if (x < 0 || y < 0 || x1 > dst->width || y1 > dst->height) return kInvalidRect;
     keyed = keyed && src->hasKey;
+    ReadyToRead(src);
+    ReadyToWrite(dst);
     // Rows run bottom-up when a surface copies onto a lower part of itself;
     // a keyed row that overlaps itself goes through a copy of the row.
     const bool self = dst == src;
     const bool backwards = self && y > sr.top;
+    // A picture drawn often skips its keyed stretches unread.
+    const KeyRuns* runs = keyed && !self ? RunsFor(src, static_cast<int64_t>(w) * h) : nullptr;
     static std::vector<uint16_t> rowCopy;
     for (int i = 0; i < h; ++i) {
         int row = backwards ? h - 1 - i : i;
         const uint16_t* s = src->pixels + static_cast<size_t>(sr.top + row) * src->pitch + sr.left;
         uint16_t* d = dst->pixels + static_cast<size_t>(y + row) * dst->pitch + x;
+        if (runs) {
+            runs->CopyRow(d, s - sr.left, sr.top + row, sr.left, sr.right);
+            continue;
+        }
         if (self && keyed && d < s + w && s < d + w) {
             rowCopy.assign(s, s + w);
             s = rowCopy.data();
@@ -152,6 +246,9 @@ int32_t CopyStretched(Surface* dst, const Rect& dr, Surface* src, const Rect& sr
     if (dw == 0 || dh == 0 || sw == 0 || sh == 0) return kOk;
     if (dst == src) return kInvalidParams;  // an overlapping scaled copy has no defined result
     keyed = keyed && src->hasKey;
+    if (NoteWholeCopy(dst, src, dr, sr, keyed)) return kOk;
+    ReadyToRead(src);
+    ReadyToWrite(dst);
     if (dw == sw && dh == sh && dr.left >= 0 && dr.top >= 0 && dr.right <= dst->width && dr.bottom <= dst->height) {
         for (int y = 0; y < sh; ++y)
             CopyRow(dst->pixels + static_cast<size_t>(dr.top + y) * dst->pitch + dr.left,
@@ -211,6 +308,7 @@ int32_t Restore(Surface* s) {
 
 void MarkSurfaceLost(Surface* s) {
     if (!s) return;
+    ReadyToWrite(s);
     s->lost = true;
     std::fill_n(s->pixels, static_cast<size_t>(s->pitch) * s->height, kLostPattern);
 }

@@ -29,6 +29,8 @@ struct Rect {
 // unchanged pixels back past a row's end.
 constexpr int32_t kSlackPixels = 16;
 
+class KeyRuns;
+
 struct Surface {
     int32_t width = 0;
     int32_t height = 0;
@@ -38,6 +40,18 @@ struct Surface {
     uint16_t keyLow = 0, keyHigh = 0;  // pixels in [keyLow, keyHigh] are transparent
     bool lost = false;
     int32_t locks = 0;
+    // A whole, unkeyed stretched copy between two surfaces of one size (the
+    // present's copy of the back surface to the screen) is only noted: the
+    // target shows the source's picture (copyOf) until either surface is next
+    // touched, and then takes the source's pixels, by a copy or, when the
+    // source is about to be overwritten whole, by trading memory with it.
+    Surface* copyOf = nullptr;    // the source this surface still shows
+    Surface* copiedTo = nullptr;  // the target still showing this surface
+    // Where the keyed pixels lie, learnt once the keyed copies from the
+    // surface since its last change have read as many pixels as it holds;
+    // any write or a new key forgets it.
+    KeyRuns* keyRuns = nullptr;
+    int64_t keyedRead = 0;
 };
 
 struct PixelFormat {
@@ -80,6 +94,16 @@ int32_t CopyFast(Surface* dst, int32_t x, int32_t y, Surface* src, const Rect& s
 // source pixels that would land outside it are dropped); the source must
 // lie inside src.
 int32_t CopyStretched(Surface* dst, const Rect& dstRect, Surface* src, const Rect& srcRect, bool keyed);
+
+// The surface whose memory holds s's picture: s itself, or the source of a
+// whole copy to s not made yet. For reading only, right away.
+const Surface* PictureOf(const Surface* s);
+
+// Every access to a surface's memory from outside these calls (Lock gives
+// the pixels ready) first readies the surface: for reading, a copy noted to
+// it is made; for writing, also one noted from it.
+void ReadyToRead(Surface* s);
+void ReadyToWrite(Surface* s);
 
 // Surface loss, as a display change causes it. IsLost/Restore as the
 // framework uses them; a restored surface's contents are undefined.

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
+#include "platform/gdi.h"
+#include "platform/gdi_dc.h"
 #include "platform/surface.h"
 
 namespace {
@@ -179,3 +182,118 @@ TEST_F(Surfaces, LostHookScramblesEverySurfaceAndCreationHookFails) {
 }
 
 }  // namespace
+
+// The present's whole copy is only noted; whatever happens next to either
+// surface, every reader of the target sees the picture the source had at
+// the copy, and the source keeps what is drawn on it since.
+TEST_F(Surfaces, WholeCopyReadersSeeThePictureOfTheCopyWhateverFollows) {
+    auto picture = [](int x, int y) { return static_cast<uint16_t>(1 + x + 100 * y); };
+    auto matches = [](Surface* s, auto want) {
+        plat::LockedPixels p;
+        if (plat::Lock(s, p) != plat::kOk) return false;
+        bool same = true;
+        for (int y = 0; y < p.height; ++y)
+            for (int x = 0; x < p.width; ++x) same = same && p.pixels[y * p.pitch + x] == want(x, y);
+        plat::Unlock(s);
+        return same;
+    };
+    const Rect whole{0, 0, 20, 10}, part{2, 3, 6, 5};
+    auto inPart = [&](int x, int y) { return x >= part.left && x < part.right && y >= part.top && y < part.bottom; };
+    auto withPart = [&](uint16_t v) { return [&, v](int x, int y) { return inPart(x, y) ? v : picture(x, y); }; };
+    auto withDot = [&](uint16_t v) { return [&, v](int x, int y) { return x == 0 && y == 0 ? v : picture(x, y); }; };
+    struct Case {
+        const char* what;
+        std::function<void(Surface* back, Surface* shown, Surface* other)> touch;
+        std::function<uint16_t(int, int)> back, shown;
+    };
+    const Case cases[] = {
+        {"nothing", [](Surface*, Surface*, Surface*) {}, picture, picture},
+        {"the source filled whole", [](Surface* b, Surface*, Surface*) { plat::Fill(b, nullptr, 7); },
+         [](int, int) -> uint16_t { return 7; }, picture},
+        {"part of the source filled", [&](Surface* b, Surface*, Surface*) { plat::Fill(b, &part, 7); }, withPart(7),
+         picture},
+        {"the source locked and written",
+         [](Surface* b, Surface*, Surface*) {
+             plat::LockedPixels p;
+             plat::Lock(b, p);
+             p.pixels[0] = 9;
+             plat::Unlock(b);
+         },
+         withDot(9), picture},
+        {"a pixel set on the source", [](Surface* b, Surface*, Surface*) { plat::SetPixel(b, 0, 0, 0xFFFFFF); },
+         withDot(0xFFFF), picture},
+        {"drawn on through a context",
+         [](Surface* b, Surface*, Surface*) {
+             plat::DC* dc = plat::GetDC(b);
+             plat::InvertRect(dc, Rect{0, 0, 1, 1});
+             plat::ReleaseDC(b, dc);
+         },
+         withDot(0xFFFE), picture},
+        {"copied onto the source",
+         [&](Surface* b, Surface*, Surface* o) { plat::CopyFast(b, part.left, part.top, o, Rect{0, 0, 4, 2}, false); },
+         withPart(5), picture},
+        {"stretched onto the source", [&](Surface* b, Surface*, Surface* o) { plat::CopyStretched(b, part, o, Rect{0, 0, 1, 1}, false); },
+         withPart(5), picture},
+        {"the source lost and restored",
+         [](Surface* b, Surface*, Surface*) {
+             plat::MarkSurfaceLost(b);
+             plat::Restore(b);
+         },
+         nullptr, picture},
+        {"the source released",
+         [&](Surface* b, Surface*, Surface*) {
+             made.erase(std::find(made.begin(), made.end(), b));
+             plat::ReleaseSurface(b);
+         },
+         nullptr, picture},
+        {"part of the target filled", [&](Surface*, Surface* s, Surface*) { plat::Fill(s, &part, 7); }, picture,
+         withPart(7)},
+        {"the target filled whole, then the source", [](Surface* b, Surface* s, Surface*) {
+             plat::Fill(s, nullptr, 3);
+             plat::Fill(b, nullptr, 7);
+         }, [](int, int) -> uint16_t { return 7; }, [](int, int) -> uint16_t { return 3; }},
+        {"copied again, then the source filled whole",
+         [&](Surface* b, Surface* s, Surface*) {
+             plat::CopyStretched(s, whole, b, whole, false);
+             plat::Fill(b, nullptr, 7);
+         },
+         [](int, int) -> uint16_t { return 7; }, picture},
+    };
+    for (const Case& c : cases) {
+        Surface* back = Make(20, 10, 1);
+        Surface* shown = Make(20, 10, 4000);
+        Surface* other = Make(20, 10);
+        plat::Fill(other, nullptr, 5);
+        ASSERT_EQ(plat::CopyStretched(shown, whole, back, whole, false), plat::kOk);
+        const Surface* at = plat::PictureOf(shown);
+        EXPECT_EQ(at->pixels[at->pitch + 1], picture(1, 1)) << c.what;
+        c.touch(back, shown, other);
+        if (c.back) {
+            EXPECT_TRUE(matches(back, c.back)) << c.what;
+        }
+        EXPECT_TRUE(matches(shown, c.shown)) << c.what;
+        // A third surface reads the target through a copy as well.
+        Surface* reader = Make(20, 10);
+        ASSERT_EQ(plat::CopyFast(reader, 0, 0, shown, whole, false), plat::kOk);
+        EXPECT_TRUE(matches(reader, c.shown)) << c.what;
+    }
+}
+
+// Frame after frame the two surfaces trade memory; the target always shows
+// the last frame copied to it.
+TEST_F(Surfaces, WholeCopiesFrameAfterFrameShowEachFrame) {
+    Surface* back = Make(16, 4);
+    Surface* shown = Make(16, 4);
+    const Rect whole{0, 0, 16, 4}, dot{3, 1, 4, 2};
+    for (uint16_t frame = 1; frame <= 5; ++frame) {
+        ASSERT_EQ(plat::Fill(back, nullptr, frame), plat::kOk);
+        ASSERT_EQ(plat::Fill(back, &dot, static_cast<uint16_t>(100 + frame)), plat::kOk);
+        ASSERT_EQ(plat::CopyStretched(shown, whole, back, whole, false), plat::kOk);
+        ASSERT_EQ(plat::Fill(back, nullptr, 0), plat::kOk);  // the next frame's clear
+        plat::LockedPixels p;
+        ASSERT_EQ(plat::Lock(shown, p), plat::kOk);
+        EXPECT_EQ(p.pixels[0], frame);
+        EXPECT_EQ(p.pixels[p.pitch + 3], 100 + frame);
+        plat::Unlock(shown);
+    }
+}

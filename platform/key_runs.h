@@ -1,0 +1,39 @@
+// The colour-keyed copy's row kernel, and what a picture drawn many times
+// learns once about where its keyed pixels lie: per row, the runs that hold
+// every pixel outside the key, each marked solid (no keyed pixel inside, a
+// plain copy) or mixed (keyed pixels between, merged pixel by pixel). The
+// keyed stretches between runs are never read.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace plat {
+
+// d[i] = s[i] wherever s[i] lies outside [lo, hi].
+void KeyedMerge(uint16_t* __restrict d, const uint16_t* __restrict s, int n, uint16_t lo, uint16_t hi);
+
+class KeyRuns {
+public:
+    // The runs of s's pixels under its current key.
+    explicit KeyRuns(const Surface& s);
+
+    bool ForKey(uint16_t lo, uint16_t hi) const { return lo == lo_ && hi == hi_; }
+
+    // Row y's columns [left, right) of the picture onto d (the place of
+    // column left), leaving the keyed pixels out: the same pixels KeyedMerge
+    // gives over the whole span.
+    void CopyRow(uint16_t* d, const uint16_t* row, int y, int left, int right) const;
+
+private:
+    struct Run {
+        int32_t from, to;  // columns, to exclusive
+        bool mixed;
+    };
+    uint16_t lo_, hi_;
+    std::vector<uint32_t> rowStart_;  // row y's runs are runs_[rowStart_[y] .. rowStart_[y + 1])
+    std::vector<Run> runs_;
+};
+
+}  // namespace plat
