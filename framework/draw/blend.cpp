@@ -6,6 +6,12 @@
 #include "framework/draw/blit.h"
 #include "framework/draw/coord.h"
 #include "framework/draw/screen.h"
+#include "platform/surface.h"
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define VQ_BLEND_AVX2 1
+#endif
 
 namespace {
 
@@ -127,6 +133,53 @@ VQ_HOT_KERNEL void AdditiveArea(const Area& a, Fields f) {
         return static_cast<uint16_t>(sum | over | (over - (over >> 4)));
     });
 }
+
+#ifdef VQ_BLEND_AVX2
+// The same sixteen pixels at a time, for the narrow pictures most additive
+// draws are: a row's last group reads past the row's end (the surfaces'
+// slack after their last row allows it) and writes the back surface's
+// pixels there back unchanged.
+static_assert(plat::kSlackPixels >= 15, "a group may reach fifteen pixels past a row");
+
+struct AdditiveLanes {
+    __m256i all, high, low;
+};
+
+// Sixteen pixels; the lanes set in `keepMask` keep the back surface's pixel.
+__attribute__((target("avx2"), always_inline)) inline void AdditiveGroup(const uint16_t* s, uint16_t* d,
+                                                                          const AdditiveLanes& f, __m256i keepMask) {
+    const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s));
+    const __m256i dv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d));
+    const __m256i sm = _mm256_and_si256(sv, f.all), dm = _mm256_and_si256(dv, f.all);
+    const __m256i lowSum = _mm256_add_epi16(_mm256_and_si256(sm, f.low), _mm256_and_si256(dm, f.low));
+    const __m256i sum = _mm256_xor_si256(lowSum, _mm256_and_si256(_mm256_xor_si256(sm, dm), f.high));
+    const __m256i over = _mm256_and_si256(
+        _mm256_or_si256(_mm256_and_si256(sm, dm), _mm256_and_si256(_mm256_or_si256(sm, dm), lowSum)), f.high);
+    const __m256i nv = _mm256_or_si256(_mm256_or_si256(sum, over), _mm256_sub_epi16(over, _mm256_srli_epi16(over, 4)));
+    const __m256i keep = _mm256_or_si256(_mm256_cmpeq_epi16(sv, _mm256_setzero_si256()), keepMask);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), _mm256_blendv_epi8(nv, dv, keep));
+}
+
+__attribute__((target("avx2"))) void AdditiveAreaAvx2(const Area& a, Fields f) {
+    const AdditiveLanes lanes{_mm256_set1_epi16(static_cast<int16_t>(f.all)),
+                              _mm256_set1_epi16(static_cast<int16_t>(f.high)),
+                              _mm256_set1_epi16(static_cast<int16_t>(f.low))};
+    const int w = a.w, whole = w / 16 * 16;
+    const __m256i iota = _mm256_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+    const __m256i tail = _mm256_cmpgt_epi16(iota, _mm256_set1_epi16(static_cast<int16_t>(w - whole - 1)));
+    const uint16_t* s = a.src;
+    uint16_t* d = a.dst;
+    for (int j = 0; j < a.h; ++j, s += a.srcPitch, d += a.dstPitch) {
+        for (int i = 0; i < whole; i += 16) AdditiveGroup(s + i, d + i, lanes, _mm256_setzero_si256());
+        if (whole < w) AdditiveGroup(s + whole, d + whole, lanes, tail);
+    }
+}
+
+bool HasAvx2() {
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#endif
 
 VQ_HOT_KERNEL void HalfBlendArea(const Area& a, uint16_t half) {
     EachPixelVector(
@@ -251,7 +304,12 @@ void SoftClipBounds(int& left, int& top, int& right, int& bottom) {
 
 int BltAdditive(int x, int y, int handle, int left, int top, int right, int bottom) {
     const Fields f;
-    return Walk(x, y, handle, left, top, right, bottom, [&](const Area& a) { AdditiveArea(a, f); });
+    return Walk(x, y, handle, left, top, right, bottom, [&](const Area& a) {
+#ifdef VQ_BLEND_AVX2
+        if (HasAvx2()) return AdditiveAreaAvx2(a, f);
+#endif
+        AdditiveArea(a, f);
+    });
 }
 
 int BltAdditiveLevel(int x, int y, float level, int handle, int left, int top, int right, int bottom) {

@@ -119,6 +119,39 @@ TEST_F(BlendTest, AdditiveSaturatesEachChannelAndLosesTheLowGreenBit) {
     EXPECT_EQ(One(add, 0x1234 & 0xFFDF, 0x0000), 0x1234 & 0xFFDF);  // over black: its own colours
 }
 
+// Narrow pictures of every width up to three groups of sixteen, down to the
+// back surface's last pixel: the drawn pixels follow the rule and every
+// pixel outside the picture's place keeps its value.
+TEST_F(BlendTest, AdditiveOfAnyWidthTouchesOnlyItsOwnPixels) {
+    fwDraw::SetClipRect(0, 0, 800, 600);
+    std::mt19937 gen(99);
+    auto ground = [](int x, int y) { return static_cast<uint16_t>(x * 37 + y * 101); };
+    for (int w = 1; w <= 48; ++w) {
+        const int h = 3, x0 = 800 - w, y0 = 600 - h;
+        // The picture goes on past the drawn rectangle.
+        std::vector<uint16_t> pic(64 * h);
+        for (auto& p : pic) p = gen() % 4 ? static_cast<uint16_t>(gen()) : 0;
+        const int sprite = Sprite(64, h, [&](int i, int j) { return pic[j * 64 + i]; });
+        FillBack(0, 0, 800, 600, ground);
+        ASSERT_EQ(fwDraw::BltAdditive(x0, y0, sprite, 0, 0, w, h), 1);
+        plat::LockedPixels p;
+        ASSERT_EQ(plat::Lock(BackSurface, p), plat::kOk);
+        int wrong = 0;
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x) {
+                const uint16_t d = ground(x, y);
+                const bool inside = x >= x0 && y >= y0;
+                const uint16_t s = inside ? pic[(y - y0) * 64 + x - x0] : 0;
+                const uint16_t want =
+                    s ? FromFive(Each(Five(s), Five(d), [](int a, int b, int) { return std::min(a + b, 31); })) : d;
+                wrong += p.pixels[y * p.pitch + x] != want;
+            }
+        plat::Unlock(BackSurface);
+        EXPECT_EQ(wrong, 0) << "width " << w;
+        fwDraw::ReleaseObject(sprite);
+    }
+}
+
 TEST_F(BlendTest, HalfBlendAddsTheHalves) {
     const Blit half = With(fwDraw::BltHalfBlend);
     CheckPairs(half, [](uint16_t s, uint16_t d, int, int) {
