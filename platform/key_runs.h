@@ -19,21 +19,33 @@ public:
     // The runs of s's pixels under its current key.
     explicit KeyRuns(const Surface& s);
 
-    bool ForKey(uint16_t lo, uint16_t hi) const { return lo == lo_ && hi == hi_; }
-
-    // Row y's columns [left, right) of the picture onto d (the place of
-    // column left), leaving the keyed pixels out: the same pixels KeyedMerge
-    // gives over the whole span.
-    void CopyRow(uint16_t* d, const uint16_t* row, int y, int left, int right) const;
+    // Rows [top, bottom) and columns [left, right) of the picture onto the
+    // target, leaving the keyed pixels out: the same pixels KeyedMerge gives
+    // over each whole row. src: the picture's row top, from column 0; dst:
+    // the place of column left of row top; pitches in pixels.
+    struct Rows {
+        uint16_t* dst;
+        int dstPitch;
+        const uint16_t* src;
+        int srcPitch;
+        int top, bottom, left, right;
+    };
+    void CopyRows(const Rows& rows) const;
 
 private:
     struct Run {
         int32_t from, to;  // columns, to exclusive
         bool mixed;
     };
+    const Run* FirstRun(int y, int left) const;
+    void CopyRowsAvx2(const Rows& rows) const;
+
     uint16_t lo_, hi_;
     std::vector<uint32_t> rowStart_;  // row y's runs are runs_[rowStart_[y] .. rowStart_[y + 1])
     std::vector<Run> runs_;
 };
+
+// Test hook: copy with the portable kernels even where AVX2 is there.
+void UsePlainKeyRunKernels(bool plain);
 
 }  // namespace plat

@@ -217,16 +217,19 @@ int32_t CopyFast(Surface* dst, int32_t x, int32_t y, Surface* src, const Rect& s
     const bool self = dst == src;
     const bool backwards = self && y > sr.top;
     // A picture drawn often skips its keyed stretches unread.
-    const KeyRuns* runs = keyed && !self ? RunsFor(src, static_cast<int64_t>(w) * h) : nullptr;
+    if (keyed && !self) {
+        if (const KeyRuns* runs = RunsFor(src, static_cast<int64_t>(w) * h)) {
+            runs->CopyRows({dst->pixels + static_cast<size_t>(y) * dst->pitch + x, dst->pitch,
+                            src->pixels + static_cast<size_t>(sr.top) * src->pitch, src->pitch, sr.top, sr.bottom,
+                            sr.left, sr.right});
+            return kOk;
+        }
+    }
     static std::vector<uint16_t> rowCopy;
     for (int i = 0; i < h; ++i) {
         int row = backwards ? h - 1 - i : i;
         const uint16_t* s = src->pixels + static_cast<size_t>(sr.top + row) * src->pitch + sr.left;
         uint16_t* d = dst->pixels + static_cast<size_t>(y + row) * dst->pitch + x;
-        if (runs) {
-            runs->CopyRow(d, s - sr.left, sr.top + row, sr.left, sr.right);
-            continue;
-        }
         if (self && keyed && d < s + w && s < d + w) {
             rowCopy.assign(s, s + w);
             s = rowCopy.data();

@@ -134,50 +134,79 @@ VQ_HOT_KERNEL void AdditiveArea(const Area& a, Fields f) {
     });
 }
 
+// The widest additive kernel the processor has, as far as the test hook
+// lets the draw go: 0 the portable one, else the vector width in bits.
+int gAdditiveBits = 512;
+
 #ifdef VQ_BLEND_AVX2
-// The same sixteen pixels at a time, for the narrow pictures most additive
-// draws are: a row's last group reads past the row's end (the surfaces'
-// slack after their last row allows it) and writes the back surface's
-// pixels there back unchanged.
+// The same rule on whole vectors, for the narrow shots most additive draws
+// are. Every step masks its operands to the fields' low or high bits, so the
+// fields need no mask of their own first; a source pixel 0 keeps d.
+
+// Sixteen pixels a time; a row's last group reads past the row's end (the
+// surfaces' slack after their last row allows it) and writes the back
+// surface's pixels there back unchanged.
 static_assert(plat::kSlackPixels >= 15, "a group may reach fifteen pixels past a row");
 
-struct AdditiveLanes {
-    __m256i all, high, low;
-};
-
-// Sixteen pixels; the lanes set in `keepMask` keep the back surface's pixel.
-__attribute__((target("avx2"), always_inline)) inline void AdditiveGroup(const uint16_t* s, uint16_t* d,
-                                                                          const AdditiveLanes& f, __m256i keepMask) {
+__attribute__((target("avx2"), always_inline)) inline void AdditiveGroup(const uint16_t* s, uint16_t* d, __m256i high,
+                                                                          __m256i low, __m256i keepMask) {
     const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s));
     const __m256i dv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d));
-    const __m256i sm = _mm256_and_si256(sv, f.all), dm = _mm256_and_si256(dv, f.all);
-    const __m256i lowSum = _mm256_add_epi16(_mm256_and_si256(sm, f.low), _mm256_and_si256(dm, f.low));
-    const __m256i sum = _mm256_xor_si256(lowSum, _mm256_and_si256(_mm256_xor_si256(sm, dm), f.high));
+    const __m256i lowSum = _mm256_add_epi16(_mm256_and_si256(sv, low), _mm256_and_si256(dv, low));
+    const __m256i sum = _mm256_xor_si256(lowSum, _mm256_and_si256(_mm256_xor_si256(sv, dv), high));
     const __m256i over = _mm256_and_si256(
-        _mm256_or_si256(_mm256_and_si256(sm, dm), _mm256_and_si256(_mm256_or_si256(sm, dm), lowSum)), f.high);
+        _mm256_or_si256(_mm256_and_si256(sv, dv), _mm256_and_si256(_mm256_or_si256(sv, dv), lowSum)), high);
     const __m256i nv = _mm256_or_si256(_mm256_or_si256(sum, over), _mm256_sub_epi16(over, _mm256_srli_epi16(over, 4)));
     const __m256i keep = _mm256_or_si256(_mm256_cmpeq_epi16(sv, _mm256_setzero_si256()), keepMask);
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), _mm256_blendv_epi8(nv, dv, keep));
 }
 
 __attribute__((target("avx2"))) void AdditiveAreaAvx2(const Area& a, Fields f) {
-    const AdditiveLanes lanes{_mm256_set1_epi16(static_cast<int16_t>(f.all)),
-                              _mm256_set1_epi16(static_cast<int16_t>(f.high)),
-                              _mm256_set1_epi16(static_cast<int16_t>(f.low))};
+    const __m256i high = _mm256_set1_epi16(static_cast<int16_t>(f.high));
+    const __m256i low = _mm256_set1_epi16(static_cast<int16_t>(f.low));
     const int w = a.w, whole = w / 16 * 16;
     const __m256i iota = _mm256_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
     const __m256i tail = _mm256_cmpgt_epi16(iota, _mm256_set1_epi16(static_cast<int16_t>(w - whole - 1)));
     const uint16_t* s = a.src;
     uint16_t* d = a.dst;
     for (int j = 0; j < a.h; ++j, s += a.srcPitch, d += a.dstPitch) {
-        for (int i = 0; i < whole; i += 16) AdditiveGroup(s + i, d + i, lanes, _mm256_setzero_si256());
-        if (whole < w) AdditiveGroup(s + whole, d + whole, lanes, tail);
+        for (int i = 0; i < whole; i += 16) AdditiveGroup(s + i, d + i, high, low, _mm256_setzero_si256());
+        if (whole < w) AdditiveGroup(s + whole, d + whole, high, low, tail);
     }
 }
 
-bool HasAvx2() {
-    static const bool has = __builtin_cpu_supports("avx2");
-    return has;
+// Thirty-two pixels a time with AVX-512, a shot's row in one group: the
+// loads are masked to the row, the store to the row's non-zero source
+// pixels, and three-input logic folds the steps.
+__attribute__((target("avx512f,avx512bw"))) void AdditiveAreaAvx512(const Area& a, Fields f) {
+    const __m512i high = _mm512_set1_epi16(static_cast<int16_t>(f.high));
+    const __m512i low = _mm512_set1_epi16(static_cast<int16_t>(f.low));
+    constexpr int kA = 0xF0, kB = 0xCC, kC = 0xAA;  // the three operands' truth columns
+    const uint16_t* s = a.src;
+    uint16_t* d = a.dst;
+    for (int j = 0; j < a.h; ++j, s += a.srcPitch, d += a.dstPitch) {
+        for (int i = 0; i < a.w; i += 32) {
+            const int n = a.w - i;
+            const __mmask32 row = n >= 32 ? ~__mmask32{0} : (__mmask32{1} << n) - 1;
+            const __m512i sv = _mm512_maskz_loadu_epi16(row, s + i);
+            const __m512i dv = _mm512_maskz_loadu_epi16(row, d + i);
+            const __m512i lowSum = _mm512_add_epi16(_mm512_and_si512(sv, low), _mm512_and_si512(dv, low));
+            // lowSum ^ ((s ^ d) & high); the majority of s, d and lowSum; sum | over | spread.
+            const __m512i sum = _mm512_ternarylogic_epi32(lowSum, _mm512_xor_si512(sv, dv), high, kA ^ (kB & kC));
+            const __m512i over = _mm512_and_si512(
+                _mm512_ternarylogic_epi32(sv, dv, lowSum, (kA & kB) | (kA & kC) | (kB & kC)), high);
+            const __m512i nv = _mm512_ternarylogic_epi32(sum, over, _mm512_sub_epi16(over, _mm512_srli_epi16(over, 4)),
+                                                         kA | kB | kC);
+            _mm512_mask_storeu_epi16(d + i, _mm512_mask_test_epi16_mask(row, sv, sv), nv);
+        }
+    }
+}
+
+int AdditiveBits() {
+    static const int has = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") ? 512
+                           : __builtin_cpu_supports("avx2")                                       ? 256
+                                                                                                  : 0;
+    return std::min(has, gAdditiveBits);
 }
 #endif
 
@@ -306,7 +335,9 @@ int BltAdditive(int x, int y, int handle, int left, int top, int right, int bott
     const Fields f;
     return Walk(x, y, handle, left, top, right, bottom, [&](const Area& a) {
 #ifdef VQ_BLEND_AVX2
-        if (HasAvx2()) return AdditiveAreaAvx2(a, f);
+        const int bits = AdditiveBits();
+        if (bits == 512) return AdditiveAreaAvx512(a, f);
+        if (bits == 256) return AdditiveAreaAvx2(a, f);
 #endif
         AdditiveArea(a, f);
     });
@@ -532,5 +563,7 @@ int BltFlipped(int x, int y, int mode, int handle, int left, int top, int right,
         }
     });
 }
+
+void UseAdditiveKernels(int widestBits) { gAdditiveBits = widestBits; }
 
 }  // namespace fwDraw

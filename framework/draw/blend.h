@@ -21,6 +21,9 @@ namespace fwDraw {
 
 // min(31, s + d) per 5-bit channel.
 int BltAdditive(int x, int y, int handle, int left, int top, int right, int bottom);
+// Test hook: BltAdditive's vector kernels no wider than this many bits (512,
+// 256, or 0 for the portable one), within what the processor has.
+void UseAdditiveKernels(int widestBits);
 // min(31, max(0, s - L) + d) per 5-bit channel, L = 31 - level * 31
 // truncated: level 1 adds the whole source, level 0 nothing; levels past
 // either end act as that end.

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/key_runs.h"
 #include "platform/surface.h"
 
 namespace {
@@ -29,12 +30,13 @@ int WrongPixels(Surface* picture, Surface* target, uint16_t lo, uint16_t hi, Lcg
     int wrong = 0;
     for (int copy = 0; copy < 40; ++copy) {
         const int left = rng.Next(picture->width), top = rng.Next(picture->height);
-        const Rect r{left, top, left + 1 + rng.Next(picture->width - left), top + 1 + rng.Next(picture->height - top)};
-        const int x = rng.Next(target->width - (r.right - r.left) + 1), y = rng.Next(target->height - (r.bottom - r.top) + 1);
+        const int w = 1 + rng.Next(picture->width - left), h = 1 + rng.Next(picture->height - top);
+        const Rect r{left, top, left + w, top + h};
+        const int x = rng.Next(target->width - w + 1), y = rng.Next(target->height - h + 1);
         plat::Fill(target, nullptr, kUnder);
         EXPECT_EQ(plat::CopyFast(target, x, y, picture, r, true), plat::kOk);
-        for (int j = 0; j < r.bottom - r.top; ++j)
-            for (int i = 0; i < r.right - r.left; ++i) {
+        for (int j = 0; j < h; ++j)
+            for (int i = 0; i < w; ++i) {
                 const uint16_t p = At(picture, r.left + i, r.top + j);
                 wrong += At(target, x + i, y + j) != (p < lo || p > hi ? p : kUnder);
             }
@@ -46,7 +48,13 @@ int WrongPixels(Surface* picture, Surface* target, uint16_t lo, uint16_t hi, Lcg
 // pixels drawn stay those of the plain keyed copy, for rows wholly keyed,
 // wholly opaque, with gaps short and long, and after the picture or its key
 // changes.
-TEST(KeyRuns, OftenDrawnPicturesLeaveOutExactlyTheirKeyedPixels) {
+class KeyRunsTest : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override { plat::UsePlainKeyRunKernels(GetParam()); }
+    void TearDown() override { plat::UsePlainKeyRunKernels(false); }
+};
+
+TEST_P(KeyRunsTest, OftenDrawnPicturesLeaveOutExactlyTheirKeyedPixels) {
     Surface* picture = plat::CreateSurface(150, 40);
     Surface* target = plat::CreateSurface(160, 50);
     ASSERT_TRUE(picture && target);
@@ -66,8 +74,8 @@ TEST(KeyRuns, OftenDrawnPicturesLeaveOutExactlyTheirKeyedPixels) {
                 default: keyed = x % 37 != 0; break;
                 }
                 // Keyed values spread over the range; opaque ones on both sides of it.
-                p.pixels[y * p.pitch + x] =
-                    keyed ? static_cast<uint16_t>(0x100 + rng.Next(0x100)) : static_cast<uint16_t>(rng.Next(2) ? 0x80 + x : 0x300 + y);
+                const int opaque = rng.Next(2) ? 0x80 + x : 0x300 + y;
+                p.pixels[y * p.pitch + x] = static_cast<uint16_t>(keyed ? 0x100 + rng.Next(0x100) : opaque);
             }
         }
         plat::Unlock(picture);
@@ -87,5 +95,7 @@ TEST(KeyRuns, OftenDrawnPicturesLeaveOutExactlyTheirKeyedPixels) {
     plat::ReleaseSurface(picture);
     plat::ReleaseSurface(target);
 }
+
+INSTANTIATE_TEST_SUITE_P(VectorOrPortable, KeyRunsTest, ::testing::Values(false, true));
 
 }  // namespace
