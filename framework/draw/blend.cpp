@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 #include "framework/draw/blit.h"
 #include "framework/draw/coord.h"
@@ -52,7 +53,8 @@ void CutToBounds(int& x, int& y, int& left, int& top, int& right, int& bottom) {
 // The walk every member shares: check the picture and the rectangle, clip,
 // lock both surfaces, hand the clipped area to body, unlock.
 template <class Body>
-int Walk(int x, int y, int handle, int left, int top, int right, int bottom, Body&& body) {
+__attribute__((noinline)) int WalkOnScreen(int x, int y, int handle, int left, int top, int right, int bottom,
+                                           Body&& body) {
     plat::Surface* picture = fwDraw::BlitSource(handle, left, top, right, bottom);
     if (!picture || !BackSurface) return 0;
     const int left0 = left, top0 = top, right0 = right, bottom0 = bottom;
@@ -73,6 +75,14 @@ int Walk(int x, int y, int handle, int left, int top, int right, int bottom, Bod
     body(a);
     fwDraw::UnlockSoftBlit(locks);
     return 1;
+}
+
+// A call that leaves nothing on screen only checks its picture.
+template <class Body>
+int Walk(int x, int y, int handle, int left, int top, int right, int bottom, Body&& body) {
+    if (fwDraw::WhollyClipped(x, y, static_cast<int64_t>(right) - left, static_cast<int64_t>(bottom) - top))
+        return fwDraw::BlitSource(handle, left, top, right, bottom) && BackSurface ? 1 : 0;
+    return WalkOnScreen(x, y, handle, left, top, right, bottom, std::forward<Body>(body));
 }
 
 // Every keyed pixel of the area through px(s, d). The branch-free form (the
@@ -332,8 +342,8 @@ void SoftClipBounds(int& left, int& top, int& right, int& bottom) {
 }
 
 int BltAdditive(int x, int y, int handle, int left, int top, int right, int bottom) {
-    const Fields f;
-    return Walk(x, y, handle, left, top, right, bottom, [&](const Area& a) {
+    return Walk(x, y, handle, left, top, right, bottom, [](const Area& a) {
+        const Fields f;
 #ifdef VQ_BLEND_AVX2
         const int bits = AdditiveBits();
         if (bits == 512) return AdditiveAreaAvx512(a, f);

@@ -13,6 +13,8 @@
 #pragma once
 #include <cstdint>
 
+#include "framework/draw/screen.h"
+
 namespace plat {
 struct Surface;
 }
@@ -41,6 +43,14 @@ plat::Surface* BlitSource(int handle, int left, int top, int right, int bottom);
 // False when nothing is left (right < left or bottom < top); a width or
 // height of exactly 0 is left to the caller, which then draws nothing.
 bool ClipBlit(int& x, int& y, int& left, int& top, int& right, int& bottom);
+
+// True only where ClipBlit leaves nothing of a w x h rectangle (w, h >= 0)
+// drawn at (x, y): wholly right of or below the clip rectangle, or ending
+// left of or above it. Most calls of a busy frame are shots far off the
+// playfield; this turns them away before anything is set up.
+inline bool WhollyClipped(int x, int y, int64_t w, int64_t h) {
+    return x > ClipRight || y > ClipBottom || x + w < ClipLeft || y + h < ClipTop;
+}
 
 // The core four.
 void BltObject(int x, int y, int handle, int left, int top, int right, int bottom);

@@ -441,20 +441,27 @@ bool TurnRowsByTable(const Turn& t, const Mapper& m) {
 template <class Mapper>
 int Rotate(int boxLeft, int boxTop, int boxRight, int boxBottom, int angle, int handle, int left, int top, int right,
            int bottom, Mapper&& m) {
+    // The drawn part of the box, found first: most calls of a busy frame
+    // draw nothing and only have their picture checked.
+    const int64_t w = static_cast<int64_t>(boxRight) - boxLeft, h = static_cast<int64_t>(boxBottom) - boxTop;
+    int cl, ct, cr, cb;
+    fwDraw::SoftClipBounds(cl, ct, cr, cb);
+    const int64_t i0 = std::max<int64_t>(0, cl - static_cast<int64_t>(boxLeft));
+    const int64_t i1 = std::min<int64_t>(w, cr - static_cast<int64_t>(boxLeft));
+    const int64_t j0 = std::max<int64_t>(0, ct - static_cast<int64_t>(boxTop));
+    const int64_t j1 = std::min<int64_t>(h, cb - static_cast<int64_t>(boxTop));
     plat::Surface* picture = fwDraw::BlitSource(handle, left, top, right, bottom);
     if (!picture || !BackSurface) return 0;
+    if (i1 <= i0 || j1 <= j0) return 1;  // before the angle is looked at
     Turn t{};
     t.boxLeft = boxLeft;
     t.boxTop = boxTop;
-    t.w = static_cast<int64_t>(boxRight) - boxLeft;
-    t.h = static_cast<int64_t>(boxBottom) - boxTop;
-    int cl, ct, cr, cb;
-    fwDraw::SoftClipBounds(cl, ct, cr, cb);
-    t.i0 = std::max<int64_t>(0, cl - t.boxLeft);
-    t.i1 = std::min<int64_t>(t.w, cr - t.boxLeft);
-    t.j0 = std::max<int64_t>(0, ct - t.boxTop);
-    t.j1 = std::min<int64_t>(t.h, cb - t.boxTop);
-    if (t.i1 <= t.i0 || t.j1 <= t.j0) return 1;  // before the angle is looked at
+    t.w = w;
+    t.h = h;
+    t.i0 = i0;
+    t.i1 = i1;
+    t.j0 = j0;
+    t.j1 = j1;
     t.sw = right - left;
     t.sh = bottom - top;
     if (!m.Begin(t)) return 1;

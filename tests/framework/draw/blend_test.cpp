@@ -407,6 +407,10 @@ TEST_F(BlendTest, RefusedCallsAndFailedLocksDrawNothing) {
         EXPECT_EQ(blit(10, 10, h, -1, 0, 8, 8), 0);
         EXPECT_EQ(blit(10, 10, h + 1, 0, 0, 8, 8), 0);  // a free record
         EXPECT_EQ(blit(10, 10, -3, 0, 0, 8, 8), 0);
+        // Wholly outside the clip rectangle as well.
+        EXPECT_EQ(blit(900, 10, h, 0, 0, 9, 8), 0);
+        EXPECT_EQ(blit(10, -100, h + 1, 0, 0, 8, 8), 0);
+        EXPECT_EQ(blit(INT_MIN, INT_MIN, h, 8, 0, 0, 8), 0);  // right before left
     }
     EXPECT_EQ(Px(BackSurface, 10, 10), 0);
     // A lost back surface: 0, and the picture's surface is not left locked.

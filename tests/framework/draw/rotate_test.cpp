@@ -142,6 +142,9 @@ TEST_F(RotateTest, NothingToDrawReturnsBeforeLockingAndRefusalsDrawNothing) {
     auto before = Block(0, 0, 800, 600);
     EXPECT_EQ(fwDraw::BltRotated(300, 100, 316, 116, 0, h, 0, 0, 17, 16), 0);          // past the picture
     EXPECT_EQ(fwDraw::BltRotatedWrap(300, 100, 316, 116, 0, h + 1, 0, 0, 16, 16), 0);  // no surface
+    // Refused far off the playfield too, where nothing would be drawn.
+    EXPECT_EQ(fwDraw::BltRotated(INT_MIN, 100, INT_MIN + 16, 116, 0, h, 0, 0, 17, 16), 0);
+    EXPECT_EQ(fwDraw::BltRotated(900, 100, 916, 116, 0, h + 1, 0, 0, 16, 16), 0);
     EXPECT_EQ(fwDraw::BltRotatedScaled(300, 100, 316, 116, 0, 0.0f, h, 0, 0, 16, 16), 0);
     EXPECT_EQ(
         fwDraw::BltRotatedScaledWrap(300, 100, 316, 116, 0, std::numeric_limits<float>::quiet_NaN(), h, 0, 0, 16, 16),
