@@ -41,6 +41,27 @@ void BM_BltObjectKeyed64(benchmark::State& state) {
 }
 BENCHMARK(BM_BltObjectKeyed64);
 
+// A background tile of the playfield's width, three quarters transparent:
+// blobs of a few rows' height scattered over it, as the scrolling layers'
+// clouds are drawn.
+void BM_BltObjectKeyedTile(benchmark::State& state) {
+    benchsupport::Screen screen;
+    if (!screen.Up(state)) return;
+    const int tile = fwDraw::CreateObject(440, 480, 1);
+    plat::LockedPixels p;
+    plat::Lock(fwDraw::ObjectSurface(tile), p);
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 440; ++x) {
+            const int cx = x % 110 - 55, cy = (y + x / 110 * 37) % 96 - 48;
+            p.pixels[y * p.pitch + x] = cx * cx + cy * cy < 1600 ? static_cast<uint16_t>(0x8410 + x + y) : 0;
+        }
+    plat::Unlock(fwDraw::ObjectSurface(tile));
+    for (auto _ : state) fwDraw::BltObject(180, 60, tile, 0, 0, 440, 480);
+    screen.CheckDrawn(state);
+    state.SetItemsProcessed(state.iterations() * 440 * 480);
+}
+BENCHMARK(BM_BltObjectKeyedTile);
+
 void BM_PresentConversion800x600(benchmark::State& state) {
     benchsupport::Screen screen;
     if (!screen.Up(state)) return;
@@ -76,5 +97,17 @@ void BM_Present(benchmark::State& state) {
     for (auto _ : state) fwDraw::Present();
 }
 BENCHMARK(BM_Present);
+
+// What every stage frame pays whatever it draws: the clear of the back
+// surface and the present, the screen still holding the last frame.
+void BM_ClearAndPresent(benchmark::State& state) {
+    benchsupport::Screen screen;
+    if (!screen.Up(state)) return;
+    for (auto _ : state) {
+        fwDraw::ClearBackBuffer();
+        fwDraw::Present();
+    }
+}
+BENCHMARK(BM_ClearAndPresent);
 
 }  // namespace
