@@ -130,9 +130,8 @@ Surface* CreateSurface(int width, int height) {
 
 void ReleaseSurface(Surface* s) {
     if (!s) return;
-    if (s->copyOf) Unlink(s);
+    if (s->copyOf) Unlink(s);  // nothing to keep for a surface that goes
     ReadyToWrite(s);
-    Forget(s);
     gLive.erase(std::remove(gLive.begin(), gLive.end(), s), gLive.end());
     delete[] s->pixels;
     delete s;

@@ -101,7 +101,8 @@ const Surface* PictureOf(const Surface* s);
 
 // Every access to a surface's memory from outside these calls (Lock gives
 // the pixels ready) first readies the surface: for reading, a copy noted to
-// it is made; for writing, also one noted from it.
+// it is made; for writing, also one noted from it, and the surface forgets
+// where its keyed pixels lay.
 void ReadyToRead(Surface* s);
 void ReadyToWrite(Surface* s);
 
