@@ -2,6 +2,10 @@
 
 #include <SDL.h>
 
+#include <cstdio>
+
+#include "platform/file.h"
+
 namespace plat {
 
 namespace {
@@ -11,7 +15,7 @@ uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8)
 
 }  // namespace
 
-bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize) {
+bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize, std::string* why) {
     constexpr size_t kFileHeader = 14;
     if (headSize < kFileHeader + 12 || head[0] != 'B' || head[1] != 'M') return false;
     const uint32_t dataOffset = Le32(head + 10);
@@ -36,6 +40,13 @@ bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize) {
     if (height < 0) height = -height;  // top-down rows
     constexpr int64_t kMaxSide = 16384;
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return false;
+    if (width * height > kMaxBitmapPixels) {
+        if (why)
+            *why = std::to_string(width) + " x " + std::to_string(height) + " pixels, more than the " +
+                   std::to_string(kMaxBitmapPixels) + " (" + std::to_string(kMaxBitmapSide) + " x " +
+                   std::to_string(kMaxBitmapSide) + ") a picture may have";
+        return false;
+    }
     const bool plain = compression == 0 || (compression == 3 && (bits == 16 || bits == 32));
     if (!plain) return false;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;
@@ -54,15 +65,21 @@ bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize) {
     return dataOffset >= pixelsFrom && dataOffset + rowBytes * height <= fileSize;
 }
 
-Bitmap* LoadBitmapFile(const std::string& path) {
-    SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
-    if (!rw) return nullptr;
+Bitmap* LoadBitmapFile(const std::string& path, std::string* fault) {
+    std::string scratch;
+    std::string& why = fault ? *fault : scratch;
+    FILE* file = OpenRegularStream(path, &why);
+    SDL_RWops* rw = file ? SDL_RWFromFP(file, SDL_TRUE) : nullptr;
+    if (!rw) {
+        if (file) std::fclose(file);
+        return nullptr;
+    }
     // The header is checked before anything reads or allocates the picture,
     // so that a short file claiming a huge picture costs nothing.
     uint8_t head[64] = {};
     const int64_t fileSize = SDL_RWsize(rw);
     const size_t got = SDL_RWread(rw, head, 1, sizeof head);
-    if (fileSize < 0 || !BitmapHeaderFits(head, got, fileSize) || SDL_RWseek(rw, 0, RW_SEEK_SET) != 0) {
+    if (fileSize < 0 || !BitmapHeaderFits(head, got, fileSize, &why) || SDL_RWseek(rw, 0, RW_SEEK_SET) != 0) {
         SDL_RWclose(rw);
         return nullptr;
     }

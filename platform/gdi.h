@@ -32,15 +32,23 @@ struct Bitmap {
     std::vector<uint32_t> rgb;
 };
 
+// The most pixels a picture may have (the game's largest has 640 x 480):
+// no picture a file claims costs more than a few tens of megabytes.
+constexpr int64_t kMaxBitmapSide = 2048;
+constexpr int64_t kMaxBitmapPixels = kMaxBitmapSide * kMaxBitmapSide;
+
 // Reads a Windows bitmap file of any depth SDL decodes. nullptr when the
-// file is missing or not a bitmap.
-Bitmap* LoadBitmapFile(const std::string& path);
+// file is missing or not a bitmap; *fault then says what is wrong where
+// that is more than "not a bitmap this reader takes": something other than
+// a file under the name, or a picture of too many pixels.
+Bitmap* LoadBitmapFile(const std::string& path, std::string* fault = nullptr);
 // Whether a bitmap file's leading bytes (head, headSize of them) describe a
 // picture this reader takes (uncompressed, sides 1 to 16384, a depth of 1,
 // 4, 8, 16, 24 or 32 bits) whose palette holds no more colours than the
 // depth allows and ends before the pixels, and whose rows all lie within
-// fileSize bytes.
-bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize);
+// fileSize bytes, and of kMaxBitmapPixels or fewer (*why says so when it
+// has more).
+bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize, std::string* why = nullptr);
 void DeleteBitmap(Bitmap* bitmap);
 
 // Copies the source rectangle of the bitmap onto the whole surface

@@ -13,6 +13,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/file.h"
+
 namespace plat {
 
 struct Font {
@@ -250,9 +252,14 @@ OpenSize* OpenFor(FontFile file, int32_t request) {
                                        "): install the IPA fonts (fonts-ipafont-gothic, fonts-ipafont-mincho)");
             return nullptr;
         }
-        TTF_Font* ttf = TTF_OpenFont(path.c_str(), request > 0 ? request : -request);
+        std::string why;
+        FILE* stream = OpenRegularStream(path, &why);
+        SDL_RWops* rw = stream ? SDL_RWFromFP(stream, SDL_TRUE) : nullptr;
+        if (stream && !rw) std::fclose(stream);
+        // The font keeps reading its file: it closes the stream with itself.
+        TTF_Font* ttf = rw ? TTF_OpenFontRW(rw, 1, request > 0 ? request : -request) : nullptr;
         if (!ttf) {
-            Report("cannot read the font file " + path + ": " + TTF_GetError());
+            Report("cannot read the font file " + path + ": " + (why.empty() ? TTF_GetError() : why));
             return nullptr;
         }
         slot = std::min_element(gSizes, gSizes + kOpenSizes,

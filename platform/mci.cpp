@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/audio.h"
+#include "platform/file.h"
 #include "platform/instrument_level.h"
 #include "platform/limiter.h"
 #include "platform/midi_file.h"
@@ -108,12 +109,8 @@ std::string gFault;
 // kMciInvalidFile (with gFault) when it cannot be read or is not a MIDI file
 // the sequencer plays.
 int ReadMidiFile(const std::string& path, std::vector<char>* out) {
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        if (errno == ENOENT) return kMciFileNotFound;
-        gFault = std::strerror(errno);
-        return kMciInvalidFile;
-    }
+    FILE* f = OpenRegularStream(path, &gFault);
+    if (!f) return gFault.empty() ? kMciFileNotFound : kMciInvalidFile;
     bool ok = std::fseek(f, 0, SEEK_END) == 0;
     long size = ok ? std::ftell(f) : -1;
     ok = ok && size >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
@@ -137,7 +134,11 @@ int ReadMidiFile(const std::string& path, std::vector<char>* out) {
     return gFault.empty() ? kMciOk : kMciInvalidFile;
 }
 
-bool Readable(const std::string& path) { return !path.empty() && access(path.c_str(), R_OK) == 0; }
+// A soundfont is opened by the synthesiser itself: only a regular file is
+// handed on (a named pipe in its place would hold the open for ever).
+bool Readable(const std::string& path) {
+    return !path.empty() && RegularFileFault(path).empty() && access(path.c_str(), R_OK) == 0;
+}
 
 bool IsFolder(const std::string& path) {
     struct stat st {};

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/file.h"
 #include "platform/message_box.h"
 #include "platform/window.h"
 
@@ -77,48 +79,174 @@ void SetExecutableDirectory(const std::string& dir) {
     if (!gExeOverride.empty() && gExeOverride.back() != '/') gExeOverride += '/';
 }
 
-std::vector<std::string> InstanceLockPlaces(const std::string& name) {
-    // The user's own runtime folder, then the temporary folder with the user
-    // id in the name, so that one user's game never stops another's.
+namespace {
+
+// One place for the lock: a folder and the lock file's name in it. The
+// temporary folder is shared by every user, so there the lock lies in a
+// folder of the user's own, made for it.
+struct LockPlace {
+    std::string folder;
+    std::string file;
+    bool ownFolder = false;  // made by the game in a shared folder
+    std::string Path() const { return folder + "/" + file; }
+};
+
+std::vector<LockPlace> LockPlaces(const std::string& name) {
     std::string file;
     for (char c : name) file += (c == '/' ? '_' : c);
-    std::vector<std::string> places;
+    std::vector<LockPlace> places;
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime && *runtime) places.push_back(std::string(runtime) + "/" + file + ".lock");
+    if (runtime && *runtime) places.push_back({runtime, file + ".lock", false});
     const char* tmp = std::getenv("TMPDIR");
-    places.push_back(std::string(tmp && *tmp ? tmp : "/tmp") + "/" + file + "." + std::to_string(getuid()) + ".lock");
+    places.push_back({std::string(tmp && *tmp ? tmp : "/tmp") + "/" + file + "." + std::to_string(getuid()),
+                      file + ".lock", true});
     return places;
+}
+
+// What a place's folder or lock file is wrong in. `planted` marks what only
+// another user could have put there (as opposed to a folder that cannot be
+// made or written), which is worth a line even when a later place holds
+// the lock.
+struct LockFault {
+    std::string why;
+    bool planted = false;
+};
+
+// What stands under a name that was refused, in words.
+std::string WhatIsThere(const struct stat& st) {
+    if (S_ISLNK(st.st_mode)) return "a symbolic link";
+    if (S_ISREG(st.st_mode)) return "a file";
+    if (S_ISDIR(st.st_mode)) return "a folder";
+    const std::string what = NotAFile(st.st_mode);
+    return what.substr(0, what.find(','));
+}
+
+// Whether a file or folder is this user's alone to change; the fault when not.
+bool OwnedAlone(const struct stat& st, const std::string& what, LockFault* fault) {
+    if (st.st_uid != geteuid()) {
+        *fault = {what + " belongs to user " + std::to_string(st.st_uid), true};
+        return false;
+    }
+    if (S_ISDIR(st.st_mode) && (st.st_mode & (S_IWGRP | S_IWOTH))) {
+        *fault = {what + " can be written by other users", true};
+        return false;
+    }
+    return true;
+}
+
+// Opens the place's folder: a real folder (a folder the game makes in a
+// shared folder is never reached through a link), owned by this user and
+// writable by nobody else. -1 with the fault otherwise.
+int OpenLockFolder(const LockPlace& place, LockFault* fault) {
+    const char* folder = place.folder.c_str();
+    if (place.ownFolder && mkdir(folder, 0700) != 0 && errno != EEXIST) {
+        *fault = {std::strerror(errno)};
+        return -1;
+    }
+    const int fd = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC | (place.ownFolder ? O_NOFOLLOW : 0));
+    if (fd < 0) {
+        const int error = errno;
+        struct stat st;
+        const bool there = (place.ownFolder ? lstat(folder, &st) : stat(folder, &st)) == 0;
+        if (there && !S_ISDIR(st.st_mode))
+            *fault = {"its folder is " + WhatIsThere(st), place.ownFolder};
+        else if (!there || OwnedAlone(st, "its folder", fault))
+            *fault = {std::strerror(error)};
+        return -1;
+    }
+    struct stat st;
+    if (fstat(fd, &st) != 0) {
+        *fault = {std::strerror(errno)};
+    } else if (OwnedAlone(st, "its folder", fault)) {
+        return fd;
+    }
+    close(fd);
+    return -1;
+}
+
+// Opens (making it when need be) the lock file in the open folder: never
+// through a link, and only a regular file of this user's with no other
+// name. -1 with the fault otherwise.
+int OpenLockFile(int folder, const std::string& file, LockFault* fault) {
+    const int fd =
+        openat(folder, file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    struct stat st;
+    if (fd < 0) {
+        const int error = errno;
+        if (fstatat(folder, file.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            (!S_ISREG(st.st_mode) || st.st_uid != geteuid()))
+            *fault = {"it is " + WhatIsThere(st) + (S_ISREG(st.st_mode) ? " of user " + std::to_string(st.st_uid) : ""),
+                      true};
+        else
+            *fault = {std::strerror(error)};
+        return -1;
+    }
+    if (fstat(fd, &st) != 0) {
+        *fault = {std::strerror(errno)};
+    } else if (!S_ISREG(st.st_mode)) {
+        *fault = {"it is " + WhatIsThere(st), true};
+    } else if (OwnedAlone(st, "it", fault)) {
+        if (st.st_nlink == 1) return fd;
+        *fault = {"it has " + std::to_string(st.st_nlink) + " names (a hard link)", true};
+    }
+    close(fd);
+    return -1;
+}
+
+}  // namespace
+
+std::vector<std::string> InstanceLockPlaces(const std::string& name) {
+    std::vector<std::string> paths;
+    for (const LockPlace& place : LockPlaces(name)) paths.push_back(place.Path());
+    return paths;
 }
 
 const std::string& HeldInstanceLockPath() { return gLockPath; }
 
-bool AcquireInstanceLock(const std::string& name) {
+bool AcquireInstanceLock(const std::string& name, const std::string& game) {
     if (!gLockEnabled) return true;
     if (gLockFd >= 0) return true;
-    std::string tried;
-    for (const std::string& path : InstanceLockPlaces(name)) {
-        int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    std::vector<std::pair<std::string, LockFault>> passedOver;
+    for (const LockPlace& place : LockPlaces(name)) {
+        LockFault fault;
+        const int folder = OpenLockFolder(place, &fault);
+        const int fd = folder >= 0 ? OpenLockFile(folder, place.file, &fault) : -1;
+        if (folder >= 0) close(folder);
+        if (fd < 0) {
+            passedOver.emplace_back(place.Path(), fault);
+            continue;
+        }
         // A record lock belongs to this process alone: a child that a
         // library forks does not inherit it, and the system drops it the
         // moment the process ends, however it ends.
         struct flock lock {};
         lock.l_type = F_WRLCK;
         lock.l_whence = SEEK_SET;
-        if (fd >= 0 && fcntl(fd, F_SETLK, &lock) == 0) {
-            gLockFd = fd;
-            gLockPath = path;
-            static bool childHook = (pthread_atfork(nullptr, nullptr, InForkedChild), true);
-            (void)childHook;
-            return true;
+        if (fcntl(fd, F_SETLK, &lock) != 0) {
+            const int error = errno;
+            close(fd);
+            if (error == EACCES || error == EAGAIN) return false;  // another start holds it
+            passedOver.emplace_back(place.Path(), LockFault{std::strerror(error)});
+            continue;
         }
-        const int error = errno;
-        if (fd >= 0) close(fd);
-        if (fd >= 0 && (error == EACCES || error == EAGAIN)) return false;  // another start holds it
-        tried += (tried.empty() ? "" : ", ") + path + " (" + std::strerror(error) + ")";
+        gLockFd = fd;
+        gLockPath = place.Path();
+        static bool childHook = (pthread_atfork(nullptr, nullptr, InForkedChild), true);
+        (void)childHook;
+        // What someone else put in a place passed over is worth knowing.
+        for (const auto& [path, refused] : passedOver)
+            if (refused.planted)
+                std::fprintf(stderr, "%s: %s is not used for the lock: %s\n", game.c_str(), path.c_str(),
+                             refused.why.c_str());
+        std::fflush(stderr);
+        return true;
     }
     // No place for a lock: run rather than refuse, and say so.
+    std::string tried;
+    for (const auto& [path, refused] : passedOver)
+        tried += (tried.empty() ? "" : ", ") + path + " (" + refused.why + ")";
     std::fprintf(stderr, "%s: no place can hold the lock against a second start (%s); playing on without it\n",
-                 name.c_str(), tried.c_str());
+                 game.c_str(), tried.c_str());
     std::fflush(stderr);
     return true;
 }

@@ -14,16 +14,22 @@ void SetExecutableDirectory(const std::string& dir);
 
 // The single-instance lock: a lock file named after the given text, held
 // until ReleaseInstanceLock or the process ends, in the first of its places
-// that can hold it. Returns false when another process holds it there; when
-// no place can hold it, one line on stderr says so and the result is true.
-// SetInstanceLockEnabled(false) makes every acquire succeed without touching
-// any file (tests and the play driver run side by side).
-bool AcquireInstanceLock(const std::string& name);
+// that can hold it. Returns false when another process holds it there.
+// A place is used only when its folder is a real folder of this user's that
+// nobody else may write, and its lock file (never reached through a link) a
+// regular file of this user's with one name: what another user plants can
+// cost the lock, never stop a start or have a file made elsewhere. A place
+// passed over for what was planted there gets a line on stderr; when no
+// place can hold the lock, one line says so and the result is true. The
+// lines begin with `game`, the game's name. SetInstanceLockEnabled(false)
+// makes every acquire succeed without touching any file (tests and the
+// play driver run side by side).
+bool AcquireInstanceLock(const std::string& name, const std::string& game);
 void ReleaseInstanceLock();
 void SetInstanceLockEnabled(bool enabled);
 // Where the lock may lie, in order: the runtime folder (XDG_RUNTIME_DIR),
-// then the temporary folder (TMPDIR, else /tmp) under a name that holds the
-// user id.
+// then a folder of the user's own (made 0700) in the temporary folder
+// (TMPDIR, else /tmp), named after the lock and the user id.
 std::vector<std::string> InstanceLockPlaces(const std::string& name);
 // The file of the lock held, "" when none is.
 const std::string& HeldInstanceLockPath();

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/file.h"
+
 namespace plat {
 namespace {
 
@@ -103,11 +105,8 @@ bool ReadWaveFile(const std::string& path, WaveData* out, std::string* fault) {
     std::string scratch;
     std::string& why = fault ? *fault : scratch;
     why.clear();
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        if (errno != ENOENT) why = std::strerror(errno);
-        return false;
-    }
+    FILE* f = OpenRegularStream(path, &why);
+    if (!f) return false;
     std::vector<uint8_t> bytes;
     bool ok = std::fseek(f, 0, SEEK_END) == 0;
     long size = ok ? std::ftell(f) : -1;

@@ -59,10 +59,11 @@ void KeyFromDefaults(DrawObject& rec) {
 }
 
 // Loads the record's named bitmap into it (the file beside the executable;
-// the program carries no bitmap resources to fall back on).
-bool LoadInto(DrawObject& rec, int placement) {
+// the program carries no bitmap resources to fall back on). *fault says
+// what is wrong with a file that cannot be loaded, where the reader can tell.
+bool LoadInto(DrawObject& rec, int placement, std::string* fault) {
     std::string path = fwSystem::GetExeDirectory(0) + rec.name;
-    rec.surface = fwDraw::LoadBitmapFile(path, &rec.width, &rec.height, placement);
+    rec.surface = fwDraw::LoadBitmapFile(path, &rec.width, &rec.height, placement, fault);
     if (!rec.surface) return false;
     KeyFromDefaults(rec);
     return true;
@@ -89,7 +90,8 @@ int LoadObject(const char* name, int placement) {
     StoreName(rec, name);
     rec.fromPack = 0;
     rec.placement = 2;
-    if (!LoadInto(rec, placement)) return fwSystem::ShowErrorBox(where, kUnreadable, name);
+    std::string fault;
+    if (!LoadInto(rec, placement, &fault)) return fwSystem::ShowErrorBox(where, kUnreadable, name, fault);
     return index;
 }
 
@@ -124,7 +126,8 @@ int SwapObject(const char* name, int handle, int placement) {
     StoreName(rec, name);
     rec.fromPack = 0;
     rec.placement = 2;
-    if (!LoadInto(rec, placement)) return fwSystem::ShowErrorBox(where, kUnreadable, name);
+    std::string fault;
+    if (!LoadInto(rec, placement, &fault)) return fwSystem::ShowErrorBox(where, kUnreadable, name, fault);
     return 1;
 }
 
@@ -295,9 +298,10 @@ int32_t SetSurfaceColorKey(plat::Surface* surface, uint32_t colorRef) {
     return plat::SetColorKey(surface, static_cast<uint16_t>(value), static_cast<uint16_t>(value));
 }
 
-plat::Surface* LoadBitmapFile(const std::string& path, uint16_t* outWidth, uint16_t* outHeight, int placement) {
+plat::Surface* LoadBitmapFile(const std::string& path, uint16_t* outWidth, uint16_t* outHeight, int placement,
+                             std::string* fault) {
     (void)placement;  // plain memory either way
-    plat::Bitmap* bitmap = plat::LoadBitmapFile(path);
+    plat::Bitmap* bitmap = plat::LoadBitmapFile(path, fault);
     if (!bitmap) return nullptr;
     *outWidth = static_cast<uint16_t>(bitmap->width);
     *outHeight = static_cast<uint16_t>(bitmap->height);

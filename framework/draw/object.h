@@ -64,7 +64,10 @@ int32_t CopyBitmap(plat::Surface* surface, const plat::Bitmap* bitmap, int sourc
                    int sourceHeight);
 uint32_t ColorMatch(plat::Surface* surface, uint32_t colorRef);
 int32_t SetSurfaceColorKey(plat::Surface* surface, uint32_t colorRef);
-plat::Surface* LoadBitmapFile(const std::string& path, uint16_t* outWidth, uint16_t* outHeight, int placement);
+// *fault, when given, says what is wrong with a file that cannot be loaded
+// where the reader can tell more than that it is not a bitmap it takes.
+plat::Surface* LoadBitmapFile(const std::string& path, uint16_t* outWidth, uint16_t* outHeight, int placement,
+                              std::string* fault = nullptr);
 
 // Reloads a record from the image pack; the reload path of RestoreAll for
 // records with fromPack set.

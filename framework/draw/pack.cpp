@@ -9,6 +9,8 @@
 #include "framework/draw/object.h"
 #include "framework/draw/screen.h"
 #include "framework/system/system.h"
+#include "platform/file.h"
+#include "platform/gdi.h"
 #include "platform/gdi_dc.h"
 #include "platform/surface.h"
 #include "platform/system.h"
@@ -70,6 +72,7 @@ bool FindEntry(std::FILE* f, const std::string& name, PackEntry& out) {
         const int64_t bytes = static_cast<int64_t>(w) * h * 2;
         if (at < 0 || bytes > size - at) return false;  // the size promises more than the file holds
         if (name == entryName) {
+            if (int64_t{w} * h > plat::kMaxBitmapPixels) return false;
             out.width = w;
             out.height = h;
             return true;
@@ -81,9 +84,11 @@ bool FindEntry(std::FILE* f, const std::string& name, PackEntry& out) {
 // Opens the pack and finds the entry; shows the error and returns false
 // (the file closed) when either fails.
 bool OpenEntry(const char* where, const std::string& name, PackEntry& e) {
-    e.file = PackPath.empty() ? nullptr : std::fopen(PackPath.c_str(), "rb");
+    std::string why;  // what stands in the place of a pack that was named
+    e.file = PackPath.empty() ? nullptr : plat::OpenRegularStream(PackPath, &why);
     if (!e.file) {
-        fwSystem::ShowErrorBox(where, kNoPack);
+        if (PackPath.empty() || PackPath.back() == '/') why.clear();  // none was named
+        fwSystem::ShowErrorBox(where, kNoPack, why.empty() ? "" : PackPath, why);
         return false;
     }
     if (!FindEntry(e.file, name, e)) {

@@ -11,6 +11,7 @@
 
 #include "framework/sound/sound.h"
 #include "framework/system/system.h"
+#include "platform/file.h"
 #include "platform/system.h"
 #include "platform/wave.h"
 
@@ -71,11 +72,10 @@ void AppendEntry(const std::string& packPath, const std::string& path, const std
 }  // namespace
 
 PackFile::PackFile(const std::string& path) {
-    file_ = std::fopen(path.c_str(), "rb");
+    file_ = plat::OpenRegularStream(path, &fault_);
     if (!file_) return;
-    // A folder opens too; only a plain file is a pack.
     struct stat st;
-    if (fstat(fileno(file_), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) {
+    if (fstat(fileno(file_), &st) != 0 || st.st_size < 0) {
         std::fclose(file_);
         file_ = nullptr;
         return;
@@ -104,8 +104,9 @@ std::string PackName(const std::string& name) {
     return up;
 }
 
-PackFind FindPackEntry(const std::string& path, const std::string& request, PackEntry* entry) {
+PackFind FindPackEntry(const std::string& path, const std::string& request, PackEntry* entry, std::string* fault) {
     PackFile f(path);
+    if (fault) *fault = f.Fault();
     if (!f.IsOpen()) return PackFind::NoPack;
     const std::string want = PackName(request);
     bool found = false;
@@ -144,9 +145,14 @@ int BeginPackLoad(const char* where, const std::string& name, PackEntry* entry) 
     if (slot < 0 || slot >= kSoundObjectCount) return fwSystem::ShowErrorBox(where, "オブジェクト数が多過ぎます"), -1;
     if (!SoundReloadMode && name.size() > kSoundNameMax)
         return fwSystem::ShowErrorBox(where, "ファイル名が長すぎます"), -1;
-    switch (FindPackEntry(SoundPackPath, name, entry)) {
+    std::string fault;  // what stands in the place of a pack that was named
+    switch (FindPackEntry(SoundPackPath, name, entry, &fault)) {
     case PackFind::Found: return slot;
-    case PackFind::NoPack: return fwSystem::ShowErrorBox(where, "パックファイル名が指定されていません"), -1;
+    case PackFind::NoPack:
+        if (SoundPackPath.empty() || SoundPackPath.back() == '/') fault.clear();  // none was named
+        return fwSystem::ShowErrorBox(where, "パックファイル名が指定されていません",
+                                      fault.empty() ? "" : SoundPackPath, fault),
+               -1;
     case PackFind::NotFound: break;
     }
     return fwSystem::ShowErrorBox(where, "WAVEファイルを読み込めません", name), -1;

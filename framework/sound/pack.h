@@ -37,8 +37,10 @@ enum class PackFind {
 // format block must hold at least a format record, and the format block and
 // the samples must lie inside the file. A pack that fails any check holds
 // nothing (NotFound), whichever entry was asked for. The entry found must
-// also carry a format the mixer plays.
-PackFind FindPackEntry(const std::string& path, const std::string& request, PackEntry* entry);
+// also carry a format the mixer plays. NoPack when there is no pack file;
+// *fault then says what stands in its place, if anything does.
+PackFind FindPackEntry(const std::string& path, const std::string& request, PackEntry* entry,
+                       std::string* fault = nullptr);
 
 // ASCII upper case, as entry names are stored; other bytes stay as they are.
 std::string PackName(const std::string& name);
@@ -56,6 +58,8 @@ public:
     PackFile(const PackFile&) = delete;
     PackFile& operator=(const PackFile&) = delete;
     bool IsOpen() const { return file_ != nullptr; }
+    // Why it did not open, when something other than a file is there.
+    const std::string& Fault() const { return fault_; }
     uint64_t Size() const { return size_; }
     // Reads exactly `bytes` bytes from `offset`; false when fewer are there.
     bool ReadAt(uint64_t offset, void* out, size_t bytes);
@@ -65,6 +69,7 @@ public:
 private:
     FILE* file_ = nullptr;
     uint64_t size_ = 0;
+    std::string fault_;
 };
 
 }  // namespace fwSound

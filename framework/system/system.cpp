@@ -6,7 +6,6 @@
 #include <cstdarg>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
 #include <vector>
 
 #include "framework/draw/draw.h"
@@ -15,6 +14,7 @@
 #include "framework/system/named.h"
 #include "framework/text/text.h"
 #include "platform/clock.h"
+#include "platform/file.h"
 #include "platform/system.h"
 #include "platform/window.h"
 
@@ -287,10 +287,13 @@ void LoadDataRoot(const char* fileName) {
     std::string path = plat::SettingsDirectory();
     if (path.empty() || path.back() != '/') path += '/';
     path += fileName ? fileName : "";
-    std::ifstream in(path);
+    std::string why;
+    FILE* in = plat::OpenRegularStream(path, &why);
     if (!in) return;
-    std::string line;
-    std::getline(in, line);
+    char buffer[4096];
+    std::string line = std::fgets(buffer, sizeof buffer, in) ? buffer : "";
+    std::fclose(in);
+    if (!line.empty() && line.back() == '\n') line.pop_back();
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (!line.empty() && line.back() == '/') line.pop_back();
     DataRoot = line;
@@ -312,7 +315,8 @@ int ReadIntFile(const char* name) {
     // A file that cannot be opened or read gives 0.
     int value = 0;
     std::string path = GetExeDirectory(1) + (name ? name : "");
-    if (FILE* f = std::fopen(path.c_str(), "r")) {
+    std::string why;
+    if (FILE* f = plat::OpenRegularStream(path, &why)) {
         if (std::fscanf(f, "%d", &value) != 1) value = 0;
         std::fclose(f);
     }

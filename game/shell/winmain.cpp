@@ -141,7 +141,7 @@ void SetAppActive(int flag) { AppActive = flag; }
 
 int CheckSingleInstance(const char* title) {
     MutexName = std::string(title) + ":FwMutex";
-    if (!plat::AcquireInstanceLock(MutexName)) return 0;
+    if (!plat::AcquireInstanceLock(MutexName, title)) return 0;
     MutexHandle = 1;
     return 1;
 }

@@ -1,9 +1,11 @@
 // The play driver on a data folder where three of the game's own files are
 // replaced by broken ones.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -30,15 +32,40 @@ size_t Count(const std::string& out, const std::string& what) {
 // cut in half, the first stage's music with a time division of 0: each is
 // named on stderr with what is wrong, the loads fail as the rules say, and
 // the game goes on from the title into stage 1.
-TEST(HostileData, EachBrokenFileIsNamedWithItsFaultAndTheGamePlaysOn) {
-    testsupport::TempFolder folder;
-    const fs::path data = folder.path, built = VQ_DATA_DIR;
+// The title, then stage 1 on the data folder, for 110 frames; `timeout`
+// ends a start that would wait for ever.
+testsupport::RunResult PlayFromTheTitle(const std::string& data) {
+    return testsupport::Run(std::string("timeout 60 '") + VQ_PLAYTEST + "' --data '" + data +
+                            "' --frames 110 --key 2:Return --key 10:F1 --print 1:ErrorFlag,ImgTitlec,SndShot "
+                            "--print 11:StageTick,MidiOpen --print 110:SceneNumber,StageTick 2>&1");
+}
+
+// The title picture, the shot sound and the first music failed to load as
+// the rules say, and the game still went from the title into stage 1.
+void ExpectLoadsFailedAndTheGamePlayedOn(const std::string& out) {
+    EXPECT_EQ(testsupport::Value(out, 1, "ErrorFlag"), "1");
+    EXPECT_EQ(testsupport::Value(out, 1, "ImgTitlec"), "0");
+    EXPECT_EQ(testsupport::Value(out, 1, "SndShot"), "-1");
+    EXPECT_EQ(testsupport::Value(out, 11, "MidiOpen"), "1");
+    EXPECT_EQ(testsupport::Value(out, 110, "SceneNumber"), "2");
+    EXPECT_EQ(testsupport::Value(out, 110, "StageTick"), "100");
+}
+
+// A data folder of links to the build's own files.
+void LinkData(const fs::path& data) {
+    const fs::path built = VQ_DATA_DIR;
     for (const char* sub : {"IMAGE", "SOUND", "MIDI"}) {
         fs::create_directory(data / sub);
         for (const auto& e : fs::directory_iterator(built / sub)) fs::create_symlink(e.path(), data / sub / e.path().filename());
     }
     for (const auto& e : fs::directory_iterator(built))
         if (e.path().extension() == ".BMP") fs::create_symlink(e.path(), data / e.path().filename());
+}
+
+TEST(HostileData, EachBrokenFileIsNamedWithItsFaultAndTheGamePlaysOn) {
+    testsupport::TempFolder folder;
+    const fs::path data = folder.path, built = VQ_DATA_DIR;
+    LinkData(data);
 
     fs::remove(data / "IMAGE/TITLEC.BMP");
     ASSERT_TRUE(testsupport::WriteBytes(data / "IMAGE/TITLEC.BMP",
@@ -54,9 +81,7 @@ TEST(HostileData, EachBrokenFileIsNamedWithItsFaultAndTheGamePlaysOn) {
     fs::remove(data / "MIDI/QTW1.MID");
     ASSERT_TRUE(testsupport::WriteBytes(data / "MIDI/QTW1.MID", music));
 
-    auto r = testsupport::Run(std::string("'") + VQ_PLAYTEST + "' --data '" + folder.path +
-                              "' --frames 110 --key 2:Return --key 10:F1 --print 1:ErrorFlag,ImgTitlec,SndShot "
-                              "--print 11:StageTick,MidiOpen --print 110:SceneNumber,StageTick 2>&1");
+    auto r = PlayFromTheTitle(folder.path);
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_EQ(Count(r.out, "エラー発生: fwDraw::LoadObject : BMPファイルを読み込めません : IMAGE/TITLEC.BMP\n"), 1u)
         << r.out;
@@ -64,12 +89,42 @@ TEST(HostileData, EachBrokenFileIsNamedWithItsFaultAndTheGamePlaysOn) {
     EXPECT_EQ(Count(r.out, "見つかりません"), 0u) << r.out;
     EXPECT_EQ(Count(r.out, "fwMidi::Play : MIDI/QTW1.MID cannot be played: a time division of 0 ticks per beat\n"), 1u)
         << r.out;
-    EXPECT_EQ(testsupport::Value(r.out, 1, "ErrorFlag"), "1");
-    EXPECT_EQ(testsupport::Value(r.out, 1, "ImgTitlec"), "0");
-    EXPECT_EQ(testsupport::Value(r.out, 1, "SndShot"), "-1");
-    EXPECT_EQ(testsupport::Value(r.out, 11, "MidiOpen"), "1");
-    EXPECT_EQ(testsupport::Value(r.out, 110, "SceneNumber"), "2");
-    EXPECT_EQ(testsupport::Value(r.out, 110, "StageTick"), "100");
+    ExpectLoadsFailedAndTheGamePlayedOn(r.out);
+}
+
+// A named pipe (with no writer), a folder and a link to nothing in place of
+// the title picture, the shot sound and the first stage's music: nothing
+// waits, each is named with what it is, and the game goes from the title
+// into stage 1.
+TEST(HostileData, WhatIsNotAFileIsRefusedAtOnce) {
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path&)> make;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"pipe", [](const fs::path& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }, "a named pipe, not a file"},
+        {"folder", [](const fs::path& p) { fs::create_directory(p); }, "a folder, not a file"},
+        {"link", [](const fs::path& p) { fs::create_symlink(p.string() + ".gone", p); }, "a symbolic link to nothing"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::TempFolder folder;
+        const fs::path data = folder.path;
+        LinkData(data);
+        for (const char* file : {"IMAGE/TITLEC.BMP", "SOUND/SHOT.WAV", "MIDI/QTW1.MID"}) {
+            fs::remove(data / file);
+            c.make(data / file);
+        }
+        auto r = PlayFromTheTitle(folder.path);
+        ASSERT_EQ(r.status, 0) << r.out;
+        const std::string says = std::string(" : ") + c.says + "\n";
+        EXPECT_EQ(Count(r.out, "エラー発生: fwDraw::LoadObject : IMAGE/TITLEC.BMP" + says), 1u) << r.out;
+        EXPECT_EQ(Count(r.out, "エラー発生: fwSound::LoadObject : SOUND/SHOT.WAV" + says), 1u) << r.out;
+        EXPECT_EQ(Count(r.out, std::string("fwMidi::Play : MIDI/QTW1.MID cannot be played: ") + c.says + "\n"), 1u)
+            << r.out;
+        ExpectLoadsFailedAndTheGamePlayedOn(r.out);
+    }
 }
 
 }  // namespace

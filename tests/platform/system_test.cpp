@@ -3,14 +3,18 @@
 #include "platform/system.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,7 +22,8 @@
 
 namespace {
 
-const std::string kName = "VORNQUIST SF SHOOTING:FwMutex";
+const std::string kGame = "VORNQUIST SF SHOOTING";
+const std::string kName = kGame + ":FwMutex";
 
 class InstanceLock : public ::testing::Test {
 protected:
@@ -30,7 +35,7 @@ protected:
         pid_t pid = fork();
         if (pid == 0) {
             std::freopen("/dev/null", "w", stderr);  // its own line about the lock, if any
-            _exit(plat::AcquireInstanceLock(kName) ? 0 : 1);
+            _exit(plat::AcquireInstanceLock(kName, kGame) ? 0 : 1);
         }
         int status = 0;
         waitpid(pid, &status, 0);
@@ -47,10 +52,11 @@ protected:
     testsupport::ScopedEnv runtime_{"XDG_RUNTIME_DIR", folder_.path.c_str()};
 };
 
-// The lock lies in the runtime folder, else in the temporary folder under a
-// name that holds the user id, so that one user's game never stops another's.
+// The lock lies in the runtime folder, else in a folder of the user's own
+// in the temporary folder, named with the user id, so that one user's game
+// never stops another's.
 TEST_F(InstanceLock, OneLockFilePerUser) {
-    const std::string inTmp = kName + "." + std::to_string(getuid()) + ".lock";
+    const std::string inTmp = kName + "." + std::to_string(getuid()) + "/" + kName + ".lock";
     testsupport::ScopedEnv noTmp("TMPDIR", nullptr);
     EXPECT_EQ(plat::InstanceLockPlaces(kName), (std::vector<std::string>{folder_.path + "/" + kName + ".lock", "/tmp/" + inTmp}));
     testsupport::ScopedEnv none("XDG_RUNTIME_DIR", nullptr);
@@ -78,19 +84,125 @@ TEST_F(InstanceLock, APlaceThatCannotHoldTheLockPassesItOn) {
         testsupport::ScopedEnv runtime("XDG_RUNTIME_DIR", c.runtime.c_str());
         testsupport::ScopedEnv tmp("TMPDIR", c.tmp.c_str());
         ::testing::internal::CaptureStderr();
-        EXPECT_TRUE(plat::AcquireInstanceLock(kName));
+        EXPECT_TRUE(plat::AcquireInstanceLock(kName, kGame));
         const std::string err = ::testing::internal::GetCapturedStderr();
         if (c.held) {
             EXPECT_EQ(plat::HeldInstanceLockPath(), plat::InstanceLockPlaces(kName).back());
             EXPECT_EQ(err, "");
         } else {
-            std::string line = kName + ": no place can hold the lock against a second start (";
+            std::string line = kGame + ": no place can hold the lock against a second start (";
             for (const std::string& place : plat::InstanceLockPlaces(kName))
                 line += (line.back() == '(' ? "" : ", ") + place + " (Not a directory)";
             EXPECT_EQ(err, line + "); playing on without it\n");
         }
         EXPECT_EQ(OtherProcessCanTake(), c.secondRuns);
         plat::ReleaseInstanceLock();
+    }
+}
+
+// What another local user can plant in the lock's places: never a refused
+// start, never a file made through a link, and a line naming the place and
+// what is wrong with it. The runtime folder and the temporary folder are
+// the test's own; the plants are made by the test (those of another
+// owner only where it runs as root).
+TEST_F(InstanceLock, WhatAnotherUserPlantsCostsAtMostTheLock) {
+    namespace fs = std::filesystem;
+    const std::string run = folder_.path + "/run", tmp = folder_.path + "/tmp", aim = folder_.path + "/aim";
+    const std::string ownFolder = tmp + "/" + kName + "." + std::to_string(getuid());
+    const std::string inRun = run + "/" + kName + ".lock", inOwn = ownFolder + "/" + kName + ".lock";
+    constexpr uid_t kOther = 65534;
+    struct Case {
+        const char* what;
+        bool needsRoot;
+        bool useRun;                      // the runtime folder is set
+        std::function<void()> plant;
+        int held;                         // index of the place that holds the lock, -1 none
+        const char* says;
+    };
+    const Case cases[] = {
+        {"a link as the lock file", false, true, [&] { fs::create_symlink(aim, inRun); }, 1,
+         "is not used for the lock: it is a symbolic link"},
+        {"a link as the user's folder", false, false,
+         [&] {
+             fs::create_directory(aim);
+             fs::create_directory_symlink(aim, ownFolder);
+         },
+         -1, "(its folder is a symbolic link)"},
+        {"a folder anyone may write", false, false,
+         [&] { fs::create_directory(ownFolder); fs::permissions(ownFolder, fs::perms::all); }, -1,
+         "(its folder can be written by other users)"},
+        {"a folder of another user", true, false,
+         [&] {
+             fs::create_directory(ownFolder);
+             ASSERT_EQ(chown(ownFolder.c_str(), kOther, kOther), 0);
+         },
+         -1, "(its folder belongs to user 65534)"},
+        {"a hard link as the lock file", false, true,
+         [&] { std::ofstream(aim) << ""; fs::create_hard_link(aim, inRun); }, 1,
+         "is not used for the lock: it has 2 names (a hard link)"},
+        {"a folder as the lock file", false, true, [&] { fs::create_directory(inRun); }, 1,
+         "is not used for the lock: it is a folder"},
+        {"a named pipe as the lock file", false, true, [&] { ASSERT_EQ(mkfifo(inRun.c_str(), 0666), 0); }, 1,
+         "is not used for the lock: it is a named pipe"},
+        // The start-stopper: another user's lock file, locked by its owner.
+        {"a locked lock file of another user", true, true,
+         [&] {
+             std::ofstream(inRun) << "";
+             ASSERT_EQ(chown(inRun.c_str(), kOther, kOther), 0);
+             ASSERT_EQ(chmod(inRun.c_str(), 0666), 0);
+         },
+         1, "is not used for the lock: it belongs to user 65534"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.needsRoot && geteuid() != 0) continue;  // no other owner to give a file to
+        fs::remove_all(run);
+        fs::remove_all(tmp);
+        fs::remove_all(aim);
+        fs::create_directory(run);
+        fs::permissions(run, fs::perms::owner_all);
+        fs::create_directory(tmp);
+        fs::permissions(tmp, fs::perms::all | fs::perms::sticky_bit);
+        c.plant();
+        // The planted lock file held by another process, as its owner would.
+        pid_t holder = -1;
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
+        if (fs::is_regular_file(fs::symlink_status(inRun)) && !fs::exists(aim)) {
+            holder = fork();
+            if (holder == 0) {
+                const int fd = open(inRun.c_str(), O_RDWR);
+                struct flock lock {};
+                lock.l_type = F_WRLCK;
+                const char held = fd >= 0 && fcntl(fd, F_SETLK, &lock) == 0;
+                if (write(ready[1], &held, 1) != 1) _exit(1);
+                for (;;) pause();
+            }
+            char held = 0;
+            ASSERT_EQ(read(ready[0], &held, 1), 1);
+            ASSERT_TRUE(held);
+        }
+        testsupport::ScopedEnv runtime("XDG_RUNTIME_DIR", c.useRun ? run.c_str() : nullptr);
+        testsupport::ScopedEnv temporary("TMPDIR", tmp.c_str());
+        ::testing::internal::CaptureStderr();
+        EXPECT_TRUE(plat::AcquireInstanceLock(kName, kGame));
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        const std::vector<std::string> places = plat::InstanceLockPlaces(kName);
+        EXPECT_EQ(plat::HeldInstanceLockPath(), c.held < 0 ? "" : c.useRun ? places[c.held] : places[0]);
+        EXPECT_NE(err.find(kGame + ": "), std::string::npos) << err;
+        EXPECT_NE(err.find(c.says), std::string::npos) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        // Nothing made or written through a link.
+        if (fs::is_directory(aim)) EXPECT_TRUE(fs::is_empty(aim));
+        else if (fs::exists(aim)) EXPECT_EQ(fs::file_size(aim), 0u);
+        else EXPECT_FALSE(fs::exists(fs::symlink_status(aim)));
+        plat::ReleaseInstanceLock();
+        if (holder > 0) {
+            kill(holder, SIGKILL);
+            waitpid(holder, nullptr, 0);
+        }
+        close(ready[0]);
+        close(ready[1]);
     }
 }
 
@@ -103,7 +215,7 @@ TEST_F(InstanceLock, AForkedChildHoldsNothingAndEndsWithTheGame) {
     ASSERT_EQ(pipe(fromGame), 0);
     pid_t game = fork();
     if (game == 0) {
-        if (!plat::AcquireInstanceLock(kName)) _exit(3);
+        if (!plat::AcquireInstanceLock(kName, kGame)) _exit(3);
         pid_t box = fork();
         if (box == 0) {
             // The box: is any descriptor of the lock file still open here?
@@ -136,12 +248,12 @@ TEST_F(InstanceLock, AForkedChildHoldsNothingAndEndsWithTheGame) {
 
 TEST_F(InstanceLock, TheLockOfAGameThatEndedNeverStopsAStart) {
     pid_t game = fork();
-    if (game == 0) _exit(plat::AcquireInstanceLock(kName) ? 0 : 1);  // ends holding it
+    if (game == 0) _exit(plat::AcquireInstanceLock(kName, kGame) ? 0 : 1);  // ends holding it
     int status = 0;
     waitpid(game, &status, 0);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     ASSERT_TRUE(std::filesystem::exists(plat::InstanceLockPlaces(kName)[0]));
-    EXPECT_TRUE(plat::AcquireInstanceLock(kName));
+    EXPECT_TRUE(plat::AcquireInstanceLock(kName, kGame));
     EXPECT_FALSE(OtherProcessCanTake());
     plat::ReleaseInstanceLock();
     EXPECT_TRUE(OtherProcessCanTake());

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
 #include <string>
 
 #include "platform/gdi.h"
+#include "platform/system.h"
 #include "tests/framework/draw/draw_fixture.h"
 
 namespace {
@@ -149,6 +154,53 @@ TEST_F(ObjectTest, APaletteTheHeaderCannotHoldMakesTheBitmapUnreadable) {
             EXPECT_NE(err.find("fwDraw::LoadObject : BMPファイルを読み込めません"), std::string::npos) << err;
             EXPECT_NE(err.find(c.name), std::string::npos) << err;
         }
+    }
+}
+
+// Whatever stands under a picture's name that is not a picture file of a
+// bounded size is refused at once, its line naming the file and what is
+// wrong; a huge claim needs no pixels behind it to be refused.
+TEST_F(ObjectTest, OnlyAPictureFileOfBoundedSizeLoads) {
+    namespace fs = std::filesystem;
+    auto picture = [&](const char* name, int32_t w, int32_t h, uint32_t pixelBytes) {
+        ASSERT_TRUE(testsupport::WriteBytes(dir_ + name, testsupport::BitmapBytes(w, h, 1, 0, 8, pixelBytes)));
+    };
+    const size_t largestRow = (plat::kMaxBitmapSide + 31) / 32 * 4;
+    struct Case {
+        const char* name;
+        std::function<void(const std::string&)> make;
+        const char* says;  // "" when it loads
+    };
+    const Case cases[] = {
+        {"PIPE.BMP", [](const std::string& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }, "a named pipe, not a file"},
+        {"DIR.BMP", [](const std::string& p) { fs::create_directory(p); }, "a folder, not a file"},
+        {"LINK.BMP", [](const std::string& p) { fs::create_symlink(p + ".gone", p); }, "a symbolic link to nothing"},
+        {"HUGE.BMP", [&](const std::string&) { picture("HUGE.BMP", 16384, 16384, 0); },
+         "16384 x 16384 pixels, more than the 4194304 (2048 x 2048) a picture may have"},
+        {"WIDE.BMP", [&](const std::string&) { picture("WIDE.BMP", 4096, 1025, 1025 * 512); }, "4096 x 1025 pixels"},
+        {"LARGEST.BMP",
+         [&](const std::string&) {
+             picture("LARGEST.BMP", plat::kMaxBitmapSide, plat::kMaxBitmapSide,
+                     static_cast<uint32_t>(largestRow * plat::kMaxBitmapSide));
+         },
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.make(dir_ + c.name);
+        ErrorFlag = 0;
+        int handle = -1;
+        const std::string err = Errors([&] { handle = fwDraw::LoadObject(c.name, 1); });
+        if (!*c.says) {
+            EXPECT_GE(handle, 4);
+            EXPECT_EQ(err, "");
+            fwDraw::ReleaseObject(handle);
+            continue;
+        }
+        EXPECT_EQ(handle, 0);
+        EXPECT_EQ(ErrorFlag, 1);
+        EXPECT_EQ(plat::LastMessageBox(), "エラー発生: fwDraw::LoadObject : BMPファイルを読み込めません");
+        EXPECT_NE(err.find(std::string("fwDraw::LoadObject : ") + c.name + " : " + c.says), std::string::npos) << err;
     }
 }
 
