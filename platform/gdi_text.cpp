@@ -1,6 +1,7 @@
 #include "platform/gdi_text.h"
 
 #include <SDL_ttf.h>
+#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <array>
@@ -9,11 +10,23 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <set>
 #include <unordered_map>
 #include <vector>
 
 #include "platform/file.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define VQ_LEAK_CHECKED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VQ_LEAK_CHECKED 1
+#endif
+#endif
+#if defined(VQ_LEAK_CHECKED)
+#include <sanitizer/lsan_interface.h>
+#endif
 
 namespace plat {
 
@@ -101,29 +114,49 @@ bool IsFile(const std::string& path) {
     return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
+// fontconfig reads its configuration and scans its font folders once, on the
+// first lookup; a start that finds the fonts in their usual folders never
+// gets here. What it loads is kept to the end: FcFini would assert while any
+// other library in the process still held fontconfig's objects. The leak
+// checker of the sanitizer builds cannot see all of that kept state as held
+// (it reports part of a system configuration as lost), so it leaves out what
+// the start allocates.
+bool StartFontconfig() {
+#if defined(VQ_LEAK_CHECKED)
+    __lsan::ScopedDisabler keptToTheEnd;
+#endif
+    return FcInit();
+}
+
 }  // namespace
 
 std::string FontconfigFontPath(FontFile which) {
     const int index = static_cast<int>(which);
     if (index < 0 || index >= kFileCount) return "";
     const FileInfo& info = kFiles[index];
-    std::string cmd = std::string("fc-match -f '%{family}\\n%{file}' '") + info.family +
-                      ":style=Regular' 2>/dev/null";
-    FILE* pipe = popen(cmd.c_str(), "r");
-    if (!pipe) return "";
-    std::string out;
-    char buf[512];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
-    pclose(pipe);
-    const size_t nl = out.find('\n');
-    if (nl == std::string::npos) return "";
-    std::string families = ",";
-    families.append(out, 0, nl).append(",");
-    std::string wanted = ",";
-    wanted.append(info.family).append(",");
-    const std::string file = out.substr(nl + 1);
-    if (families.find(wanted) == std::string::npos) return "";
+    static const bool started = StartFontconfig();
+    if (!started) return "";
+    struct PatternFree {
+        void operator()(FcPattern* p) const { FcPatternDestroy(p); }
+    };
+    using Pattern = std::unique_ptr<FcPattern, PatternFree>;
+    Pattern asked(FcPatternCreate());
+    if (!asked || !FcPatternAddString(asked.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(info.family)) ||
+        !FcPatternAddString(asked.get(), FC_STYLE, reinterpret_cast<const FcChar8*>("Regular")) ||
+        !FcConfigSubstitute(nullptr, asked.get(), FcMatchPattern))
+        return "";
+    FcDefaultSubstitute(asked.get());
+    FcResult result = FcResultNoMatch;
+    const Pattern match(FcFontMatch(nullptr, asked.get(), &result));
+    if (!match) return "";
+    // fontconfig always answers, with a stand-in when the family is missing:
+    // only a font that carries the family's own name will do.
+    bool named = false;
+    FcChar8* value = nullptr;
+    for (int i = 0; !named && FcPatternGetString(match.get(), FC_FAMILY, i, &value) == FcResultMatch; ++i)
+        named = std::strcmp(reinterpret_cast<const char*>(value), info.family) == 0;
+    if (!named || FcPatternGetString(match.get(), FC_FILE, 0, &value) != FcResultMatch) return "";
+    std::string file = reinterpret_cast<const char*>(value);
     return IsFile(file) ? file : "";
 }
 

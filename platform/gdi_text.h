@@ -146,10 +146,11 @@ int DoubleByteLength(const char* text);
 // Font files behind the face list.
 enum class FontFile { Gothic, Mincho, PGothic, PMincho, Count };
 // Where the file lies ("" when it is nowhere): the Debian locations of the
-// IPA fonts first, then fontconfig's fc-match when it is installed.
+// IPA fonts first, then the font fontconfig matches to the family.
 std::string FontFilePath(FontFile file);
-// fontconfig's file for the font's family: "" when fc-match is missing or
-// answers with another family (it always answers, with a stand-in).
+// fontconfig's file for the font's family, Regular style: "" when fontconfig
+// does not start, answers with another family (it always answers, with a
+// stand-in) or names no file. fontconfig starts on the first call.
 std::string FontconfigFontPath(FontFile file);
 // Test hook: use this path for the file ("" goes back to the search).
 void SetFontFilePath(FontFile file, const std::string& path);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  libsdl2-dev libsdl2-ttf-dev libfluidsynth-dev
+  libsdl2-dev libsdl2-ttf-dev libfluidsynth-dev libfontconfig-dev
   timgm6mb-soundfont fluid-soundfont-gm fonts-ipafont-gothic fonts-ipafont-mincho
   libgtest-dev libgmock-dev googletest libbenchmark-dev libpixman-1-dev
   xvfb

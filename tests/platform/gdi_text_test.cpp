@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/gdi_text.h"
+#include "tests/support/bitmaps.h"
 
 namespace {
 
@@ -220,12 +221,51 @@ TEST_F(Text, MissingOrBrokenFontFilesAreReportedNotFatal) {
 }
 
 TEST_F(Text, FontconfigNamesOnlyTheFamilyAskedFor) {
-    if (std::system("command -v fc-match >/dev/null 2>&1") != 0) GTEST_SKIP() << "no fc-match";
     for (plat::FontFile f : {plat::FontFile::Gothic, plat::FontFile::Mincho}) {
         const std::string path = plat::FontconfigFontPath(f);
         EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
     }
     EXPECT_EQ(plat::FontconfigFontPath(plat::FontFile::Count), "");
+}
+
+// Runs in a process of its own: writes a fontconfig setup that knows one
+// folder (holding a copy of IPA Gothic only) and a cache folder beside it,
+// looks both families up, and exits 0 when Gothic is the copy and Mincho is
+// not found.
+[[noreturn]] void LookUpInOwnFontconfigSetup(const std::string& gothic) {
+    const std::string dir = testsupport::MakeTempDir();
+    std::error_code ec;
+    std::filesystem::create_directory(dir + "fonts", ec);
+    std::filesystem::copy_file(gothic, dir + "fonts/ipag.ttf", ec);
+    {
+        std::ofstream conf(dir + "fonts.conf");
+        conf << "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
+             << "<fontconfig>\n  <dir>" << dir << "fonts</dir>\n  <cachedir>" << dir << "cache</cachedir>\n"
+             << "</fontconfig>\n";
+    }
+    setenv("FONTCONFIG_FILE", (dir + "fonts.conf").c_str(), 1);
+    unsetenv("FONTCONFIG_SYSROOT");
+    const std::string found = plat::FontconfigFontPath(plat::FontFile::Gothic);
+    const std::string mincho = plat::FontconfigFontPath(plat::FontFile::Mincho);
+    const bool ok = !found.empty() && std::filesystem::equivalent(found, dir + "fonts/ipag.ttf", ec) && mincho.empty();
+    if (!ok) std::fprintf(stderr, "Gothic at \"%s\", Mincho at \"%s\"\n", found.c_str(), mincho.c_str());
+    std::fflush(stderr);
+    std::filesystem::remove_all(dir, ec);
+    std::_Exit(ok ? 0 : 1);
+}
+
+// fontconfig reads FONTCONFIG_FILE when it starts, once per process, so the
+// lookup runs in a fresh copy of this program (the threadsafe death-test
+// style re-executes it) rather than in this one, where it may have started.
+TEST(Fontconfig, FindsTheFamilyInTheFolderItsConfigurationNames) {
+    std::string gothic;
+    for (const char* kind : {"opentype", "truetype"}) {
+        const std::string path = std::string("/usr/share/fonts/") + kind + "/ipafont-gothic/ipag.ttf";
+        if (gothic.empty() && std::filesystem::is_regular_file(path)) gothic = path;
+    }
+    if (gothic.empty()) GTEST_SKIP() << "IPA Gothic (ipag.ttf, fonts-ipafont-gothic) is not installed";
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(LookUpInOwnFontconfigSetup(gothic), ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(Text, OpaqueTextFillsItsCellTransparentTextOnlyItsGlyphs) {
