@@ -204,10 +204,9 @@ double Attenuation(const Instrument& instrument) {
 
 // Gives the channel the attenuation of the instrument it has now.
 void LevelChannel(int channel) {
-    if (fluid_preset_t* preset = fluid_synth_get_channel_preset(gSynth, channel)) {
-        const Instrument instrument{fluid_preset_get_banknum(preset), fluid_preset_get_num(preset)};
+    const Instrument instrument = ChannelInstrument(gSynth, channel);
+    if (instrument.bank >= 0)
         fluid_synth_set_gen(gSynth, channel, GEN_ATTENUATION, static_cast<float>(Attenuation(instrument)));
-    }
 }
 
 // What a piece does with each channel: whether it plays notes on it, and
@@ -547,6 +546,20 @@ void MciPrepare() {
 }
 
 std::string MciFileFault() { return gFault; }
+
+std::vector<std::pair<int, int>> MciPinnedInstruments() {
+    std::lock_guard<std::mutex> lock(gLock);
+    std::vector<std::pair<int, int>> all;
+    for (const Instrument& instrument : gPinned) all.push_back({instrument.bank, instrument.program});
+    return all;
+}
+
+std::pair<int, int> MciChannelInstrument(int channel) {
+    std::lock_guard<std::mutex> lock(gLock);
+    if (!gSynth || channel < 0 || channel >= kChannels) return {-1, -1};
+    const Instrument instrument = ChannelInstrument(gSynth, channel);
+    return {instrument.bank, instrument.program};
+}
 
 int MciSendString(const std::string& command, std::string* reply) {
     gFault.clear();
