@@ -51,6 +51,12 @@ double RenderEnergy(fluid_synth_t* synth, int frames) {
 
 }  // namespace
 
+Instrument ChannelInstrument(fluid_synth_t* synth, int channel) {
+    fluid_preset_t* preset = fluid_synth_get_channel_preset(synth, channel);
+    if (!preset) return {};
+    return {fluid_preset_get_banknum(preset), fluid_preset_get_num(preset)};
+}
+
 Instrument SelectOnResetSynth(fluid_synth_t* synth, int channel, int bank, int program) {
     fluid_synth_system_reset(synth);
     // The chorus sweeps from where it stands; setting its speed starts the
@@ -60,9 +66,7 @@ Instrument SelectOnResetSynth(fluid_synth_t* synth, int channel, int bank, int p
         fluid_synth_set_chorus_group_speed(synth, -1, speed);
     fluid_synth_cc(synth, channel, 0, bank & 0x7F);
     fluid_synth_program_change(synth, channel, program);
-    fluid_preset_t* preset = fluid_synth_get_channel_preset(synth, channel);
-    if (!preset) return {};
-    return {fluid_preset_get_banknum(preset), fluid_preset_get_num(preset)};
+    return ChannelInstrument(synth, channel);
 }
 
 double ProbeInstrument(fluid_synth_t* synth, int channel) {

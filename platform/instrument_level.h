@@ -22,6 +22,9 @@ struct Instrument {
     bool operator==(const Instrument&) const = default;
 };
 
+// The preset `channel` holds now, bank -1 for none.
+Instrument ChannelInstrument(fluid_synth_t* synth, int channel);
+
 // Resets the synthesiser (every channel, voice and effect) and selects on
 // `channel` what a bank select `bank` and program change `program` would;
 // returns the preset the synthesiser chose (it falls back to another when

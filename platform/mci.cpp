@@ -205,10 +205,9 @@ double Attenuation(const Instrument& instrument) {
 
 // Gives the channel the attenuation of the instrument it has now.
 void LevelChannel(int channel) {
-    if (fluid_preset_t* preset = fluid_synth_get_channel_preset(gSynth, channel)) {
-        const Instrument instrument{fluid_preset_get_banknum(preset), fluid_preset_get_num(preset)};
+    const Instrument instrument = ChannelInstrument(gSynth, channel);
+    if (instrument.bank >= 0)
         fluid_synth_set_gen(gSynth, channel, GEN_ATTENUATION, static_cast<float>(Attenuation(instrument)));
-    }
 }
 
 // What a piece does with each channel: whether it plays notes on it, and
@@ -219,47 +218,46 @@ struct ChannelUse {
     std::vector<std::pair<int, int>> selections;
 };
 
-// What a piece asks of each channel, read from the file ReadMidiFile took:
-// whether it plays notes, and every bank and program it selects.
+// What a piece asks of each channel, read from the file ReadMidiFile took in
+// the order the synthesiser gets its events: whether it plays notes, and
+// every bank and program it selects.
+//
+// The synthesiser keeps one bank select per channel for the whole file,
+// whichever track sets it; a reset of all controllers (121) leaves it. It
+// takes the bank from controller 0 alone (in its GS manner of bank select
+// it ignores controller 32), and on a drum channel it ignores the bank
+// select and takes the kit from bank 128: PrepareInstruments selects each
+// instrument on the piece's own channel, so that the synthesiser decides
+// there as it will in play.
 struct ChannelScan {
     std::array<ChannelUse, kChannels> use;
-    std::array<uint64_t, kChannels> firstNote, firstProgram;
-    std::array<int, kChannels> bank{};  // the bank select of the track being read
-    unsigned track = 0;
+    std::array<int, kChannels> bank{};
+    std::array<bool, kChannels> programmed{};  // a program change has come
 };
 
-void ScanEvent(void* context, unsigned track, uint64_t tick, uint8_t status, const uint8_t* data) {
+void ScanEvent(void* context, unsigned, uint64_t, uint8_t status, const uint8_t* data) {
     auto& scan = *static_cast<ChannelScan*>(context);
-    if (track != scan.track) {
-        scan.track = track;
-        scan.bank.fill(0);
-    }
     const int channel = status & 0x0F;
     const int kind = status & 0xF0;
+    auto& use = scan.use[channel];
+    auto select = [&use](std::pair<int, int> selection) {
+        if (std::find(use.selections.begin(), use.selections.end(), selection) == use.selections.end())
+            use.selections.push_back(selection);
+    };
     if (kind == 0x90 && data[1] > 0) {
-        scan.use[channel].notes = true;
-        scan.firstNote[channel] = std::min(scan.firstNote[channel], tick);
+        use.notes = true;
+        if (!scan.programmed[channel]) select({0, 0});
     } else if (kind == 0xB0 && data[0] == 0) {
         scan.bank[channel] = data[1];
     } else if (kind == 0xC0) {
-        scan.firstProgram[channel] = std::min(scan.firstProgram[channel], tick);
-        const std::pair<int, int> selection{scan.bank[channel], data[0]};
-        auto& all = scan.use[channel].selections;
-        if (std::find(all.begin(), all.end(), selection) == all.end()) all.push_back(selection);
+        scan.programmed[channel] = true;
+        select({scan.bank[channel], data[0]});
     }
 }
 
 std::array<ChannelUse, kChannels> ScanChannels(const std::vector<char>& file) {
     ChannelScan scan;
-    scan.firstNote.fill(UINT64_MAX);
-    scan.firstProgram.fill(UINT64_MAX);
     ForEachMidiChannelEvent(reinterpret_cast<const uint8_t*>(file.data()), file.size(), ScanEvent, &scan);
-    for (int channel = 0; channel < kChannels; ++channel) {
-        auto& all = scan.use[channel].selections;
-        if (scan.use[channel].notes && scan.firstNote[channel] < scan.firstProgram[channel] &&
-            std::find(all.begin(), all.end(), std::pair{0, 0}) == all.end())
-            all.push_back({0, 0});
-    }
     return scan.use;
 }
 
@@ -548,6 +546,20 @@ void MciPrepare() {
 }
 
 std::string MciFileFault() { return gFault; }
+
+std::vector<std::pair<int, int>> MciPinnedInstruments() {
+    std::lock_guard<std::mutex> lock(gLock);
+    std::vector<std::pair<int, int>> all;
+    for (const Instrument& instrument : gPinned) all.push_back({instrument.bank, instrument.program});
+    return all;
+}
+
+std::pair<int, int> MciChannelInstrument(int channel) {
+    std::lock_guard<std::mutex> lock(gLock);
+    if (!gSynth || channel < 0 || channel >= kChannels) return {-1, -1};
+    const Instrument instrument = ChannelInstrument(gSynth, channel);
+    return {instrument.bank, instrument.program};
+}
 
 int MciSendString(const std::string& command, std::string* reply) {
     gFault.clear();

@@ -15,6 +15,7 @@
 // Other commands given "notify" post MCI_NOTIFY_SUCCESSFUL when they succeed.
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace plat {
@@ -58,5 +59,10 @@ std::vector<std::string> MciSoundFontSearch();
 // Loads the synthesiser and its soundfont now, so that the first open does
 // not wait for it (nothing happens when the mixer cannot open).
 void MciPrepare();
+
+// Test hooks: the instruments (bank, program) kept in memory for the open
+// piece, or the last one; the instrument `channel` holds now ({-1, -1}: none).
+std::vector<std::pair<int, int>> MciPinnedInstruments();
+std::pair<int, int> MciChannelInstrument(int channel);
 
 }  // namespace plat

@@ -1,6 +1,8 @@
 #include "platform/midi_file.h"
 
 #include <cstring>
+#include <queue>
+#include <utility>
 
 namespace plat {
 namespace {
@@ -12,56 +14,76 @@ unsigned Be16(const uint8_t* p) { return (unsigned(p[0]) << 8) | p[1]; }
 
 std::string Num(uint64_t n) { return std::to_string(n); }
 
-// One track chunk's events, bytes [pos, end) of the file. Faults name the
-// byte at which the event concerned (its delta time) begins.
+// One track chunk's events, bytes [pos, end) of the file, read one channel
+// event at a time. Faults name the byte at which the event concerned (its
+// delta time) begins.
 class Track {
 public:
-    Track(const uint8_t* file, size_t pos, size_t end, unsigned number, MidiChannelEvent visit = nullptr,
-          void* context = nullptr)
-        : p_(file), pos_(pos), end_(end), number_(number), name_("track " + Num(number)), visit_(visit),
-          context_(context) {}
+    Track(const uint8_t* file, size_t pos, size_t end, unsigned number)
+        : p_(file), pos_(pos), end_(end), number_(number), name_("track " + Num(number)) {}
 
-    std::string Fault() {
-        uint8_t running = 0;  // the running status; 0 after meta and system-exclusive events
-        uint64_t ticks = 0;   // the player counts them in a signed 32-bit number
+    enum Read { kChannelEvent, kEnd, kFault };
+    // Reads on to the next channel event (then Tick, Status and Data tell
+    // it), to the track's end, or to a fault (then Fault tells it).
+    Read Next() {
         while (pos_ < end_) {
             at_ = pos_;
             uint32_t delta;
-            if (!VarLen(&delta) || !Left(1)) return fault_;
-            if ((ticks += delta) > 0x7FFFFFFF) return name_ + " runs past 2^31 ticks at byte " + Num(at_);
+            if (!VarLen(&delta) || !Left(1)) return kFault;
+            if ((ticks_ += delta) > 0x7FFFFFFF) return Fail(name_ + " runs past 2^31 ticks at byte " + Num(at_));
             uint8_t status = p_[pos_];
             if (status & 0x80) ++pos_;
-            else if (running) status = running;  // the byte is the event's first data byte
-            else return name_ + " has an event without a status byte at byte " + Num(at_);
+            else if (running_) status = running_;  // the byte is the event's first data byte
+            else return Fail(name_ + " has an event without a status byte at byte " + Num(at_));
             if (status == 0xFF) {
-                running = 0;
-                if (!Left(1)) return fault_;
+                running_ = 0;
+                if (!Left(1)) return kFault;
                 const uint8_t kind = p_[pos_++];
                 uint32_t length;
-                if (!Body(&length, "a meta event")) return fault_;
+                if (!Body(&length, "a meta event")) return kFault;
                 const int wanted = MetaLength(kind);
                 if (wanted >= 0 && length != static_cast<uint32_t>(wanted))
-                    return name_ + " has a meta event of kind " + Num(kind) + " and " + Num(length) + " bytes at byte " +
-                           Num(at_) + ", not " + Num(static_cast<unsigned>(wanted));
-                if (kind == 0x2F) return "";  // the end of the track: what follows is not read
+                    return Fail(name_ + " has a meta event of kind " + Num(kind) + " and " + Num(length) +
+                                " bytes at byte " + Num(at_) + ", not " + Num(static_cast<unsigned>(wanted)));
+                if (kind == 0x2F) {  // the end of the track: what follows is not read
+                    pos_ = end_;
+                    return kEnd;
+                }
             } else if (status == 0xF0) {
-                running = 0;
+                running_ = 0;
                 uint32_t length;
-                if (!Body(&length, "a system-exclusive event")) return fault_;
+                if (!Body(&length, "a system-exclusive event")) return kFault;
             } else if (status > 0xF0) {
-                return name_ + " has a system message " + Num(status) + " at byte " + Num(at_) +
-                       ", which the player does not take";
+                return Fail(name_ + " has a system message " + Num(status) + " at byte " + Num(at_) +
+                            ", which the player does not take");
             } else {
-                running = status;
-                if (!Left((status & 0xE0) == 0xC0 ? 1 : 2)) return fault_;  // program and channel pressure: one
-                if (visit_) visit_(context_, number_, ticks, status, p_ + pos_);
-                pos_ += (status & 0xE0) == 0xC0 ? 1 : 2;
+                running_ = status;
+                const size_t length = (status & 0xE0) == 0xC0 ? 1 : 2;  // program and channel pressure: one
+                if (!Left(length)) return kFault;
+                status_ = status;
+                data_ = p_ + pos_;
+                pos_ += length;
+                return kChannelEvent;
             }
         }
-        return "";
+        return kEnd;
     }
+    // "" when the rest of the track reads without a fault; else the fault.
+    std::string Fault() {
+        Read read;
+        while ((read = Next()) == kChannelEvent) {}
+        return read == kFault ? fault_ : "";
+    }
+    unsigned Number() const { return number_; }
+    uint64_t Tick() const { return ticks_; }
+    uint8_t Status() const { return status_; }
+    const uint8_t* Data() const { return data_; }
 
 private:
+    Read Fail(std::string fault) {
+        fault_ = std::move(fault);
+        return kFault;
+    }
     // Whether n more bytes of the event are in the track.
     bool Left(size_t n) {
         if (n <= end_ - pos_) return true;
@@ -108,15 +130,19 @@ private:
     size_t pos_, end_, at_ = 0;
     unsigned number_;
     std::string name_, fault_;
-    MidiChannelEvent visit_;
-    void* context_;
+    uint8_t running_ = 0;  // the running status; 0 after meta and system-exclusive events
+    uint64_t ticks_ = 0;   // the player counts them in a signed 32-bit number
+    uint8_t status_ = 0;   // of the channel event read last, with its data bytes
+    const uint8_t* data_ = nullptr;
 };
 
 }  // namespace
 
 namespace {
 
-std::string Walk(const uint8_t* p, size_t size, std::vector<char>* playable, MidiChannelEvent visit, void* context) {
+// Checks the file; gives the playable bytes to *playable and each track, unread,
+// to *chunks.
+std::string Walk(const uint8_t* p, size_t size, std::vector<char>* playable, std::vector<Track>* chunks) {
     if (size == 0) return "the file is empty";
     if (size < 4 || std::memcmp(p, "MThd", 4) != 0) return "not a MIDI file (it does not begin with \"MThd\")";
     if (size < 14) return "the file ends inside its header, after " + Num(size) + " bytes";
@@ -145,7 +171,9 @@ std::string Walk(const uint8_t* p, size_t size, std::vector<char>* playable, Mid
             return chunk + " at byte " + Num(pos) + " claims " + Num(length) + " bytes, " + Num(size - pos - 8) +
                    " are left in the file";
         if (isTrack) {
-            std::string fault = Track(p, pos + 8, pos + 8 + length, ++found, visit, context).Fault();
+            Track track(p, pos + 8, pos + 8 + length, ++found);
+            if (chunks) chunks->push_back(track);
+            std::string fault = track.Fault();
             if (!fault.empty()) return fault;
             if (playable) kept.insert(kept.end(), p + pos, p + pos + 8 + length);
         }
@@ -158,11 +186,30 @@ std::string Walk(const uint8_t* p, size_t size, std::vector<char>* playable, Mid
 }  // namespace
 
 std::string MidiFileFault(const uint8_t* p, size_t size, std::vector<char>* playable) {
-    return Walk(p, size, playable, nullptr, nullptr);
+    return Walk(p, size, playable, nullptr);
 }
 
 void ForEachMidiChannelEvent(const uint8_t* p, size_t size, MidiChannelEvent visit, void* context) {
-    Walk(p, size, nullptr, visit, context);
+    std::vector<Track> tracks;
+    if (!Walk(p, size, nullptr, &tracks).empty()) return;
+    // The player sends, at each of its steps (a block of 64 frames), the
+    // events now due in track 1, then those in track 2, and so on: events of
+    // one tick go track by track, and so they go here. (Within one step it
+    // may also send a lower track's event before a higher track's event of a
+    // tick or two earlier; that depends on the tempo and is not followed.)
+    auto later = [&](size_t a, size_t b) {
+        return tracks[a].Tick() != tracks[b].Tick() ? tracks[a].Tick() > tracks[b].Tick() : a > b;
+    };
+    std::priority_queue<size_t, std::vector<size_t>, decltype(later)> due(later);
+    for (size_t i = 0; i < tracks.size(); ++i)
+        if (tracks[i].Next() == Track::kChannelEvent) due.push(i);
+    while (!due.empty()) {
+        const size_t i = due.top();
+        due.pop();
+        Track& track = tracks[i];
+        visit(context, track.Number(), track.Tick(), track.Status(), track.Data());
+        if (track.Next() == Track::kChannelEvent) due.push(i);
+    }
 }
 
 }  // namespace plat

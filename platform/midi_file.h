@@ -25,9 +25,11 @@ constexpr unsigned kMidiMaxTracks = 128;
 // given in *playable with the header and its track chunks alone.
 std::string MidiFileFault(const uint8_t* bytes, size_t size, std::vector<char>* playable = nullptr);
 
-// Every channel event of a file that MidiFileFault took, track by track in
-// file order: the track's number from 1, the event's tick from the track's
-// start, its status byte (running status resolved) and its data bytes.
+// Every channel event of a file that MidiFileFault took (none of another),
+// all tracks merged as the synthesiser's player sends them: by tick from the
+// file's start, and the events of one tick track by track, each track's in
+// file order. Given: the track's number from 1, the event's tick, its status
+// byte (running status resolved) and its data bytes.
 using MidiChannelEvent = void (*)(void* context, unsigned track, uint64_t tick, uint8_t status, const uint8_t* data);
 void ForEachMidiChannelEvent(const uint8_t* bytes, size_t size, MidiChannelEvent visit, void* context);
 

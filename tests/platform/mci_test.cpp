@@ -1,6 +1,9 @@
 #include "platform/mci.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include "platform/audio.h"
 #include "platform/window.h"
@@ -181,6 +184,46 @@ TEST_F(MciTest, StopThenPlayGoesOnAndNothingSoundsWhileStopped) {
     double t = RenderUntilStopped(5.0);
     EXPECT_GE(t, 0.65);
     EXPECT_LE(t, 0.85);
+}
+
+// The synthesiser keeps one bank per channel for the whole file, whichever
+// track the bank select and the program change come from; at one tick it
+// takes the tracks in their order. The preset a note then plays was kept in
+// memory when the piece opened, not read on the mixing thread. FluidR3_GM
+// has variations with samples of their own (bank 8, program 4 among them).
+TEST_F(MciTest, PresetChosenAcrossTracksIsKeptFromTheOpen) {
+    const char* const kFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
+    if (access(kFont, R_OK) != 0) GTEST_SKIP() << kFont << " is not installed";
+    testsupport::ScopedEnv font("SDL_SOUNDFONTS", kFont);
+    struct Case {
+        int bankTrack;                    // 1 or 2; the program change is in the other
+        uint8_t bankTick, programTick;    // channel 1: bank select 8, program change 4
+        int playedBank;                   // of the note at tick 480
+    };
+    const Case cases[] = {
+        {1, 0, 96, 8},   // the bank select first, the program change later in the next track
+        {1, 96, 0, 0},   // the program change first: the later bank select waits for another
+        {1, 0, 0, 8},    // at one tick, track 1's bank select comes first
+        {2, 0, 0, 0},    // at one tick, track 1's program change comes first
+    };
+    const std::vector<uint8_t> note = {0x83, 0x60, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0, 0, 0xFF, 0x2F, 0};
+    for (const Case& c : cases) {
+        const std::vector<uint8_t> bank = {c.bankTick, 0xB0, 0, 8, 0, 0xFF, 0x2F, 0};
+        const std::vector<uint8_t> program = {c.programTick, 0xC0, 4, 0, 0xFF, 0x2F, 0};
+        const auto midi = testsupport::MidiWithTracks({c.bankTrack == 1 ? bank : program,
+                                                       c.bankTrack == 1 ? program : bank, note});
+        SCOPED_TRACE(testing::Message() << "bank select in track " << c.bankTrack << " at tick " << int(c.bankTick)
+                                        << ", program change at tick " << int(c.programTick));
+        ASSERT_EQ(Send("open \"" + dir_.Write("BANKS.MID", midi) + "\" type sequencer alias midi"), plat::kMciOk);
+        Send("play midi");
+        Render(kSecond * 3 / 4);  // into the note
+        const std::pair<int, int> played = plat::MciChannelInstrument(0);
+        EXPECT_EQ(played, std::make_pair(c.playedBank, 4));
+        const auto pinned = plat::MciPinnedInstruments();
+        EXPECT_NE(std::find(pinned.begin(), pinned.end(), played), pinned.end())
+            << "bank " << played.first << " program " << played.second << " plays but was not kept";
+        Send("close midi");
+    }
 }
 
 TEST(Mci, WithoutAudioOutputOpenFailsQuietly) {

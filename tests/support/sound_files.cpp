@@ -110,16 +110,20 @@ std::vector<uint8_t> MakeMidi(int beats) {
     return MidiWithTrack(track);
 }
 
-std::vector<uint8_t> MidiWithTrack(const std::vector<uint8_t>& events) {
+std::vector<uint8_t> MidiWithTrack(const std::vector<uint8_t>& events) { return MidiWithTracks({events}); }
+
+std::vector<uint8_t> MidiWithTracks(const std::vector<std::vector<uint8_t>>& tracks) {
     std::vector<uint8_t> v;
     Put(v, "MThd");
     Be(v, 6, 4);
-    Be(v, 0, 2);
-    Be(v, 1, 2);
+    Be(v, tracks.size() > 1 ? 1 : 0, 2);
+    Be(v, static_cast<uint32_t>(tracks.size()), 2);
     Be(v, 480, 2);
-    Put(v, "MTrk");
-    Be(v, static_cast<uint32_t>(events.size()), 4);
-    v.insert(v.end(), events.begin(), events.end());
+    for (const auto& events : tracks) {
+        Put(v, "MTrk");
+        Be(v, static_cast<uint32_t>(events.size()), 4);
+        v.insert(v.end(), events.begin(), events.end());
+    }
     return v;
 }
 

@@ -43,6 +43,9 @@ std::vector<uint8_t> MakeMidi(int beats);
 // A format-0 MIDI file at 480 ticks per beat whose one track holds the
 // given bytes (from byte 22 of the file on).
 std::vector<uint8_t> MidiWithTrack(const std::vector<uint8_t>& events);
+// A MIDI file at 480 ticks per beat of the given track chunks' bytes, in
+// format 1 (format 0 for one track).
+std::vector<uint8_t> MidiWithTracks(const std::vector<std::vector<uint8_t>>& tracks);
 
 // A fresh folder under the system's temporary folder, removed on destruction.
 struct ScratchDir {
