@@ -283,11 +283,21 @@ void PrepareInstruments(const std::vector<char>& file) {
             }
         }
     }
+    // A reset (the player's own once a piece has ended, or one the piece
+    // asks for) gives every channel a preset of its own choosing: those are
+    // kept in memory too, so that the mixing thread never loads one.
+    fluid_synth_system_reset(gSynth);
+    for (int channel = 0; channel < kChannels; ++channel) {
+        const Instrument instrument = ChannelInstrument(gSynth, channel);
+        if (instrument.bank >= 0 && std::find(pinned.begin(), pinned.end(), instrument) == pinned.end()) {
+            fluid_synth_pin_preset(gSynth, gFontId, instrument.bank, instrument.program);
+            pinned.push_back(instrument);
+        }
+    }
     for (const Instrument& old : gPinned)
         if (std::find(pinned.begin(), pinned.end(), old) == pinned.end())
             fluid_synth_unpin_preset(gSynth, gFontId, old.bank, old.program);
     gPinned = std::move(pinned);
-    fluid_synth_system_reset(gSynth);
     for (int channel = 0; channel < kChannels; ++channel) {
         if (use[channel].notes) LevelChannel(channel);
         else fluid_synth_unset_program(gSynth, channel);

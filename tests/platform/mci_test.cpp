@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/audio.h"
 #include "platform/window.h"
@@ -61,6 +63,23 @@ protected:
             t += 0.1;
         }
         return t;
+    }
+    // Plays the piece for a second and a half; 0 when every preset the
+    // channels hold then was kept, else 1 (the channel named on stderr).
+    int PlayAndFindAPresetNotKept(const std::string& file) {
+        if (Send("open \"" + file + "\" type sequencer alias midi") != plat::kMciOk) return 2;
+        Send("play midi");
+        Render(kSecond * 3 / 2);
+        const auto pinned = plat::MciPinnedInstruments();
+        for (int channel = 0; channel < 16; ++channel) {
+            const std::pair<int, int> held = plat::MciChannelInstrument(channel);
+            if (held.first >= 0 && std::find(pinned.begin(), pinned.end(), held) == pinned.end()) {
+                std::fprintf(stderr, "channel %d holds bank %d program %d, not kept\n", channel, held.first,
+                             held.second);
+                return 1;
+            }
+        }
+        return 0;
     }
     testsupport::ScratchDir dir_;
     std::string file_;
@@ -224,6 +243,18 @@ TEST_F(MciTest, PresetChosenAcrossTracksIsKeptFromTheOpen) {
             << "bank " << played.first << " program " << played.second << " plays but was not kept";
         Send("close midi");
     }
+}
+
+// A General MIDI reset in a piece gives every channel a preset of the
+// synthesiser's choosing, on the mixing thread: those were kept from the
+// open too. The reset leaves the synthesiser ignoring bank selects from then
+// on, so the piece plays in a process of its own.
+TEST_F(MciTest, PresetsOfAResetInThePieceAreKeptFromTheOpen) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::vector<uint8_t> track = {0,    0xC0, 4,    0,    0x90, 60,   100,  0x83, 0x60, 0x80, 60,   0,    0,
+                                        0xF0, 5,    0x7E, 0x7F, 0x09, 0x01, 0xF7, 0x83, 0x60, 0xFF, 0x2F, 0};
+    const std::string file = dir_.Write("RESET.MID", testsupport::MidiWithTracks({track}));
+    EXPECT_EXIT(std::_Exit(PlayAndFindAPresetNotKept(file)), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(Mci, WithoutAudioOutputOpenFailsQuietly) {
