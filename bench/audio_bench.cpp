@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,31 +37,49 @@ private:
 };
 
 // Twelve one-second sounds at mixed rates, formats and settings, all
-// looping, as a busy stage might have them.
-void BM_MixTwelveBuffers(benchmark::State& state) {
-    BufferMixer mixer;
-    std::vector<plat::AudioBuffer*> buffers;
-    for (int i = 0; i < 12; ++i) {
-        plat::AudioFormat f;
-        f.channels = static_cast<uint16_t>(1 + i % 2);
-        f.bitsPerSample = static_cast<uint16_t>(i % 3 == 0 ? 8 : 16);
-        f.samplesPerSec = i % 4 == 0 ? 22050 : 44100;
-        f.blockAlign = static_cast<uint16_t>(f.channels * f.bitsPerSample / 8);
-        f.avgBytesPerSec = f.samplesPerSec * f.blockAlign;
-        plat::AudioBuffer* b = plat::CreateAudioBuffer(f, f.avgBytesPerSec);
-        plat::SetAudioVolume(b, -100 * i);
-        plat::SetAudioPan(b, 800 * (i - 6));
-        if (i % 5 == 0) plat::SetAudioFrequency(b, 30000);
-        plat::PlayAudioBuffer(b, true);
-        buffers.push_back(b);
+// looping, as a busy stage might have them; released when it ends.
+class TwelveEffects {
+public:
+    TwelveEffects() {
+        for (int i = 0; i < 12; ++i) {
+            plat::AudioFormat f;
+            f.channels = static_cast<uint16_t>(1 + i % 2);
+            f.bitsPerSample = static_cast<uint16_t>(i % 3 == 0 ? 8 : 16);
+            f.samplesPerSec = i % 4 == 0 ? 22050 : 44100;
+            f.blockAlign = static_cast<uint16_t>(f.channels * f.bitsPerSample / 8);
+            f.avgBytesPerSec = f.samplesPerSec * f.blockAlign;
+            plat::AudioBuffer* b = plat::CreateAudioBuffer(f, f.avgBytesPerSec);
+            plat::SetAudioVolume(b, -100 * i);
+            plat::SetAudioPan(b, 800 * (i - 6));
+            if (i % 5 == 0) plat::SetAudioFrequency(b, 30000);
+            plat::PlayAudioBuffer(b, true);
+            buffers_.push_back(b);
+        }
     }
+    ~TwelveEffects() {
+        for (plat::AudioBuffer* b : buffers_) plat::ReleaseAudioBuffer(b);
+    }
+    TwelveEffects(const TwelveEffects&) = delete;
+    TwelveEffects& operator=(const TwelveEffects&) = delete;
+
+private:
+    std::vector<plat::AudioBuffer*> buffers_;
+};
+
+// Device periods, one per iteration.
+void MixPeriods(benchmark::State& state) {
     std::vector<int16_t> out(2 * kPeriod);
     for (auto _ : state) {
         plat::AudioRender(out.data(), kPeriod);
         benchmark::DoNotOptimize(out.data());
     }
     state.SetItemsProcessed(state.iterations() * kPeriod);
-    for (plat::AudioBuffer* b : buffers) plat::ReleaseAudioBuffer(b);
+}
+
+void BM_MixTwelveBuffers(benchmark::State& state) {
+    BufferMixer mixer;
+    TwelveEffects effects;
+    MixPeriods(state);
 }
 BENCHMARK(BM_MixTwelveBuffers);
 
@@ -85,25 +104,24 @@ std::string WriteDenseMidi() {
     return path;
 }
 
-void BM_MusicPeriod(benchmark::State& state) {
+// A device period of the dense piece, alone or under the twelve effects.
+void BM_MusicPeriod(benchmark::State& state, bool withEffects) {
     if (plat::MciSoundFontPath().empty()) {
         state.SkipWithError("no General MIDI soundfont installed");
         return;
     }
     BufferMixer mixer;
+    std::optional<TwelveEffects> effects;
+    if (withEffects) effects.emplace();
     const std::string path = WriteDenseMidi();
     plat::MciSendString("open \"" + path + "\" type sequencer alias bench", nullptr);
     plat::MciSendString("play bench", nullptr);
-    std::vector<int16_t> out(2 * kPeriod);
-    for (auto _ : state) {
-        plat::AudioRender(out.data(), kPeriod);
-        benchmark::DoNotOptimize(out.data());
-    }
-    state.SetItemsProcessed(state.iterations() * kPeriod);
+    MixPeriods(state);
     plat::MciSendString("close bench", nullptr);
     std::filesystem::remove(path);
 }
-BENCHMARK(BM_MusicPeriod);
+BENCHMARK_CAPTURE(BM_MusicPeriod, Alone, false);
+BENCHMARK_CAPTURE(BM_MusicPeriod, UnderTwelveEffects, true);
 
 // The soundfont `file` of the Debian packages, named to the synthesiser
 // through SDL_SOUNDFONTS; each call names it afresh (by one of two

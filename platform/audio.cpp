@@ -51,6 +51,9 @@ AudioOutput gOutputWanted = AudioOutput::Device;
 std::atomic<AudioOutput> gOutputOpen{AudioOutput::None};
 std::atomic<int> gUsers{0};
 SDL_AudioDeviceID gDevice = 0;
+// Only the thread that mixes touches it; AudioOpen resets it before the
+// output starts.
+PeakLimiter gLimiter(kMixCeiling, kMixRate);
 AudioFormat gPrimaryFormat;
 AudioBuffer* gBeep = nullptr;
 
@@ -131,6 +134,7 @@ void Render(int16_t* out, int frames) {
             user = gSourceUser;
         }
         if (source) source(mix, n, user);
+        gLimiter.Process(mix, n);
         for (int i = 0; i < 2 * n; ++i) out[i] = ToSample(mix[i]);
         out += 2 * n;
         frames -= n;
@@ -252,6 +256,7 @@ bool AudioOpen() {
         ++gUsers;
         return true;
     }
+    gLimiter.Reset();
     switch (gOutputWanted) {
     case AudioOutput::None: return false;
     case AudioOutput::Device:

@@ -7,15 +7,24 @@
 // caller fills with AudioRender. Without a device AudioOpen fails and every
 // buffer call fails or does nothing.
 //
+// The sum of the buffers and the music stream passes through one look-ahead
+// peak limiter: no output sample reaches kMixCeiling of full scale, and a mix
+// that stays under it comes out unchanged. Everything comes out kMixDelay
+// frames after it is mixed, buffers and music alike.
+//
 // Every call is safe from any thread; the device's own thread mixes.
 #pragma once
 #include <cstdint>
 #include <string>
 
+#include "platform/limiter.h"
+
 namespace plat {
 
 constexpr int kMixRate = 44100;  // output frames per second
 constexpr int kMixChannels = 2;  // output is interleaved left, right
+constexpr float kMixCeiling = 0.944f;                // half a decibel under full scale
+constexpr int kMixDelay = PeakLimiter::kLookAhead;   // frames from mixing to output
 
 // Limits of the buffer controls.
 constexpr int32_t kVolumeMin = -10000;  // hundredths of a decibel; -10000 is silence
@@ -70,13 +79,15 @@ AudioOutput GetAudioOutput();
 // Opens the mixer, or adds one more user to an open one. Returns false when
 // there is no output. Each successful open is paired with one AudioClose;
 // the last close stops the output and every buffer (buffers stay valid).
+// An output that opens afresh starts with silence in its delay and the
+// limiter's gain at 1.
 bool AudioOpen();
 void AudioClose();
 bool AudioIsOpen();
 
 // AudioOutput::Buffer only: mixes the next `frames` output frames into
 // `out` (2 x frames samples). Returns the frames written (0 when the mixer
-// is not open in that mode).
+// is not open in that mode). One thread at a time renders.
 int AudioRender(int16_t* out, int frames);
 
 // The format the mixer was asked to deliver (channels, rate, bits). The

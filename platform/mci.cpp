@@ -18,7 +18,6 @@
 #include "platform/audio.h"
 #include "platform/file.h"
 #include "platform/instrument_level.h"
-#include "platform/limiter.h"
 #include "platform/midi_file.h"
 #include "platform/system.h"
 #include "platform/window.h"
@@ -39,8 +38,6 @@ constexpr double kLowestCorrectionDb = -40;
 // An instrument the probe hardly hears (its notes lie elsewhere) keeps the
 // level the soundfont gives it.
 constexpr double kInaudibleDb = -80;
-// No sample of the music goes past this (half a decibel under full scale).
-constexpr float kMusicCeiling = 0.944f;
 
 // Everything below is guarded by gLock, which the mixing thread takes too.
 // Never call AudioOpen or AudioClose while holding it: closing the device
@@ -59,7 +56,6 @@ int gFontId = FLUID_FAILED;
 std::vector<std::pair<Instrument, double>> gLevels;
 // Instruments kept in memory for the open (or last) piece.
 std::vector<Instrument> gPinned;
-PeakLimiter gLimiter(kMusicCeiling, kMixRate);
 
 struct Sequencer {
     bool open = false;
@@ -367,7 +363,6 @@ void RenderMusic(float* mix, int frames, void*) {
     while (frames > 0) {
         int n = std::min(frames, kBlock);
         fluid_synth_write_float(gSynth, n, scratch, 0, 2, scratch, 1, 2);
-        gLimiter.Process(scratch, n);
         for (int i = 0; i < 2 * n; ++i) mix[i] += scratch[i];
         mix += 2 * n;
         frames -= n;
@@ -435,7 +430,6 @@ int Open(const std::vector<std::string>& words) {
         gSeq.alias = alias;
         if (ResetPlayer()) {
             gSeq.open = true;
-            gLimiter.Reset();
             setSource = true;
         } else {
             gSeq = Sequencer{};

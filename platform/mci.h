@@ -49,8 +49,8 @@ std::string MciFileFault();
 //
 // Whichever General MIDI soundfont plays, each instrument a piece uses is
 // measured once and brought to the level the music was mixed for, so that
-// a piece sounds at the same level and balance with any of them; a limiter
-// keeps every sample of the music under full scale.
+// a piece sounds at the same level and balance with any of them; the
+// mixer's limiter keeps every sample of it under full scale.
 std::string MciSoundFontPath();
 // Where the soundfont is looked for, in order: files, or folders searched
 // for a .sf2 file.

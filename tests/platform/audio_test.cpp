@@ -9,6 +9,7 @@
 
 namespace {
 
+using testsupport::Heard;
 using testsupport::Render;
 
 plat::AudioFormat Format(int channels, int rate, int bits) {
@@ -55,14 +56,15 @@ TEST_F(MixerTest, PlayedOnceEndsAtItsLengthAndReportsStopped) {
     ASSERT_TRUE(plat::PlayAudioBuffer(b, false));
     EXPECT_EQ(plat::AudioBufferStatus(b), plat::kAudioPlaying);
     auto out = Render(999);
-    EXPECT_EQ(out[2 * 998], 1000);
+    EXPECT_EQ(out[2 * (plat::kMixDelay - 1)], 0);
+    EXPECT_EQ(out[2 * plat::kMixDelay], 1000);  // the first frame, heard after the mixer's delay
     EXPECT_EQ(plat::AudioBufferStatus(b), plat::kAudioPlaying);
-    out = Render(1);
-    EXPECT_EQ(out[0], 1000);  // the last frame
+    Render(1);
     EXPECT_EQ(plat::AudioBufferStatus(b), 0u);
     EXPECT_EQ(plat::GetAudioPosition(b), 0u);
-    out = Render(10);
-    EXPECT_EQ(testsupport::Peak(out), 0);
+    out = Render(plat::kMixDelay + 10);
+    EXPECT_EQ(out[2 * (plat::kMixDelay - 1)], 1000);  // the last frame
+    EXPECT_EQ(testsupport::Peak(std::vector<int16_t>(out.begin() + 2 * plat::kMixDelay, out.end())), 0);
 }
 
 TEST_F(MixerTest, LoopingWrapsWithoutAGap) {
@@ -71,19 +73,19 @@ TEST_F(MixerTest, LoopingWrapsWithoutAGap) {
     plat::AudioBuffer* b = MakeMono(ramp);
     plat::PlayAudioBuffer(b, true);
     EXPECT_EQ(plat::AudioBufferStatus(b), plat::kAudioPlaying | plat::kAudioLooping);
-    auto out = Render(350);
+    auto out = Heard(350);
     for (int i = 0; i < 350; ++i) {
         ASSERT_EQ(out[2 * i], ramp[i % 100]) << "frame " << i;
         ASSERT_EQ(out[2 * i + 1], ramp[i % 100]) << "frame " << i;
     }
-    EXPECT_EQ(plat::GetAudioPosition(b), 50u * 2);
+    EXPECT_EQ(plat::GetAudioPosition(b), (350u + plat::kMixDelay) % 100 * 2);
 }
 
 TEST_F(MixerTest, VolumeScalesByTenToTheVolumeOverTwoThousand) {
     plat::AudioBuffer* b = MakeMono(std::vector<int16_t>(100, 16000));
     plat::SetAudioVolume(b, -600);
     plat::PlayAudioBuffer(b, true);
-    auto out = Render(10);
+    auto out = Heard(10);
     const double expected = 16000 * std::pow(10.0, -0.3);
     EXPECT_NEAR(out[10], expected, 1.0);
     EXPECT_NEAR(out[11], expected, 1.0);
@@ -92,23 +94,23 @@ TEST_F(MixerTest, VolumeScalesByTenToTheVolumeOverTwoThousand) {
     EXPECT_EQ(plat::GetAudioVolume(b), 0);
     plat::SetAudioVolume(b, -20000);
     EXPECT_EQ(plat::GetAudioVolume(b), plat::kVolumeMin);
-    EXPECT_EQ(testsupport::Peak(Render(10)), 0);
+    EXPECT_EQ(testsupport::Peak(Heard(10)), 0);
 }
 
 TEST_F(MixerTest, PanAttenuatesTheFarSide) {
     plat::AudioBuffer* b = MakeMono(std::vector<int16_t>(100, 16000));
     plat::PlayAudioBuffer(b, true);
     plat::SetAudioPan(b, -10000);
-    auto out = Render(10);
+    auto out = Heard(10);
     EXPECT_EQ(out[0], 16000);
     EXPECT_EQ(out[1], 0);
     plat::SetAudioPan(b, 1000);  // 10 dB to the right
-    out = Render(10);
+    out = Heard(10);
     EXPECT_NEAR(out[0], 16000 * std::pow(10.0, -0.5), 1.0);
     EXPECT_EQ(out[1], 16000);
     plat::SetAudioPan(b, 30000);
     EXPECT_EQ(plat::GetAudioPan(b), plat::kPanRight);
-    out = Render(10);
+    out = Heard(10);
     EXPECT_EQ(out[0], 0);
     EXPECT_EQ(out[1], 16000);
 }
@@ -123,8 +125,8 @@ TEST_F(MixerTest, HalfTheRateTakesTwiceAsLong) {
     auto out = Render(399);
     EXPECT_EQ(plat::AudioBufferStatus(b), plat::kAudioPlaying);
     // Every second output frame falls between two samples: interpolated.
-    EXPECT_EQ(out[2 * 20], ramp[10]);
-    EXPECT_EQ(out[2 * 21], (ramp[10] + ramp[11]) / 2);
+    EXPECT_EQ(out[2 * (plat::kMixDelay + 20)], ramp[10]);
+    EXPECT_EQ(out[2 * (plat::kMixDelay + 21)], (ramp[10] + ramp[11]) / 2);
     Render(1);
     EXPECT_EQ(plat::AudioBufferStatus(b), 0u);
 }
@@ -154,20 +156,83 @@ TEST_F(MixerTest, EightBitStereoKeepsItsChannelsApart) {
     for (int i = 0; i < 50; ++i) frames.insert(frames.end(), {0xC0, 0x40});
     plat::AudioBuffer* b = Make(Format(2, plat::kMixRate, 8), frames);
     plat::PlayAudioBuffer(b, false);
-    auto out = Render(10);
+    auto out = Heard(10);
     EXPECT_EQ(out[0], 16384);
     EXPECT_EQ(out[1], -16384);
 }
 
-TEST_F(MixerTest, BuffersAddUpAndClipAtFullScale) {
+TEST_F(MixerTest, BuffersAddUp) {
     plat::AudioBuffer* a = MakeMono(std::vector<int16_t>(100, 20000));
     plat::AudioBuffer* b = MakeMono(std::vector<int16_t>(100, 5000));
     plat::PlayAudioBuffer(a, false);
     plat::PlayAudioBuffer(b, false);
-    EXPECT_EQ(Render(1)[0], 25000);
-    plat::AudioBuffer* c = MakeMono(std::vector<int16_t>(100, 20000));
-    plat::PlayAudioBuffer(c, false);
-    EXPECT_EQ(Render(1)[0], 32767);
+    EXPECT_EQ(Heard(1)[0], 25000);
+}
+
+// The music stream for the mixer: a square wave of 74 frames at `level`
+// (in 1/32768 of full scale) on both sides.
+struct SquareMusic {
+    int level;
+    int frame = 0;
+};
+void AddSquareMusic(float* mix, int frames, void* user) {
+    auto* music = static_cast<SquareMusic*>(user);
+    for (int i = 0; i < frames; ++i, ++music->frame) {
+        const float v = static_cast<float>(music->frame % 74 < 37 ? music->level : -music->level) / 32768.0f;
+        mix[2 * i] += v;
+        mix[2 * i + 1] += v;
+    }
+}
+
+// However loud the music and the effects are together, no sample of the
+// mix reaches full scale, and the loud mix is held close to the limit
+// rather than far under it. A mix whose sum stays under the limit comes out
+// sample for sample as it went in, plat::kMixDelay frames late, even right
+// after the mixer was closed on a far too loud mix and opened again.
+TEST_F(MixerTest, TheWholeMixStaysUnderFullScaleAndAQuietMixPassesUnchanged) {
+    struct Case {
+        const char* what;
+        int music;        // level of the music's square wave, 1/32768 of full scale
+        int voices;       // copies of the effect's square wave playing
+        int16_t voice;    // its level
+        bool loudBefore;  // a far too loud mix played before the mixer was closed and opened again
+    };
+    const Case cases[] = {
+        {"a quiet mix", 8192, 2, 8000, false},
+        {"far too loud music", 4 * 32768, 0, 0, false},
+        {"eight full-scale effects", 0, 8, 32767, false},
+        {"loud music and eight full-scale effects", 32768, 8, 32767, false},
+        {"a quiet mix after a closed loud one", 8192, 2, 8000, true},
+    };
+    for (const Case& c : cases) {
+        std::vector<plat::AudioBuffer*> voices;
+        if (c.loudBefore) {
+            for (int i = 0; i < 8; ++i) voices.push_back(testsupport::PlaySquareLoop(32767));
+            Render(plat::kMixRate / 20);
+        }
+        plat::AudioClose();
+        ASSERT_TRUE(plat::AudioOpen());
+        for (int i = 0; i < c.voices; ++i) voices.push_back(testsupport::PlaySquareLoop(c.voice));
+        SquareMusic music{c.music};
+        plat::SetAudioSource(AddSquareMusic, &music);
+        const std::vector<int16_t> out = Render(plat::kMixRate / 2);
+        plat::SetAudioSource(nullptr, nullptr);
+        for (plat::AudioBuffer* b : voices) plat::ReleaseAudioBuffer(b);
+
+        if (c.music + c.voices * c.voice >= plat::kMixCeiling * 32768) {
+            EXPECT_LT(testsupport::Peak(out), 32000) << c.what;
+            EXPECT_GT(testsupport::Peak(out), 29000) << c.what;
+            continue;
+        }
+        int firstChanged = -1;
+        for (int f = 0; f < plat::kMixRate / 2 && firstChanged < 0; ++f) {
+            const int m = f - plat::kMixDelay;  // the frame mixed then
+            const int effects = c.voices * (m % 100 < 50 ? c.voice : -c.voice);
+            const int in = m < 0 ? 0 : (m % 74 < 37 ? c.music : -c.music) + effects;
+            if (out[2 * f] != in || out[2 * f + 1] != in) firstChanged = f;
+        }
+        EXPECT_EQ(firstChanged, -1) << c.what;
+    }
 }
 
 TEST_F(MixerTest, LockOfARingSpanReturnsTwoRegions) {
@@ -185,7 +250,7 @@ TEST_F(MixerTest, LockOfARingSpanReturnsTwoRegions) {
     ASSERT_TRUE(plat::UnlockAudioBuffer(b, r1, r2));
     // Played from byte 0: the wrapped region first, then silence, then the tail.
     plat::PlayAudioBuffer(b, false);
-    auto out = Render(500);
+    auto out = Heard(500);
     EXPECT_EQ(out[0], 0x2222);
     EXPECT_EQ(out[2 * 99], 0x2222);
     EXPECT_EQ(out[2 * 100], 0);
@@ -230,7 +295,7 @@ TEST_F(MixerTest, MusicSourceIsMixedAfterTheBuffers) {
     plat::SetAudioSource([](float* mix, int frames, void*) {
         for (int i = 0; i < frames; ++i) mix[2 * i + 1] += 0.25f;
     }, nullptr);
-    auto out = Render(4);
+    auto out = Heard(4);
     plat::SetAudioSource(nullptr, nullptr);
     EXPECT_EQ(out[0], 1000);
     EXPECT_EQ(out[1], 1000 + 8192);

@@ -130,7 +130,7 @@ TEST_F(MciTest, CloseBringsSilenceAtOnceAndAbortsTheNotice) {
     OpenAndPlay();
     Render(kSecond / 4);
     ASSERT_EQ(Send("close midi"), plat::kMciOk);
-    EXPECT_EQ(Peak(Render(kSecond)), 0);
+    EXPECT_EQ(Peak(testsupport::Heard(kSecond)), 0);
     EXPECT_EQ(TakeNotices(), (std::vector<uintptr_t>{plat::MCI_NOTIFY_ABORTED}));
     std::string reply = "x";
     EXPECT_EQ(Send("status midi mode", &reply), plat::kMciInvalidDeviceName);

@@ -171,6 +171,25 @@ std::vector<int16_t> Render(int frames) {
     return out;
 }
 
+std::vector<int16_t> Heard(int frames) {
+    Render(plat::kMixDelay);
+    return Render(frames);
+}
+
+plat::AudioBuffer* PlaySquareLoop(int16_t amplitude) {
+    std::vector<int16_t> wave(100, amplitude);
+    std::fill(wave.begin() + 50, wave.end(), static_cast<int16_t>(-amplitude));
+    const std::vector<uint8_t> bytes = Pcm16(wave);
+    const plat::AudioFormat format{1, 1, plat::kMixRate, plat::kMixRate * 2, 2, 16};
+    plat::AudioBuffer* b = plat::CreateAudioBuffer(format, static_cast<uint32_t>(bytes.size()));
+    plat::AudioRegion first, second;
+    if (!b || !plat::LockAudioBuffer(b, 0, static_cast<uint32_t>(bytes.size()), &first, &second)) return b;
+    std::copy(bytes.begin(), bytes.end(), first.data);
+    plat::UnlockAudioBuffer(b, first, second);
+    plat::PlayAudioBuffer(b, true);
+    return b;
+}
+
 int Peak(const std::vector<int16_t>& block) {
     int peak = 0;
     for (int16_t s : block) peak = std::max(peak, std::abs(static_cast<int>(s)));

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/audio.h"
+
 namespace testsupport {
 
 // A canonical wave file: "RIFF", "WAVE", a 16-byte "fmt " chunk, "data".
@@ -62,7 +64,15 @@ void StartSoundWithoutDevice(const std::string& exeDir);
 void StopSound();
 
 // Output frames (interleaved left, right) from the mixer in buffer mode.
+// They come out plat::kMixDelay frames after they are mixed.
 std::vector<int16_t> Render(int frames);
+// The next `frames` frames mixed from now on, as they come out: the
+// plat::kMixDelay frames mixed before, still on their way, are rendered
+// first and dropped, so the mixer moves on by that many frames more.
+std::vector<int16_t> Heard(int frames);
+// A mono 16-bit buffer at the mixer's rate playing looped: a square wave
+// of `amplitude` for 50 frames and -`amplitude` for 50. The caller releases it.
+plat::AudioBuffer* PlaySquareLoop(int16_t amplitude);
 // Largest absolute sample of a rendered block.
 int Peak(const std::vector<int16_t>& block);
 

@@ -167,16 +167,22 @@ protected:
 };
 
 // Fifteen channels of the same note drive the synthesiser to peaks of
-// several times full scale; the limiter still holds every sample of the
-// music under it, as loud as the limit allows.
-TEST_P(MusicLimiter, FarTooLoudMusicStaysUnderFullScale) {
+// several times full scale; the mixer's limiter still holds every sample
+// under it, as loud as the limit allows, with eight full-scale effects on
+// top of the music or without them.
+TEST_P(MusicLimiter, FarTooLoudMusicStaysUnderFullScaleWithOrWithoutLoudEffects) {
     constexpr int kChannels = 15;
     const Level one = LevelOf(SameNoteOn(1), 2);
     ASSERT_LT(one.peak, 30000);  // under the limit: the synthesiser's own samples
     EXPECT_GT(one.peak * kChannels, 4 * 32768);
-    const Level all = LevelOf(SameNoteOn(kChannels), 2);
-    EXPECT_LT(all.peak, 32000);
-    EXPECT_GT(all.peak, 29000);
+    for (int voices : {0, 8}) {
+        std::vector<plat::AudioBuffer*> effects;
+        for (int i = 0; i < voices; ++i) effects.push_back(testsupport::PlaySquareLoop(32767));
+        const Level all = LevelOf(SameNoteOn(kChannels), 2);
+        for (plat::AudioBuffer* b : effects) plat::ReleaseAudioBuffer(b);
+        EXPECT_LT(all.peak, 32000) << voices << " effects";
+        EXPECT_GT(all.peak, 29000) << voices << " effects";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(DebianSoundFonts, MusicLimiter, ::testing::ValuesIn(kSoundFonts),

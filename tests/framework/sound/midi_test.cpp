@@ -131,7 +131,7 @@ TEST_F(MidiTest, StopSilencesAndASecondStopSendsNothing) {
     EXPECT_EQ(fwMidi::Stop(), 1);
     EXPECT_EQ(MidiOpen, 0);
     EXPECT_EQ(Mode(), "");
-    EXPECT_EQ(Peak(Render(kSecond)), 0);
+    EXPECT_EQ(Peak(testsupport::Heard(kSecond)), 0);
     // Another user's alias "midi": a second Stop must leave it alone.
     std::string file = dir_.path + "MIDI/QTW2.MID";
     ASSERT_EQ(plat::MciSendString("open \"" + file + "\" type sequencer alias midi", nullptr), plat::kMciOk);

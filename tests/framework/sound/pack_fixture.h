@@ -19,8 +19,11 @@ constexpr int kRate = 44100;
 constexpr uint32_t kSecond16 = kRate * 2;  // bytes of one second, 16-bit mono at 44100 Hz
 
 // A sequence of 16-bit samples in which no stretch repeats an earlier one:
-// any gap or repeat in the playback shows as a mismatch.
-inline int16_t Marker(uint32_t frame) { return static_cast<int16_t>((frame * 2654435761u) >> 16); }
+// any gap or repeat in the playback shows as a mismatch. They stay within
+// half of full scale, so that the mixer's limiter lets them through unchanged.
+inline int16_t Marker(uint32_t frame) {
+    return static_cast<int16_t>(static_cast<int16_t>((frame * 2654435761u) >> 16) / 2);
+}
 inline std::vector<int16_t> Markers(uint32_t frames) {
     std::vector<int16_t> v(frames);
     for (uint32_t i = 0; i < frames; ++i) v[i] = Marker(i);

@@ -29,7 +29,7 @@ protected:
     // Plays copy 0 of `h` and returns the left channel of `frames` frames.
     static std::vector<int16_t> Hear(int h, int frames) {
         fwSound::Play(h, 0);
-        const std::vector<int16_t> out = testsupport::Render(frames);
+        const std::vector<int16_t> out = testsupport::Heard(frames);
         std::vector<int16_t> left;
         for (int i = 0; i < frames; ++i) left.push_back(out[2 * i]);
         return left;
@@ -76,7 +76,7 @@ TEST_F(SoundPackTest, FolderOfThreeWavesConvertsAndEachLoadsByName) {
     EXPECT_EQ(Hear(hShot, 1000), shot);
     fwSound::Stop(hShot, -1);
     fwSound::Play(hBoom, 2);
-    const std::vector<int16_t> out = testsupport::Render(600);
+    const std::vector<int16_t> out = testsupport::Heard(600);
     for (int i = 0; i < 600; ++i) {
         ASSERT_EQ(out[2 * i], (boom[2 * i] - 128) * 256) << i;
         ASSERT_EQ(out[2 * i + 1], (100 - 128) * 256) << i;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "framework/sound/sound.h"
@@ -14,11 +15,14 @@ using packtest::Messages;
 
 class StreamTest : public packtest::PackTest {
 protected:
-    // Expects `heard` to be `source` from its first sample, then silence.
+    // Expects `heard`, from the play on, to be silence for the mixer's
+    // delay, then `source` from its first sample, then silence.
     static void ExpectWholeThenSilence(const std::vector<int16_t>& heard, const std::vector<int16_t>& source) {
-        ASSERT_GE(heard.size(), source.size());
-        for (size_t i = 0; i < source.size(); ++i) ASSERT_EQ(heard[i], source[i]) << "frame " << i;
-        for (size_t i = source.size(); i < heard.size(); ++i) ASSERT_EQ(heard[i], 0) << "frame " << i;
+        const size_t delay = plat::kMixDelay;
+        ASSERT_GE(heard.size(), delay + source.size());
+        for (size_t i = 0; i < delay; ++i) ASSERT_EQ(heard[i], 0) << "frame " << i;
+        for (size_t i = 0; i < source.size(); ++i) ASSERT_EQ(heard[delay + i], source[i]) << "frame " << i;
+        for (size_t i = delay + source.size(); i < heard.size(); ++i) ASSERT_EQ(heard[i], 0) << "frame " << i;
     }
 };
 
@@ -103,17 +107,18 @@ TEST_F(StreamTest, ElevenSecondsReadInPartsThenLoopFromTheLoopPoint) {
     EXPECT_EQ(std::vector<uint32_t>(parts.begin(), parts.begin() + 5),
               (std::vector<uint32_t>{2 * kSecond16, 2 * kSecond16, 2 * kSecond16, 3 * kSecond16 / 2,
                                      3 * kSecond16 / 2}));
-    // The whole entry once, then from 3 s on, again and again.
-    for (uint32_t i = 0; i < total; ++i) {
+    // After the mixer's delay, the whole entry once, then from 3 s on,
+    // again and again.
+    for (uint32_t i = 0; i + plat::kMixDelay < total; ++i) {
         const uint32_t at = i < 11u * kRate ? i : 3 * kRate + (i - 11 * kRate) % (8 * kRate);
-        ASSERT_EQ(heard[i], source[at]) << "frame " << i;
+        ASSERT_EQ(heard[plat::kMixDelay + i], source[at]) << "frame " << i;
     }
     EXPECT_TRUE(Playing(h));
 }
 
 TEST_F(StreamTest, EightBitStreamEndsInItsOwnSilence) {
     std::vector<uint8_t> bytes(5 * kRate);
-    for (uint32_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(packtest::Marker(i) >> 8) | 1;
+    for (uint32_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(128 + (packtest::Marker(i) >> 8)) | 1;
     UsePack(testsupport::MakePackEntry("EIGHT.WAV", testsupport::PcmFormatBlock(1, kRate, 8), bytes));
     const int h = fwSound::LoadStream("EIGHT.WAV", 0);
     ASSERT_EQ(h, 0);
@@ -144,10 +149,15 @@ TEST_F(StreamTest, PausedStreamResumesAndPlaysOnToItsEnd) {
     auto heard = Stream(kRate);
     fwSound::PauseResume(h, -1);
     EXPECT_FALSE(Playing(h));
-    EXPECT_EQ(testsupport::Peak(testsupport::Render(kRate / 2)), 0);
+    const auto paused = testsupport::Render(kRate / 2);
+    for (size_t i = 0; i < paused.size(); i += 2) heard.push_back(paused[i]);
     fwSound::PauseResume(h, -1);
     const auto rest = Stream(7 * kRate);
     heard.insert(heard.end(), rest.begin(), rest.end());
+    // The pause is heard as half a second of silence after the first second.
+    const auto pause = heard.begin() + plat::kMixDelay + kRate;
+    EXPECT_EQ(std::count(pause, pause + kRate / 2, 0), kRate / 2);
+    heard.erase(pause, pause + kRate / 2);
     ExpectWholeThenSilence(heard, source);
 }
 
