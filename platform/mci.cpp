@@ -264,14 +264,16 @@ std::array<ChannelUse, kChannels> ScanChannels(const std::vector<char>& file) {
 void PrepareInstruments(const std::vector<char>& file) {
     const std::array<ChannelUse, kChannels> use = ScanChannels(file);
     std::vector<Instrument> pinned;
+    auto keep = [&pinned](const Instrument& instrument) {
+        if (instrument.bank < 0 || std::find(pinned.begin(), pinned.end(), instrument) != pinned.end()) return;
+        fluid_synth_pin_preset(gSynth, gFontId, instrument.bank, instrument.program);
+        pinned.push_back(instrument);
+    };
     for (int channel = 0; channel < kChannels; ++channel) {
         for (const auto& [bank, program] : use[channel].selections) {
             const Instrument instrument = SelectOnResetSynth(gSynth, channel, bank, program);
             if (instrument.bank < 0) continue;
-            if (std::find(pinned.begin(), pinned.end(), instrument) == pinned.end()) {
-                fluid_synth_pin_preset(gSynth, gFontId, instrument.bank, instrument.program);
-                pinned.push_back(instrument);
-            }
+            keep(instrument);
             auto known = [&](const auto& entry) { return entry.first == instrument; };
             if (std::find_if(gLevels.begin(), gLevels.end(), known) == gLevels.end()) {
                 fluid_synth_set_gen(gSynth, channel, GEN_ATTENUATION, static_cast<float>(10 * kHeadroomDb));
@@ -283,13 +285,7 @@ void PrepareInstruments(const std::vector<char>& file) {
     // asks for) gives every channel a preset of its own choosing: those are
     // kept in memory too, so that the mixing thread never loads one.
     fluid_synth_system_reset(gSynth);
-    for (int channel = 0; channel < kChannels; ++channel) {
-        const Instrument instrument = ChannelInstrument(gSynth, channel);
-        if (instrument.bank >= 0 && std::find(pinned.begin(), pinned.end(), instrument) == pinned.end()) {
-            fluid_synth_pin_preset(gSynth, gFontId, instrument.bank, instrument.program);
-            pinned.push_back(instrument);
-        }
-    }
+    for (int channel = 0; channel < kChannels; ++channel) keep(ChannelInstrument(gSynth, channel));
     for (const Instrument& old : gPinned)
         if (std::find(pinned.begin(), pinned.end(), old) == pinned.end())
             fluid_synth_unpin_preset(gSynth, gFontId, old.bank, old.program);
