@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <bitset>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
@@ -56,6 +58,31 @@ int gFontId = FLUID_FAILED;
 std::vector<std::pair<Instrument, double>> gLevels;
 // Instruments kept in memory for the open (or last) piece.
 std::vector<Instrument> gPinned;
+// The last piece held system-exclusive messages, which may leave the
+// synthesiser in a state that no reset undoes (its manner of bank select,
+// its tunings): the next piece gets a new one.
+bool gSynthAltered = false;
+
+// The soundfont is read through calls of our own: opened only as a regular
+// file, and each read the mixing thread makes counted (there should be
+// none: everything a piece can play is loaded when it opens).
+thread_local bool tMixing = false;
+std::atomic<long> gMixingReads{0};
+
+void* FontOpen(const char* path) {
+    std::string why;
+    return OpenRegularStream(path, &why);
+}
+int FontRead(void* buffer, fluid_long_long_t count, void* file) {
+    if (tMixing) gMixingReads.fetch_add(1, std::memory_order_relaxed);
+    const size_t n = static_cast<size_t>(count);
+    return count >= 0 && std::fread(buffer, 1, n, static_cast<FILE*>(file)) == n ? FLUID_OK : FLUID_FAILED;
+}
+int FontSeek(void* file, fluid_long_long_t offset, int origin) {
+    return fseeko(static_cast<FILE*>(file), static_cast<off_t>(offset), origin) == 0 ? FLUID_OK : FLUID_FAILED;
+}
+fluid_long_long_t FontTell(void* file) { return ftello(static_cast<FILE*>(file)); }
+int FontClose(void* file) { return std::fclose(static_cast<FILE*>(file)) == 0 ? FLUID_OK : FLUID_FAILED; }
 
 struct Sequencer {
     bool open = false;
@@ -154,12 +181,17 @@ void DropSynth() {
 }
 
 // Creates the synthesiser for the soundfont that the search finds now, and
-// again whenever that changes while no piece is open. Needs gLock.
+// again whenever that changes, or the last piece altered it, while no piece
+// is open. Needs gLock.
 bool EnsureSynth() {
     const std::string font = MciSoundFontPath();
-    if ((gSynthTried && font == gFontPath) || gSeq.open) return gSynth != nullptr;
+    if ((gSynthTried && font == gFontPath && !gSynthAltered) || gSeq.open) return gSynth != nullptr;
+    // The levels measured stay good for the same soundfont.
+    auto levels = font == gFontPath ? std::move(gLevels) : decltype(gLevels){};
     DropSynth();
+    gLevels = std::move(levels);
     gSynthTried = true;
+    gSynthAltered = false;
     gFontPath = font;
     for (int level : {FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) fluid_set_log_function(level, nullptr, nullptr);
     gSettings = new_fluid_settings();
@@ -176,6 +208,10 @@ bool EnsureSynth() {
     fluid_settings_setint(gSettings, "synth.dynamic-sample-loading", 1);
     gSynth = new_fluid_synth(gSettings);
     if (!gSynth) return false;
+    if (fluid_sfloader_t* loader = new_fluid_defsfloader(gSettings)) {
+        fluid_sfloader_set_callbacks(loader, FontOpen, FontRead, FontSeek, FontTell, FontClose);
+        fluid_synth_add_sfloader(gSynth, loader);  // tried before the synthesiser's own
+    }
     if (!font.empty()) {
         // The channels take their instruments when a piece opens.
         gFontId = fluid_synth_sfload(gSynth, font.c_str(), 0);
@@ -206,84 +242,141 @@ void LevelChannel(int channel) {
         fluid_synth_set_gen(gSynth, channel, GEN_ATTENUATION, static_cast<float>(Attenuation(instrument)));
 }
 
-// What a piece does with each channel: whether it plays notes on it, and
-// every bank and program it may select there (the General MIDI default
-// when notes come before any program change).
-struct ChannelUse {
-    bool notes = false;
-    std::vector<std::pair<int, int>> selections;
-};
-
-// What a piece asks of each channel, read from the file ReadMidiFile took in
-// the order the synthesiser gets its events: whether it plays notes, and
-// every bank and program it selects.
-//
-// The synthesiser keeps one bank select per channel for the whole file,
-// whichever track sets it; a reset of all controllers (121) leaves it. It
-// takes the bank from controller 0 alone (in its GS manner of bank select
-// it ignores controller 32), and on a drum channel it ignores the bank
-// select and takes the kit from bank 128: PrepareInstruments selects each
-// instrument on the piece's own channel, so that the synthesiser decides
-// there as it will in play.
-struct ChannelScan {
-    std::array<ChannelUse, kChannels> use;
-    std::array<int, kChannels> bank{};
-    std::array<bool, kChannels> programmed{};  // a program change has come
+// What a piece asks of the synthesiser, read from the file ReadMidiFile
+// took, in no particular order: the synthesiser may get the events of
+// different tracks in another order than their ticks (all those due in one
+// step of its player, track by track), so every bank a channel selects is
+// taken with every program it changes to.
+struct PieceScan {
+    std::array<bool, kChannels> notes{};
+    std::array<std::bitset<128>, kChannels> programs, bankMsb, bankLsb;  // controllers 0 and 32
+    bool systemExclusive = false;
 };
 
 void ScanEvent(void* context, unsigned, uint64_t, uint8_t status, const uint8_t* data) {
-    auto& scan = *static_cast<ChannelScan*>(context);
+    auto& scan = *static_cast<PieceScan*>(context);
     const int channel = status & 0x0F;
-    const int kind = status & 0xF0;
-    auto& use = scan.use[channel];
-    auto select = [&use](std::pair<int, int> selection) {
-        if (std::find(use.selections.begin(), use.selections.end(), selection) == use.selections.end())
-            use.selections.push_back(selection);
-    };
-    if (kind == 0x90 && data[1] > 0) {
-        use.notes = true;
-        if (!scan.programmed[channel]) select({0, 0});
-    } else if (kind == 0xB0 && data[0] == 0) {
-        scan.bank[channel] = data[1];
-    } else if (kind == 0xC0) {
-        scan.programmed[channel] = true;
-        select({scan.bank[channel], data[0]});
+    switch (status & 0xF0) {
+    case 0x90:
+        if (data[1] > 0) scan.notes[channel] = true;
+        break;
+    case 0xB0:
+        if (data[0] == 0) scan.bankMsb[channel].set(data[1]);
+        if (data[0] == 32) scan.bankLsb[channel].set(data[1]);
+        break;
+    case 0xC0: scan.programs[channel].set(data[0]); break;
+    case 0xF0: scan.systemExclusive = true; break;
     }
 }
 
-std::array<ChannelUse, kChannels> ScanChannels(const std::vector<char>& file) {
-    ChannelScan scan;
-    ForEachMidiChannelEvent(reinterpret_cast<const uint8_t*>(file.data()), file.size(), ScanEvent, &scan);
-    return scan.use;
+// Banks 0 to 127, then the drum kits' bank, each of 128 programs: a set of
+// (bank, program) as one index.
+constexpr int kDrumBank = 128;
+constexpr int kDrumChannel = 9;
+using PresetSet = std::bitset<(kDrumBank + 1) * 128>;
+constexpr size_t PresetIndex(int bank, int program) { return static_cast<size_t>(bank) * 128 + program; }
+
+// What the piece's channels may ask for: every bank and program that a
+// program change, or a reset, may select on them (any), and those on
+// channels that play notes (heard).
+//
+// The synthesiser starts each piece in its GS manner of bank select: the
+// bank comes from controller 0 alone, channel 10 plays the kits of bank 128
+// whatever bank it selects, and every other channel is melodic. A reset
+// gives a melodic channel bank 0, program 0, and a drum channel kit 0. A
+// system-exclusive message may change all that for the rest of the piece:
+// ignore bank selects (a General MIDI reset), take the bank from controller
+// 32 and make a channel that selects a bank from 120 up a drum channel (an XG
+// reset), or make any channel a drum channel (GS). After one, every channel
+// may ask for either kind, with the bank from either controller.
+void AskedFor(const PieceScan& scan, PresetSet* any, PresetSet* heard) {
+    const bool freed = scan.systemExclusive;
+    for (int channel = 0; channel < kChannels; ++channel) {
+        auto ask = [&](int bank, int program) {
+            any->set(PresetIndex(bank, program));
+            if (scan.notes[channel]) heard->set(PresetIndex(bank, program));
+        };
+        const std::bitset<128>& programs = scan.programs[channel];
+        if (channel != kDrumChannel || freed) {
+            std::bitset<128> banks = scan.bankMsb[channel];
+            if (freed) banks |= scan.bankLsb[channel];
+            banks.set(0);
+            ask(0, 0);
+            for (int bank = 0; bank < 128; ++bank)
+                for (int program = 0; program < 128 && banks[bank]; ++program)
+                    if (programs[program]) ask(bank, program);
+        }
+        if (channel == kDrumChannel || freed) {
+            ask(kDrumBank, 0);
+            for (int program = 0; program < 128; ++program)
+                if (programs[program]) ask(kDrumBank, program);
+        }
+    }
 }
 
-// Readies the synthesiser for a piece: each instrument it uses is loaded,
-// kept in memory and measured once; the channels start reset, at their
-// levels, and those the piece leaves silent hold no instrument. Runs
-// without gLock while no piece is open.
+// The presets of the synthesiser's soundfont, as a set.
+PresetSet PresetsInFont() {
+    PresetSet presets;
+    fluid_sfont_t* font = fluid_synth_get_sfont_by_id(gSynth, gFontId);
+    if (!font) return presets;
+    fluid_sfont_iteration_start(font);
+    while (fluid_preset_t* preset = fluid_sfont_iteration_next(font)) {
+        const int bank = fluid_preset_get_banknum(preset), program = fluid_preset_get_num(preset);
+        if (bank >= 0 && bank <= kDrumBank && program >= 0 && program < 128) presets.set(PresetIndex(bank, program));
+    }
+    return presets;
+}
+
+// The preset the synthesiser gives for a bank and program when the
+// soundfont lacks it: a missing kit falls back to kit 0, a missing melodic
+// preset to its program in bank 0, then to bank 0's program 0. Bank -1: none.
+Instrument Resolve(const PresetSet& font, int bank, int program) {
+    const bool kit = bank == kDrumBank;
+    const Instrument tries[] = {{bank, program}, {kit ? kDrumBank : 0, kit ? 0 : program}, {kit ? kDrumBank : 0, 0}};
+    for (const Instrument& instrument : tries)
+        if (font[PresetIndex(instrument.bank, instrument.program)]) return instrument;
+    return {};
+}
+
+// Readies the synthesiser for a piece: every preset a channel can hold while
+// it plays is loaded and kept in memory, and each that a channel with notes
+// can hold is measured once (the first time this soundfont gives it); the
+// channels start reset, at their levels, and those the piece leaves silent
+// hold no instrument. Runs without gLock while no piece is open.
 void PrepareInstruments(const std::vector<char>& file) {
-    const std::array<ChannelUse, kChannels> use = ScanChannels(file);
+    PieceScan scan;
+    ForEachMidiEvent(reinterpret_cast<const uint8_t*>(file.data()), file.size(), ScanEvent, &scan);
+    gSynthAltered = scan.systemExclusive;
+    PresetSet any, heard;
+    AskedFor(scan, &any, &heard);
+    const PresetSet font = PresetsInFont();
     std::vector<Instrument> pinned;
     auto keep = [&pinned](const Instrument& instrument) {
         if (instrument.bank < 0 || std::find(pinned.begin(), pinned.end(), instrument) != pinned.end()) return;
         fluid_synth_pin_preset(gSynth, gFontId, instrument.bank, instrument.program);
         pinned.push_back(instrument);
     };
-    for (int channel = 0; channel < kChannels; ++channel) {
-        for (const auto& [bank, program] : use[channel].selections) {
-            const Instrument instrument = SelectOnResetSynth(gSynth, channel, bank, program);
-            if (instrument.bank < 0) continue;
-            keep(instrument);
-            auto known = [&](const auto& entry) { return entry.first == instrument; };
-            if (std::find_if(gLevels.begin(), gLevels.end(), known) == gLevels.end()) {
-                fluid_synth_set_gen(gSynth, channel, GEN_ATTENUATION, static_cast<float>(10 * kHeadroomDb));
-                gLevels.push_back({instrument, ProbeInstrument(gSynth, channel)});
-            }
-        }
+    PresetSet measure;
+    for (size_t i = 0; i < any.size(); ++i) {
+        if (!any[i]) continue;
+        const Instrument instrument = Resolve(font, static_cast<int>(i / 128), static_cast<int>(i % 128));
+        keep(instrument);
+        if (heard[i] && instrument.bank >= 0) measure.set(PresetIndex(instrument.bank, instrument.program));
     }
-    // A reset (the player's own once a piece has ended, or one the piece
-    // asks for) gives every channel a preset of its own choosing: those are
-    // kept in memory too, so that the mixing thread never loads one.
+    for (size_t i = 0; i < measure.size(); ++i) {
+        if (!measure[i]) continue;
+        const Instrument instrument{static_cast<int>(i / 128), static_cast<int>(i % 128)};
+        auto known = [&](const auto& entry) { return entry.first == instrument; };
+        if (std::find_if(gLevels.begin(), gLevels.end(), known) != gLevels.end()) continue;
+        // In the synthesiser's starting manner a kit plays on the drum
+        // channel, and a melodic preset that is there comes as asked for.
+        const int channel = instrument.bank == kDrumBank ? kDrumChannel : 0;
+        if (SelectOnResetSynth(gSynth, channel, instrument.bank & 0x7F, instrument.program) != instrument) continue;
+        fluid_synth_set_gen(gSynth, channel, GEN_ATTENUATION, static_cast<float>(10 * kHeadroomDb));
+        gLevels.push_back({instrument, ProbeInstrument(gSynth, channel)});
+    }
+    // What a reset gives every channel was asked for above; what this
+    // synthesiser gives is kept all the same.
     fluid_synth_system_reset(gSynth);
     for (int channel = 0; channel < kChannels; ++channel) keep(ChannelInstrument(gSynth, channel));
     for (const Instrument& old : gPinned)
@@ -291,7 +384,7 @@ void PrepareInstruments(const std::vector<char>& file) {
             fluid_synth_unpin_preset(gSynth, gFontId, old.bank, old.program);
     gPinned = std::move(pinned);
     for (int channel = 0; channel < kChannels; ++channel) {
-        if (use[channel].notes) LevelChannel(channel);
+        if (scan.notes[channel]) LevelChannel(channel);
         else fluid_synth_unset_program(gSynth, channel);
     }
 }
@@ -354,6 +447,10 @@ bool PieceOver() {
 void RenderMusic(float* mix, int frames, void*) {
     std::lock_guard<std::mutex> lock(gLock);
     if (!gSeq.open || !gSynth || (!gSeq.playing && gSeq.tailFrames <= 0)) return;
+    tMixing = true;
+    struct Done {
+        ~Done() { tMixing = false; }
+    } done;
     constexpr int kBlock = 512;
     float scratch[2 * kBlock];
     while (frames > 0) {
@@ -553,6 +650,8 @@ std::vector<std::pair<int, int>> MciPinnedInstruments() {
     for (const Instrument& instrument : gPinned) all.push_back({instrument.bank, instrument.program});
     return all;
 }
+
+long MciSoundFontReadsWhileMixing() { return gMixingReads.load(); }
 
 std::pair<int, int> MciChannelInstrument(int channel) {
     std::lock_guard<std::mutex> lock(gLock);

@@ -64,5 +64,7 @@ void MciPrepare();
 // piece, or the last one; the instrument `channel` holds now ({-1, -1}: none).
 std::vector<std::pair<int, int>> MciPinnedInstruments();
 std::pair<int, int> MciChannelInstrument(int channel);
+// How many times the mixing thread has read from a soundfont file.
+long MciSoundFontReadsWhileMixing();
 
 }  // namespace plat

@@ -1,7 +1,6 @@
 #include "platform/midi_file.h"
 
 #include <cstring>
-#include <queue>
 #include <utility>
 
 namespace plat {
@@ -22,9 +21,10 @@ public:
     Track(const uint8_t* file, size_t pos, size_t end, unsigned number)
         : p_(file), pos_(pos), end_(end), number_(number), name_("track " + Num(number)) {}
 
-    enum Read { kChannelEvent, kEnd, kFault };
-    // Reads on to the next channel event (then Tick, Status and Data tell
-    // it), to the track's end, or to a fault (then Fault tells it).
+    enum Read { kEvent, kEnd, kFault };
+    // Reads on to the next channel event or system-exclusive message (then
+    // Tick, Status and Data tell it), to the track's end, or to a fault
+    // (then Fault tells it).
     Read Next() {
         while (pos_ < end_) {
             at_ = pos_;
@@ -53,6 +53,9 @@ public:
                 running_ = 0;
                 uint32_t length;
                 if (!Body(&length, "a system-exclusive event")) return kFault;
+                status_ = status;
+                data_ = p_ + pos_ - length;
+                return kEvent;
             } else if (status > 0xF0) {
                 return Fail(name_ + " has a system message " + Num(status) + " at byte " + Num(at_) +
                             ", which the player does not take");
@@ -63,7 +66,7 @@ public:
                 status_ = status;
                 data_ = p_ + pos_;
                 pos_ += length;
-                return kChannelEvent;
+                return kEvent;
             }
         }
         return kEnd;
@@ -71,7 +74,7 @@ public:
     // "" when the rest of the track reads without a fault; else the fault.
     std::string Fault() {
         Read read;
-        while ((read = Next()) == kChannelEvent) {}
+        while ((read = Next()) == kEvent) {}
         return read == kFault ? fault_ : "";
     }
     unsigned Number() const { return number_; }
@@ -132,7 +135,7 @@ private:
     std::string name_, fault_;
     uint8_t running_ = 0;  // the running status; 0 after meta and system-exclusive events
     uint64_t ticks_ = 0;   // the player counts them in a signed 32-bit number
-    uint8_t status_ = 0;   // of the channel event read last, with its data bytes
+    uint8_t status_ = 0;   // of the event read last, with its data bytes
     const uint8_t* data_ = nullptr;
 };
 
@@ -189,27 +192,12 @@ std::string MidiFileFault(const uint8_t* p, size_t size, std::vector<char>* play
     return Walk(p, size, playable, nullptr);
 }
 
-void ForEachMidiChannelEvent(const uint8_t* p, size_t size, MidiChannelEvent visit, void* context) {
+void ForEachMidiEvent(const uint8_t* p, size_t size, MidiEvent visit, void* context) {
     std::vector<Track> tracks;
     if (!Walk(p, size, nullptr, &tracks).empty()) return;
-    // The player sends, at each of its steps (a block of 64 frames), the
-    // events now due in track 1, then those in track 2, and so on: events of
-    // one tick go track by track, and so they go here. (Within one step it
-    // may also send a lower track's event before a higher track's event of a
-    // tick or two earlier; that depends on the tempo and is not followed.)
-    auto later = [&](size_t a, size_t b) {
-        return tracks[a].Tick() != tracks[b].Tick() ? tracks[a].Tick() > tracks[b].Tick() : a > b;
-    };
-    std::priority_queue<size_t, std::vector<size_t>, decltype(later)> due(later);
-    for (size_t i = 0; i < tracks.size(); ++i)
-        if (tracks[i].Next() == Track::kChannelEvent) due.push(i);
-    while (!due.empty()) {
-        const size_t i = due.top();
-        due.pop();
-        Track& track = tracks[i];
-        visit(context, track.Number(), track.Tick(), track.Status(), track.Data());
-        if (track.Next() == Track::kChannelEvent) due.push(i);
-    }
+    for (Track& track : tracks)
+        while (track.Next() == Track::kEvent)
+            visit(context, track.Number(), track.Tick(), track.Status(), track.Data());
 }
 
 }  // namespace plat

@@ -25,12 +25,12 @@ constexpr unsigned kMidiMaxTracks = 128;
 // given in *playable with the header and its track chunks alone.
 std::string MidiFileFault(const uint8_t* bytes, size_t size, std::vector<char>* playable = nullptr);
 
-// Every channel event of a file that MidiFileFault took (none of another),
-// all tracks merged as the synthesiser's player sends them: by tick from the
-// file's start, and the events of one tick track by track, each track's in
-// file order. Given: the track's number from 1, the event's tick, its status
-// byte (running status resolved) and its data bytes.
-using MidiChannelEvent = void (*)(void* context, unsigned track, uint64_t tick, uint8_t status, const uint8_t* data);
-void ForEachMidiChannelEvent(const uint8_t* bytes, size_t size, MidiChannelEvent visit, void* context);
+// Every channel event and system-exclusive message of a file that
+// MidiFileFault took (none of another), track by track, each track's in file
+// order. Given: the track's number from 1, the event's tick, its status byte
+// (running status resolved; 0xF0 for a system-exclusive message) and its
+// data bytes (a system-exclusive message's body after its length).
+using MidiEvent = void (*)(void* context, unsigned track, uint64_t tick, uint8_t status, const uint8_t* data);
+void ForEachMidiEvent(const uint8_t* bytes, size_t size, MidiEvent visit, void* context);
 
 }  // namespace plat

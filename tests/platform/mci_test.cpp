@@ -257,6 +257,65 @@ TEST_F(MciTest, PresetsOfAResetInThePieceAreKeptFromTheOpen) {
     EXPECT_EXIT(std::_Exit(PlayAndFindAPresetNotKept(file)), ::testing::ExitedWithCode(0), "");
 }
 
+// Whatever order the bank selects and program changes reach the
+// synthesiser in, and whatever manner of bank select a reset in a piece or in
+// the piece before leaves it in, nothing is read from the soundfont while the
+// music plays. Each case plays its pieces one after another; channel 1
+// plays a note from half a second into the last one.
+TEST_F(MciTest, NothingIsReadFromTheSoundFontWhilePiecesPlay) {
+    const char* const kFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
+    if (access(kFont, R_OK) != 0) GTEST_SKIP() << kFont << " is not installed";
+    testsupport::ScopedEnv font("SDL_SOUNDFONTS", kFont);
+    const std::vector<uint8_t> gmOn = {0, 0xF0, 5, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
+    // FluidR3_GM's bank 8, program 80 has samples of its own.
+    const std::vector<uint8_t> bank8 = {0, 0xB0, 0, 8}, program80 = {0, 0xC0, 80}, end = {0, 0xFF, 0x2F, 0};
+    // At 960 ticks a beat and a tenth of a second a beat, one step of the
+    // player takes in 14 ticks: track 1's program change at tick 10 goes to
+    // the synthesiser before track 2's bank select at tick 3.
+    const std::vector<uint8_t> fastTempo = {0, 0xFF, 0x51, 3, 0x01, 0x86, 0xA0, 10, 0xC0, 80, 0, 0xFF, 0x2F, 0};
+    const std::vector<uint8_t> lateBank = {3, 0xB0, 0, 8, 0, 0xFF, 0x2F, 0};
+    const std::vector<uint8_t> fastNote = {0xA5, 0x40, 0x90, 60, 100, 0xA5, 0x40, 0x80, 60, 0, 0, 0xFF, 0x2F, 0};
+    auto slowNote = [&](std::vector<uint8_t> events) {
+        return testsupport::Join({events, {0x83, 0x60, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, end});
+    };
+    auto fast = testsupport::Patched(testsupport::MidiWithTracks({fastTempo, lateBank, fastNote}), 12, {0x03, 0xC0});
+    struct Case {
+        const char* what;
+        std::vector<std::vector<uint8_t>> pieces;
+        std::pair<int, int> played;  // by channel 1 in the last piece; {-1, -1}: either
+    };
+    const Case cases[] = {
+        {"a General MIDI reset, then bank 8",
+         {testsupport::MidiWithTrack(slowNote(testsupport::Join({gmOn, bank8, program80})))}, {0, 80}},
+        {"the tracks' events of one step out of tick order", {fast}, {-1, -1}},
+        {"bank 8 after a piece with a General MIDI reset",
+         {testsupport::MidiWithTrack(slowNote(gmOn)),
+          testsupport::MidiWithTrack(slowNote(testsupport::Join({bank8, program80})))},
+         {8, 80}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const long readsBefore = plat::MciSoundFontReadsWhileMixing();
+        std::pair<int, int> played;
+        std::vector<std::pair<int, int>> pinned;
+        for (const auto& piece : c.pieces) {
+            ASSERT_EQ(Send("open \"" + dir_.Write("PIECE.MID", piece) + "\" type sequencer alias midi"), plat::kMciOk);
+            Send("play midi");
+            Render(kSecond * 3 / 4);  // into the note
+            played = plat::MciChannelInstrument(0);
+            pinned = plat::MciPinnedInstruments();
+            Render(kSecond / 2);
+            Send("close midi");
+        }
+        EXPECT_EQ(plat::MciSoundFontReadsWhileMixing() - readsBefore, 0);
+        EXPECT_NE(std::find(pinned.begin(), pinned.end(), played), pinned.end())
+            << "bank " << played.first << " program " << played.second << " plays but was not kept";
+        if (c.played.first >= 0) {
+            EXPECT_EQ(played, c.played);
+        }
+    }
+}
+
 TEST(Mci, WithoutAudioOutputOpenFailsQuietly) {
     testsupport::ScratchDir dir;
     std::string file = dir.Write("SONG.MID", testsupport::MakeMidi(1));
