@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/wave.h"
+#include "platform/window.h"
 
 namespace plat {
 
@@ -172,7 +173,8 @@ void SayNoSound(const char* why) {
     static bool said = false;
     if (said) return;
     said = true;
-    std::fprintf(stderr, "no sound: %s; the game plays on silently\n", why && *why ? why : "no audio device");
+    std::fprintf(stderr, "%sno sound: %s; the game plays on silently\n", LinePrefix().c_str(),
+                 why && *why ? why : "no audio device");
 }
 
 bool OpenDevice() {

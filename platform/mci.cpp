@@ -218,7 +218,8 @@ bool EnsureSynth() {
     } else {
         std::string looked;
         for (const std::string& place : MciSoundFontSearch()) looked += (looked.empty() ? "" : ", ") + place;
-        std::fprintf(stderr, "music is off: no General MIDI soundfont found (looked for %s)\n", looked.c_str());
+        std::fprintf(stderr, "%smusic is off: no General MIDI soundfont found (looked for %s)\n",
+                     LinePrefix().c_str(), looked.c_str());
     }
     return true;
 }

@@ -412,4 +412,9 @@ int VirtualKeyFromName(const char* name) {
     return 0;
 }
 
+std::string LinePrefix() {
+    const char* title = gWindow ? SDL_GetWindowTitle(gWindow) : "";
+    return *title ? std::string(title) + ": " : "";
+}
+
 }  // namespace plat

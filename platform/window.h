@@ -3,6 +3,7 @@
 // may be posted to from any thread.
 #pragma once
 #include <cstdint>
+#include <string>
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -86,6 +87,9 @@ bool IsHeadless();         // the dummy video driver (or no display at all)
 // dummy) which nobody asked for through SDL_VIDEODRIVER.
 bool DisplayAvailable();
 SDL_Window* SdlWindow();
+// What begins a line the game writes to the terminal: its name (the
+// window's title) and ": ", or nothing while no window is open.
+std::string LinePrefix();
 SDL_Renderer* SdlRenderer();  // null when the window shows its own surface
 // Whether the picture goes to the window's own surface, converted and scaled
 // on the processor (present.h), instead of through a renderer: so it does

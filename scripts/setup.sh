@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the game and the tests need.
+# Installs the Debian packages the build, the game and the tests need
+# (`setup.sh play`: only those the game and its build need).
 # Does nothing when every one of them is already installed.
 set -euo pipefail
 
@@ -7,11 +8,14 @@ packages=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-ttf-dev libfluidsynth-dev libfontconfig-dev
   timgm6mb-soundfont fluid-soundfont-gm fonts-ipafont-gothic fonts-ipafont-mincho
-  libgtest-dev libgmock-dev googletest libbenchmark-dev libpixman-1-dev
-  xvfb
 )
 
-# `setup.sh fuzz` also brings the compiler of the fuzz targets.
+# The tests and benchmarks: GoogleTest, Google Benchmark, pixman (the
+# benchmarks' yardstick) and a virtual X display; `setup.sh fuzz` also
+# brings the compiler of the fuzz targets.
+if [ "${1:-}" != play ]; then
+  packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev libpixman-1-dev xvfb)
+fi
 if [ "${1:-}" = fuzz ]; then packages+=(clang); fi
 
 missing=()

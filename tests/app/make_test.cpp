@@ -1,6 +1,7 @@
 // What the README's make goals would run on a fresh clone, as a dry run that
-// builds nothing: `make play` builds the game, which brings its data, and
-// nothing else; `make test` builds everything.
+// builds nothing: `make play` installs what the game needs and builds the
+// game, which brings its data, and nothing else; `make test` installs what
+// the tests need too and builds everything.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -16,20 +17,24 @@ TEST(Make, PlayBuildsTheGameOnlyAndTestBuildsEverything) {
     const std::string build = fresh.path + "/build";
     struct Case {
         const char* goal;
-        std::string builds;  // the one build command it runs
+        std::string installs;  // the one set-up command it runs
+        std::string builds;    // the one build command it runs
     };
     const Case cases[] = {
-        {"play", "cmake --build " + build + " -j 2 --target vornquist"},
-        {"test", "cmake --build " + build + " -j 2"},
+        {"play", "./scripts/setup.sh play", "cmake --build " + build + " -j 2 --target vornquist"},
+        {"test", "./scripts/setup.sh", "cmake --build " + build + " -j 2"},
     };
     for (const auto& c : cases) {
         auto r = testsupport::Run("env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL make -n --no-print-directory -C '" +
                                   std::string(VQ_SOURCE_DIR) + "' " + c.goal + " BUILD=" + build + " JOBS=2");
         ASSERT_EQ(r.status, 0) << c.goal << r.out;
-        std::vector<std::string> builds;
+        std::vector<std::string> installs, builds;
         std::istringstream lines(r.out);
-        for (std::string line; std::getline(lines, line);)
+        for (std::string line; std::getline(lines, line);) {
+            if (line.rfind("./scripts/setup.sh", 0) == 0) installs.push_back(line);
             if (line.rfind("cmake --build", 0) == 0) builds.push_back(line);
+        }
+        EXPECT_EQ(installs, std::vector<std::string>{c.installs}) << c.goal << "\n" << r.out;
         EXPECT_EQ(builds, std::vector<std::string>{c.builds}) << c.goal << "\n" << r.out;
     }
 }

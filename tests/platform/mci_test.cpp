@@ -337,7 +337,8 @@ TEST(SoundFont, NoneFoundSaysMusicIsOffAndWhereItLooked) {
     auto r = testsupport::Run("SDL_SOUNDFONTS='" + empty.path + "' '" + VQ_PLAYTEST + "' --data '" + VQ_DATA_DIR +
                               "' --frames 30 2>&1");
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("music is off: no General MIDI soundfont found (looked for " + empty.path + ")\n"),
+    EXPECT_NE(r.out.find("VORNQUIST SF SHOOTING: music is off: no General MIDI soundfont found (looked for " +
+                         empty.path + ")\n"),
               std::string::npos) << r.out;
     EXPECT_NE(r.out.find("frames=30"), std::string::npos) << r.out;
     testsupport::ScopedEnv search("SDL_SOUNDFONTS", (empty.path + ":/no/such/font.sf2").c_str());

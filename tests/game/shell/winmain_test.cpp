@@ -42,7 +42,7 @@ TEST(GameStart, ClearLinesWhenSomethingIsMissing) {
         // The dummy driver asked for by name runs, unseen.
         {"SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy", 124, "", "no display"},
         // No audio device: one line, and the game plays on.
-        {"SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=no_such_driver", 124, "no sound", "no display"},
+        {"SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=no_such_driver", 124, "VORNQUIST SF SHOOTING: no sound", "no display"},
         // ALSA without a card has its own say, kept off the terminal.
         {"SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=alsa", 124, "", "ALSA lib"},
     };
