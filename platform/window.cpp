@@ -28,6 +28,9 @@ std::deque<Message> gQueue;
 
 std::array<uint8_t, 256> gKeyDown{};
 std::array<uint8_t, 256> gKeyToggle{};
+// The keys of a modifier pair that SDL reports down, by virtual key: bit 1
+// the left one, bit 2 the right one.
+std::array<uint8_t, 256> gSidesDown{};
 bool gCursorVisible = true;
 
 void Push(const Message& m) {
@@ -41,6 +44,19 @@ intptr_t PackXY(int x, int y) {
 }
 
 bool AltHeld() { return gKeyDown[VK_MENU] != 0; }
+
+// Which key of a modifier pair an SDL key is: 1 the left, 2 the right, 0 none.
+uint8_t SideOf(SDL_Keycode k) {
+    switch (k) {
+    case SDLK_LSHIFT:
+    case SDLK_LCTRL:
+    case SDLK_LALT: return 1;
+    case SDLK_RSHIFT:
+    case SDLK_RCTRL:
+    case SDLK_RALT: return 2;
+    default: return 0;
+    }
+}
 
 // A mouse position in the picture's pixels. A renderer maps the events
 // itself; the window's own surface has nobody to do it.
@@ -123,9 +139,22 @@ void Translate(const SDL_Event& e) {
         int vk = VirtualKeyFromSdl(e.key.keysym.sym);
         if (vk == 0) break;
         bool down = e.type == SDL_KEYDOWN;
+        bool repeat = e.key.repeat != 0;
+        // Both keys of a pair are one virtual key, down while either is: the
+        // second going down repeats it, and only the last one up lets it go.
+        if (const uint8_t side = SideOf(e.key.keysym.sym)) {
+            uint8_t& sides = gSidesDown[vk];
+            const bool otherDown = (sides & ~side) != 0;
+            if (down)
+                sides |= side;
+            else
+                sides &= ~side;
+            if (otherDown && !down) break;
+            repeat = repeat || otherDown;
+        }
         bool sys = vk == VK_MENU || vk == VK_F10 || AltHeld();
         uint32_t msg = down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP);
-        intptr_t lp = 1 | (e.key.repeat ? (1 << 30) : 0);
+        intptr_t lp = 1 | (repeat ? (1 << 30) : 0);
         Push({msg, static_cast<uintptr_t>(vk), lp});
         break;
     }
@@ -335,6 +364,7 @@ int16_t GetKeyState(int vk) {
 void ResetKeyStates() {
     gKeyDown.fill(0);
     gKeyToggle.fill(0);
+    gSidesDown.fill(0);
 }
 
 void SetCursorVisible(bool visible) {
