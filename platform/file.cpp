@@ -26,6 +26,7 @@ namespace {
 std::string OpenFault(const std::string& path, int error) {
     struct stat st;
     if (error == ENOENT) return lstat(path.c_str(), &st) == 0 ? "a symbolic link to nothing" : "";
+    if (error == ELOOP && lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) return "a symbolic link that loops";
     if (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return NotAFile(st.st_mode);
     return std::strerror(error);
 }

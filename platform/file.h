@@ -16,7 +16,8 @@ std::string NotAFile(mode_t mode);
 // blocks: a named pipe without a writer, a device, a socket or a folder is
 // closed again at once and refused. Returns the descriptor, or -1 with
 // *why saying what is wrong; *why is left empty only when there is no such
-// file at all (a symbolic link that leads nowhere is named as such).
+// file at all (a symbolic link that leads nowhere, or that loops, is named
+// as such).
 int OpenRegularFile(const std::string& path, std::string* why);
 // The same as a stdio stream opened "rb", or nullptr.
 FILE* OpenRegularStream(const std::string& path, std::string* why);

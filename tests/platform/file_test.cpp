@@ -35,6 +35,7 @@ TEST(RegularFile, AnythingButARegularFileIsRefusedWithWhatItIs) {
         {"pipe", [](const std::string& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }, "a named pipe, not a file"},
         {"folder", [](const std::string& p) { fs::create_directory(p); }, "a folder, not a file"},
         {"dangling", [](const std::string& p) { fs::create_symlink(p + ".gone", p); }, "a symbolic link to nothing"},
+        {"loop", [](const std::string& p) { fs::create_symlink(p, p); }, "a symbolic link that loops"},
         {"device", [](const std::string& p) { fs::create_symlink("/dev/null", p); }, "a character device, not a file"},
         {"socket",
          [&](const std::string& p) {
