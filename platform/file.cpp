@@ -37,14 +37,18 @@ int OpenRegularFile(const std::string& path, std::string* why) {
     why->clear();
     // O_NONBLOCK: a named pipe opens at once instead of waiting for a
     // writer, and a device cannot hold the open; only the type is looked at.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    // A lease (as file servers hold) answers that at once while its holder
+    // is asked to give it up; a regular file alone is then waited for.
+    struct stat st;
+    if (fd < 0 && errno == EWOULDBLOCK && stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        fd = open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         *why = OpenFault(path, error);
         errno = error;
         return -1;
     }
-    struct stat st;
     if (fstat(fd, &st) != 0) {
         *why = std::strerror(errno);
     } else {
