@@ -26,6 +26,7 @@ namespace {
 std::string OpenFault(const std::string& path, int error) {
     struct stat st;
     if (error == ENOENT) return lstat(path.c_str(), &st) == 0 ? "a symbolic link to nothing" : "";
+    if (error == ELOOP && lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) return "a symbolic link that loops";
     if (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return NotAFile(st.st_mode);
     return std::strerror(error);
 }
@@ -36,14 +37,18 @@ int OpenRegularFile(const std::string& path, std::string* why) {
     why->clear();
     // O_NONBLOCK: a named pipe opens at once instead of waiting for a
     // writer, and a device cannot hold the open; only the type is looked at.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    // A lease (as file servers hold) answers that at once while its holder
+    // is asked to give it up; a regular file alone is then waited for.
+    struct stat st;
+    if (fd < 0 && errno == EWOULDBLOCK && stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        fd = open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         *why = OpenFault(path, error);
         errno = error;
         return -1;
     }
-    struct stat st;
     if (fstat(fd, &st) != 0) {
         *why = std::strerror(errno);
     } else {

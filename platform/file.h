@@ -1,5 +1,5 @@
-// Opening the files the game reads: never waiting for anything, and only
-// regular files.
+// Opening the files the game reads: never waiting for anything but a lease
+// on a regular file, and only regular files.
 #pragma once
 #include <sys/types.h>
 
@@ -14,9 +14,11 @@ std::string NotAFile(mode_t mode);
 
 // Opens a file for reading. Whatever stands under the name, the open never
 // blocks: a named pipe without a writer, a device, a socket or a folder is
-// closed again at once and refused. Returns the descriptor, or -1 with
-// *why saying what is wrong; *why is left empty only when there is no such
-// file at all (a symbolic link that leads nowhere is named as such).
+// closed again at once and refused. Only a regular file under a lease is
+// waited for, while the lease's holder gives it up. Returns the descriptor,
+// or -1 with *why saying what is wrong; *why is left empty only when there
+// is no such file at all (a symbolic link that leads nowhere, or that
+// loops, is named as such).
 int OpenRegularFile(const std::string& path, std::string* why);
 // The same as a stdio stream opened "rb", or nullptr.
 FILE* OpenRegularStream(const std::string& path, std::string* why);

@@ -23,9 +23,9 @@ bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize, st
     int64_t width, height;
     uint32_t bits, compression = 0, colours = 0;
     int64_t entryBytes = 4;  // bytes per palette entry
-    if (infoSize == 12) {  // the old core header: 16-bit sizes, 3-byte entries, no colour count
+    if (infoSize == 12) {  // the old core header: 16-bit sides (never top-down), 3-byte entries, no colour count
         width = Le16(head + 18);
-        height = static_cast<int16_t>(Le16(head + 20));
+        height = Le16(head + 20);
         bits = Le16(head + 24);
         entryBytes = 3;
     } else if (infoSize >= 40 && headSize >= kFileHeader + 40) {
@@ -38,8 +38,8 @@ bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize, st
         return false;
     }
     if (height < 0) height = -height;  // top-down rows
-    constexpr int64_t kMaxSide = 16384;
-    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return false;
+    if (width <= 0 || height <= 0) return false;
+    // The pixel bound first, so that a side too long is named by it too.
     if (width * height > kMaxBitmapPixels) {
         if (why)
             *why = std::to_string(width) + " x " + std::to_string(height) + " pixels, more than the " +
@@ -47,6 +47,8 @@ bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize, st
                    std::to_string(kMaxBitmapSide) + ") a picture may have";
         return false;
     }
+    constexpr int64_t kMaxSide = 16384;
+    if (width > kMaxSide || height > kMaxSide) return false;
     const bool plain = compression == 0 || (compression == 3 && (bits == 16 || bits == 32));
     if (!plain) return false;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;

@@ -136,14 +136,17 @@ bool OwnedAlone(const struct stat& st, const std::string& what, LockFault* fault
 
 // Opens the place's folder: a real folder (a folder the game makes in a
 // shared folder is never reached through a link), owned by this user and
-// writable by nobody else. -1 with the fault otherwise.
+// writable by nobody else. -1 with the fault otherwise. The game's own
+// folder is then given mode 0700, whatever the umask it was made under or
+// an earlier start left it at; it is opened for its place alone (O_PATH),
+// so that no mode of its own keeps it from being opened.
 int OpenLockFolder(const LockPlace& place, LockFault* fault) {
     const char* folder = place.folder.c_str();
     if (place.ownFolder && mkdir(folder, 0700) != 0 && errno != EEXIST) {
         *fault = {std::strerror(errno)};
         return -1;
     }
-    const int fd = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC | (place.ownFolder ? O_NOFOLLOW : 0));
+    const int fd = open(folder, O_DIRECTORY | O_CLOEXEC | (place.ownFolder ? O_PATH | O_NOFOLLOW : O_RDONLY));
     if (fd < 0) {
         const int error = errno;
         struct stat st;
@@ -158,6 +161,10 @@ int OpenLockFolder(const LockPlace& place, LockFault* fault) {
     if (fstat(fd, &st) != 0) {
         *fault = {std::strerror(errno)};
     } else if (OwnedAlone(st, "its folder", fault)) {
+        // A descriptor of O_PATH takes no fchmod; its name under /proc
+        // stands for the very folder checked.
+        if (place.ownFolder && (st.st_mode & 07777) != 0700)
+            (void)chmod(("/proc/self/fd/" + std::to_string(fd)).c_str(), 0700);
         return fd;
     }
     close(fd);
@@ -186,7 +193,12 @@ int OpenLockFile(int folder, const std::string& file, LockFault* fault) {
     } else if (!S_ISREG(st.st_mode)) {
         *fault = {"it is " + WhatIsThere(st), true};
     } else if (OwnedAlone(st, "it", fault)) {
-        if (st.st_nlink == 1) return fd;
+        if (st.st_nlink == 1) {
+            // Readable and writable by its owner whatever the umask it was
+            // made under, or no later start could open it to lock it.
+            if ((st.st_mode & 07777) != 0600) (void)fchmod(fd, 0600);
+            return fd;
+        }
         *fault = {"it has " + std::to_string(st.st_nlink) + " names (a hard link)", true};
     }
     close(fd);

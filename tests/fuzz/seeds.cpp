@@ -50,6 +50,14 @@ int main(int argc, char** argv) {
     testsupport::WriteBmp24((out / "bitmap" / "tiny.bmp").string(), 3, 2, [](int x, int y) -> uint32_t {
         return static_cast<uint32_t>(x * 80 + y * 0x8000);
     });
+    // A small picture of every header form the reader takes: the old 12-byte
+    // one (its palette of 3-byte entries), the 40-byte one and the longer ones.
+    for (const uint32_t info : {12u, 40u, 52u, 56u, 108u, 124u}) {
+        const int bits = info == 12 ? 8 : 24;
+        const size_t palette = bits == 8 ? 256 * 3 : 0, row = (3 * bits + 31) / 32 * 4;
+        Put(out / "bitmap" / ("header" + std::to_string(info) + ".bmp"),
+            testsupport::BitmapBytes(3, 2, bits, 0, palette, 2 * row, 0, info));
+    }
     CopySmall(data / "SOUND", out / "wave", 256 * 1024);
     Put(out / "wave" / "tiny.wav", testsupport::MakeWave(1, 22050, 8, {128, 200, 60, 128}));
     CopySmall(data / "MIDI", out / "midi", 64 * 1024);

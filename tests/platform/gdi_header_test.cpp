@@ -20,6 +20,11 @@ std::vector<uint8_t> Header(int32_t w, int32_t h, uint16_t bits, uint32_t compre
 
 bool Fits(const std::vector<uint8_t>& b) { return plat::BitmapHeaderFits(b.data(), b.size(), b.size()); }
 
+// The same with the old 12-byte header (3-byte palette entries).
+std::vector<uint8_t> Core(int32_t w, int32_t h, uint16_t bits, uint32_t data) {
+    return testsupport::BitmapBytes(w, h, bits, 0, bits <= 8 ? size_t{3} << bits : 0, data, 0, 12);
+}
+
 TEST(BitmapHeader, TakesOnlyPicturesWhoseRowsAreInTheFile) {
     EXPECT_TRUE(Fits(Header(3, 2, 24, 0, 2 * 12)));     // rows padded to 4 bytes
     EXPECT_FALSE(Fits(Header(3, 2, 24, 0, 2 * 12 - 1)));
@@ -33,6 +38,11 @@ TEST(BitmapHeader, TakesOnlyPicturesWhoseRowsAreInTheFile) {
     EXPECT_FALSE(Fits(Header(4, 4, 8, 1, 64)));         // run-length coded: unbounded claims
     EXPECT_TRUE(Fits(Header(2, 2, 16, 3, 8)));          // bit fields
     EXPECT_FALSE(Fits(Header(30000, 20000, 24, 0, 46)));
+    // The old header's sides are unsigned: 0xFFFF is 65535 rows, not one.
+    EXPECT_FALSE(Fits(Core(2048, 0xFFFF, 24, 2048 * 3)));
+    EXPECT_FALSE(Fits(Core(16384, 0xFFFF, 24, 16384 * 3)));
+    auto tall = Core(2048, 0xFFFF, 1, 0);  // every row in the file, but too many pixels
+    EXPECT_FALSE(plat::BitmapHeaderFits(tall.data(), tall.size(), tall.size() + int64_t{256} * 0xFFFF));
     auto cut = Header(3, 2, 24, 0, 24);
     EXPECT_FALSE(plat::BitmapHeaderFits(cut.data(), 20, 20));  // cut inside the header
 }

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <linux/capability.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -244,6 +246,44 @@ TEST_F(InstanceLock, AForkedChildHoldsNothingAndEndsWithTheGame) {
     for (int i = 0; i < 200 && Alive(box); ++i) usleep(10000);
     EXPECT_FALSE(Alive(box));
     for (int fd : {fromBox[0], fromBox[1], fromGame[0], fromGame[1]}) close(fd);
+}
+
+// A start under a umask that takes the owner's own rights, or a folder an
+// older start left so, never keeps a later start from the lock. Each start
+// is a child under its own umask, without root's right to pass over modes.
+TEST_F(InstanceLock, NoUmaskLeavesTheLockFolderUnusable) {
+    const std::string tmp = folder_.path + "/tmp", own = tmp + "/" + kName + "." + std::to_string(getuid());
+    testsupport::ScopedEnv noRuntime("XDG_RUNTIME_DIR", nullptr);
+    testsupport::ScopedEnv temporary("TMPDIR", tmp.c_str());
+    auto holdsLock = [](mode_t mask) {  // 2: the rights could not be given up
+        pid_t pid = fork();
+        if (pid == 0) {
+            umask(mask);
+            __user_cap_header_struct head{_LINUX_CAPABILITY_VERSION_3, 0};
+            __user_cap_data_struct caps[2] = {};
+            if (syscall(SYS_capget, &head, caps) != 0) _exit(2);
+            for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) caps[cap / 32].effective &= ~(1u << (cap % 32));
+            if (syscall(SYS_capset, &head, caps) != 0) _exit(2);
+            std::freopen("/dev/null", "w", stderr);
+            _exit(plat::AcquireInstanceLock(kName, kGame) && !plat::HeldInstanceLockPath().empty() ? 0 : 1);
+        }
+        int status = -1;
+        waitpid(pid, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    const struct {
+        const char* what;
+        mode_t left, firstMask;  // the folder an older start left, the umask of a start before; 0: none
+    } cases[] = {{"a folder left at 0500", 0500, 0}, {"a folder left at 0300", 0300, 0}, {"umask 0277 before", 0, 0277}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(tmp);
+        ASSERT_EQ(mkdir(tmp.c_str(), 0700), 0);
+        ASSERT_TRUE(!c.left || (mkdir(own.c_str(), 0700) == 0 && chmod(own.c_str(), c.left) == 0));
+        EXPECT_EQ(c.firstMask ? holdsLock(c.firstMask) : 0, 0) << "the first start";
+        EXPECT_EQ(holdsLock(022), 0);
+        chmod(own.c_str(), 0700);  // so that it can be removed whatever the start did
+    }
 }
 
 TEST_F(InstanceLock, TheLockOfAGameThatEndedNeverStopsAStart) {

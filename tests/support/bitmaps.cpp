@@ -23,14 +23,21 @@ bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
 }
 
 std::vector<uint8_t> BitmapBytes(int w, int h, int bits, uint32_t compression, size_t extra, size_t imageBytes,
-                                 uint32_t colours) {
-    size_t offset = 54 + extra;
+                                 uint32_t colours, uint32_t infoSize) {
+    size_t offset = 14 + infoSize + extra;
     std::vector<uint8_t> b(offset + imageBytes, 0);
     b[0] = 'B';
     b[1] = 'M';
     Put(b, 2, static_cast<uint32_t>(b.size()), 4);
     Put(b, 10, static_cast<uint32_t>(offset), 4);
-    Put(b, 14, 40, 4);
+    Put(b, 14, infoSize, 4);
+    if (infoSize == 12) {
+        Put(b, 18, static_cast<uint32_t>(w), 2);
+        Put(b, 20, static_cast<uint32_t>(h), 2);
+        Put(b, 22, 1, 2);
+        Put(b, 24, static_cast<uint32_t>(bits), 2);
+        return b;
+    }
     Put(b, 18, static_cast<uint32_t>(w), 4);
     Put(b, 22, static_cast<uint32_t>(h), 4);
     Put(b, 26, 1, 2);

@@ -12,9 +12,11 @@ std::string MakeTempDir();
 
 // The bytes of a bitmap file with the 40-byte header: `extra` zero bytes
 // (bit-field masks, palette) between the headers and `imageBytes` zero
-// bytes of pixels, and `colours` as the header's colour count.
+// bytes of pixels, and `colours` as the header's colour count. Another
+// `infoSize` gives the old 12-byte header (16-bit sides and depth, nothing
+// more) or a longer one (52, 56, 108, 124 bytes) whose further fields are 0.
 std::vector<uint8_t> BitmapBytes(int width, int height, int bits, uint32_t compression, size_t extra,
-                                 size_t imageBytes, uint32_t colours = 0);
+                                 size_t imageBytes, uint32_t colours = 0, uint32_t infoSize = 40);
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // Writes a 24-bit bottom-up Windows bitmap; rgb(x, y) gives 0xRRGGBB.

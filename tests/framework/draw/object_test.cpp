@@ -178,6 +178,13 @@ TEST_F(ObjectTest, OnlyAPictureFileOfBoundedSizeLoads) {
         {"HUGE.BMP", [&](const std::string&) { picture("HUGE.BMP", 16384, 16384, 0); },
          "16384 x 16384 pixels, more than the 4194304 (2048 x 2048) a picture may have"},
         {"WIDE.BMP", [&](const std::string&) { picture("WIDE.BMP", 4096, 1025, 1025 * 512); }, "4096 x 1025 pixels"},
+        {"SIDE.BMP", [&](const std::string&) { picture("SIDE.BMP", 16385, 16385, 0); },
+         "16385 x 16385 pixels, more than the 4194304 (2048 x 2048) a picture may have"},
+        {"CORE.BMP",  // the old 12-byte header, one row of 65535 in the file
+         [](const std::string& p) {
+             ASSERT_TRUE(testsupport::WriteBytes(p, testsupport::BitmapBytes(2048, 0xFFFF, 24, 0, 0, 2048 * 3, 0, 12)));
+         },
+         "2048 x 65535 pixels"},
         {"LARGEST.BMP",
          [&](const std::string&) {
              picture("LARGEST.BMP", plat::kMaxBitmapSide, plat::kMaxBitmapSide,
