@@ -31,6 +31,25 @@ std::string OpenFault(const std::string& path, int error) {
     return std::strerror(error);
 }
 
+// A lease (as file servers hold) answers a non-blocking open at once while
+// its holder is asked to give it up: a regular file alone is then waited
+// for, opened again through a descriptor of the file itself, so that nothing
+// put under the name meanwhile (a named pipe) is opened instead.
+int OpenLeased(const std::string& path) {
+    const int place = open(path.c_str(), O_PATH | O_CLOEXEC);
+    if (place < 0) return -1;
+    struct stat st;
+    int fd = -1;
+    if (fstat(place, &st) == 0 && S_ISREG(st.st_mode))
+        fd = open(("/proc/self/fd/" + std::to_string(place)).c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    else
+        errno = EWOULDBLOCK;
+    const int error = errno;
+    close(place);
+    errno = error;
+    return fd;
+}
+
 }  // namespace
 
 int OpenRegularFile(const std::string& path, std::string* why) {
@@ -38,11 +57,8 @@ int OpenRegularFile(const std::string& path, std::string* why) {
     // O_NONBLOCK: a named pipe opens at once instead of waiting for a
     // writer, and a device cannot hold the open; only the type is looked at.
     int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    // A lease (as file servers hold) answers that at once while its holder
-    // is asked to give it up; a regular file alone is then waited for.
+    if (fd < 0 && errno == EWOULDBLOCK) fd = OpenLeased(path);
     struct stat st;
-    if (fd < 0 && errno == EWOULDBLOCK && stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        fd = open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         *why = OpenFault(path, error);
