@@ -154,11 +154,10 @@ void BM_SoundFontLoad(benchmark::State& state, const char* file) {
 BENCHMARK_CAPTURE(BM_SoundFontLoad, TimGM6mb, "TimGM6mb.sf2")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SoundFontLoad, FluidR3_GM, "FluidR3_GM.sf2")->Unit(benchmark::kMillisecond);
 
-// A stage's music opened for the first time with a freshly loaded
-// soundfont: its instruments read into memory and measured.
-void BM_FirstOpenOfStageMusic(benchmark::State& state, const char* file) {
+// A piece opened for the first time with a freshly loaded soundfont: its
+// instruments read into memory and measured.
+void FirstOpen(benchmark::State& state, const char* file, const std::string& piece) {
     BufferMixer mixer;
-    const std::string piece = std::string(VQ_DATA_DIR) + "/MIDI/QTW1.MID";
     for (auto _ : state) {
         state.PauseTiming();
         const bool named = NameSoundFont(state, file);
@@ -172,7 +171,43 @@ void BM_FirstOpenOfStageMusic(benchmark::State& state, const char* file) {
     }
     unsetenv("SDL_SOUNDFONTS");
 }
+
+// A stage's music.
+void BM_FirstOpenOfStageMusic(benchmark::State& state, const char* file) {
+    FirstOpen(state, file, std::string(VQ_DATA_DIR) + "/MIDI/QTW1.MID");
+}
 BENCHMARK_CAPTURE(BM_FirstOpenOfStageMusic, TimGM6mb, "TimGM6mb.sf2")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FirstOpenOfStageMusic, FluidR3_GM, "FluidR3_GM.sf2")->Unit(benchmark::kMillisecond);
+
+// The most a piece can ask at its open: every bank and program selected on
+// every channel, then a note on each, so that every preset of the soundfont
+// is kept and measured. The file lives as long as the benchmark.
+void BM_FirstOpenOfEveryPreset(benchmark::State& state, const char* file) {
+    std::vector<uint8_t> track;
+    for (int channel = 0; channel < 16; ++channel)
+        for (int bank = 0; bank < 128; ++bank)
+            for (int program = 0; program < 128; ++program)
+                track.insert(track.end(), {0, uint8_t(0xB0 | channel), 0, uint8_t(bank), 0, uint8_t(0xC0 | channel),
+                                           uint8_t(program)});
+    for (int channel = 0; channel < 16; ++channel) track.insert(track.end(), {0, uint8_t(0x90 | channel), 60, 100});
+    track.insert(track.end(), {0, 0xFF, 0x2F, 0});
+    const uint32_t n = static_cast<uint32_t>(track.size());
+    std::vector<uint8_t> midi = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0, 'M', 'T', 'r', 'k',
+                                 uint8_t(n >> 24), uint8_t(n >> 16), uint8_t(n >> 8), uint8_t(n)};
+    midi.insert(midi.end(), track.begin(), track.end());
+    std::string name = std::filesystem::temp_directory_path().string() + "/vqbench-every-preset-XXXXXX";
+    const int fd = mkstemp(name.data());
+    if (fd < 0 || write(fd, midi.data(), midi.size()) != static_cast<ssize_t>(midi.size())) {
+        state.SkipWithError("the piece cannot be written");
+    } else {
+        FirstOpen(state, file, name);
+    }
+    if (fd >= 0) {
+        close(fd);
+        unlink(name.c_str());
+    }
+}
+BENCHMARK_CAPTURE(BM_FirstOpenOfEveryPreset, TimGM6mb, "TimGM6mb.sf2")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FirstOpenOfEveryPreset, FluidR3_GM, "FluidR3_GM.sf2")->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -14,6 +14,9 @@
 #include <cstdio>
 #include <cstring>
 #include <mutex>
+#include <optional>
+#include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -180,6 +183,37 @@ void DropSynth() {
     gPinned.clear();
 }
 
+// A synthesiser as the music has it, with the soundfont at `font` loaded
+// ("" none; its id to *fontId), and its settings to *settings (both null when
+// it cannot be made). The channels take their instruments when a piece opens.
+fluid_synth_t* NewSynth(const std::string& font, fluid_settings_t** settings, int* fontId) {
+    *fontId = FLUID_FAILED;
+    *settings = new_fluid_settings();
+    if (!*settings) return nullptr;
+    fluid_settings_setnum(*settings, "synth.sample-rate", kMixRate);
+    fluid_settings_setstr(*settings, "player.timing-source", "sample");
+    // The synthesiser's own default (0.2) leaves General MIDI music far
+    // under the sound effects; at kProbeGain the instruments at their
+    // reference levels bring a full arrangement to about -19 dBFS RMS.
+    fluid_settings_setnum(*settings, "synth.gain", kProbeGain * std::pow(10.0, kHeadroomDb / 20));
+    // Only the samples of the instruments in use are read into memory, as
+    // they are selected; loading the whole soundfont at once also starts a
+    // team of worker threads that spin while they wait.
+    fluid_settings_setint(*settings, "synth.dynamic-sample-loading", 1);
+    fluid_synth_t* synth = new_fluid_synth(*settings);
+    if (!synth) {
+        delete_fluid_settings(*settings);
+        *settings = nullptr;
+        return nullptr;
+    }
+    if (fluid_sfloader_t* loader = new_fluid_defsfloader(*settings)) {
+        fluid_sfloader_set_callbacks(loader, FontOpen, FontRead, FontSeek, FontTell, FontClose);
+        fluid_synth_add_sfloader(synth, loader);  // tried before the synthesiser's own
+    }
+    if (!font.empty()) *fontId = fluid_synth_sfload(synth, font.c_str(), 0);
+    return synth;
+}
+
 // Creates the synthesiser for the soundfont that the search finds now, and
 // again whenever that changes, or the last piece altered it, while no piece
 // is open. Needs gLock.
@@ -194,28 +228,9 @@ bool EnsureSynth() {
     gSynthAltered = false;
     gFontPath = font;
     for (int level : {FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) fluid_set_log_function(level, nullptr, nullptr);
-    gSettings = new_fluid_settings();
-    if (!gSettings) return false;
-    fluid_settings_setnum(gSettings, "synth.sample-rate", kMixRate);
-    fluid_settings_setstr(gSettings, "player.timing-source", "sample");
-    // The synthesiser's own default (0.2) leaves General MIDI music far
-    // under the sound effects; at kProbeGain the instruments at their
-    // reference levels bring a full arrangement to about -19 dBFS RMS.
-    fluid_settings_setnum(gSettings, "synth.gain", kProbeGain * std::pow(10.0, kHeadroomDb / 20));
-    // Only the samples of the instruments in use are read into memory, as
-    // they are selected; loading the whole soundfont at once also starts a
-    // team of worker threads that spin while they wait.
-    fluid_settings_setint(gSettings, "synth.dynamic-sample-loading", 1);
-    gSynth = new_fluid_synth(gSettings);
+    gSynth = NewSynth(font, &gSettings, &gFontId);
     if (!gSynth) return false;
-    if (fluid_sfloader_t* loader = new_fluid_defsfloader(gSettings)) {
-        fluid_sfloader_set_callbacks(loader, FontOpen, FontRead, FontSeek, FontTell, FontClose);
-        fluid_synth_add_sfloader(gSynth, loader);  // tried before the synthesiser's own
-    }
-    if (!font.empty()) {
-        // The channels take their instruments when a piece opens.
-        gFontId = fluid_synth_sfload(gSynth, font.c_str(), 0);
-    } else {
+    if (font.empty()) {
         std::string looked;
         for (const std::string& place : MciSoundFontSearch()) looked += (looked.empty() ? "" : ", ") + place;
         std::fprintf(stderr, "%smusic is off: no General MIDI soundfont found (looked for %s)\n",
@@ -339,6 +354,52 @@ Instrument Resolve(const PresetSet& font, int bank, int program) {
     return {};
 }
 
+// The probe's level of an instrument of the soundfont on a synthesiser of
+// the music's, or nothing when it cannot be selected there. In the
+// synthesiser's starting manner a kit plays on the drum channel, and a
+// melodic preset that is there comes as asked for.
+std::optional<double> Probe(fluid_synth_t* synth, const Instrument& instrument) {
+    const int channel = instrument.bank == kDrumBank ? kDrumChannel : 0;
+    if (SelectOnResetSynth(synth, channel, instrument.bank & 0x7F, instrument.program) != instrument) return {};
+    fluid_synth_set_gen(synth, channel, GEN_ATTENUATION, static_cast<float>(10 * kHeadroomDb));
+    return ProbeInstrument(synth, channel);
+}
+
+// Measures the instruments, each probe rendering half a second. A few are
+// probed on the music's synthesiser; many (a piece may ask for every preset
+// of the soundfont) are shared out among it and synthesisers of their own on
+// as many threads as the processor runs at once, since making one costs
+// as much as a few probes.
+constexpr size_t kProbedAlone = 16;
+void Measure(const std::vector<Instrument>& instruments) {
+    std::vector<std::optional<double>> levels(instruments.size());
+    std::atomic<size_t> next{0};
+    auto probeOn = [&](fluid_synth_t* synth) {
+        for (size_t i; (i = next.fetch_add(1)) < instruments.size();) levels[i] = Probe(synth, instruments[i]);
+    };
+    std::vector<std::thread> team;
+    const unsigned cores = std::max(std::thread::hardware_concurrency(), 1u);
+    const unsigned helpers = instruments.size() <= kProbedAlone ? 0 : std::min(cores, 8u) - 1;
+    auto help = [&] {
+        fluid_settings_t* settings;
+        int fontId;
+        if (fluid_synth_t* synth = NewSynth(gFontPath, &settings, &fontId)) {
+            if (fontId != FLUID_FAILED) probeOn(synth);
+            delete_fluid_synth(synth);
+            delete_fluid_settings(settings);
+        }
+    };
+    try {
+        while (team.size() < helpers) team.emplace_back(help);
+    } catch (const std::system_error&) {
+        // No more threads to be had: those there are do the rest.
+    }
+    probeOn(gSynth);
+    for (std::thread& helper : team) helper.join();
+    for (size_t i = 0; i < instruments.size(); ++i)
+        if (levels[i]) gLevels.push_back({instruments[i], *levels[i]});
+}
+
 // Readies the synthesiser for a piece: every preset a channel can hold while
 // it plays is loaded and kept in memory, and each that a channel with notes
 // can hold is measured once (the first time this soundfont gives it); the
@@ -364,18 +425,14 @@ void PrepareInstruments(const std::vector<char>& file) {
         keep(instrument);
         if (heard[i] && instrument.bank >= 0) measure.set(PresetIndex(instrument.bank, instrument.program));
     }
+    std::vector<Instrument> unmeasured;
     for (size_t i = 0; i < measure.size(); ++i) {
-        if (!measure[i]) continue;
         const Instrument instrument{static_cast<int>(i / 128), static_cast<int>(i % 128)};
         auto known = [&](const auto& entry) { return entry.first == instrument; };
-        if (std::find_if(gLevels.begin(), gLevels.end(), known) != gLevels.end()) continue;
-        // In the synthesiser's starting manner a kit plays on the drum
-        // channel, and a melodic preset that is there comes as asked for.
-        const int channel = instrument.bank == kDrumBank ? kDrumChannel : 0;
-        if (SelectOnResetSynth(gSynth, channel, instrument.bank & 0x7F, instrument.program) != instrument) continue;
-        fluid_synth_set_gen(gSynth, channel, GEN_ATTENUATION, static_cast<float>(10 * kHeadroomDb));
-        gLevels.push_back({instrument, ProbeInstrument(gSynth, channel)});
+        if (measure[i] && std::find_if(gLevels.begin(), gLevels.end(), known) == gLevels.end())
+            unmeasured.push_back(instrument);
     }
+    Measure(unmeasured);
     // What a reset gives every channel was asked for above; what this
     // synthesiser gives is kept all the same.
     fluid_synth_system_reset(gSynth);

@@ -279,6 +279,8 @@ TEST_F(MciTest, NothingIsReadFromTheSoundFontWhilePiecesPlay) {
         return testsupport::Join({events, {0x83, 0x60, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, end});
     };
     auto fast = testsupport::Patched(testsupport::MidiWithTracks({fastTempo, lateBank, fastNote}), 12, {0x03, 0xC0});
+    std::vector<uint8_t> manyPrograms;  // more than are measured one after another
+    for (uint8_t program = 0; program < 40; ++program) manyPrograms.insert(manyPrograms.end(), {0, 0xC0, program});
     struct Case {
         const char* what;
         std::vector<std::vector<uint8_t>> pieces;
@@ -292,6 +294,7 @@ TEST_F(MciTest, NothingIsReadFromTheSoundFontWhilePiecesPlay) {
          {testsupport::MidiWithTrack(slowNote(gmOn)),
           testsupport::MidiWithTrack(slowNote(testsupport::Join({bank8, program80})))},
          {8, 80}},
+        {"forty programs, measured side by side", {testsupport::MidiWithTrack(slowNote(manyPrograms))}, {0, 39}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
