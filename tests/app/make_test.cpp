@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/support/run.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

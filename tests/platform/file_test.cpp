@@ -14,6 +14,7 @@
 #include <string>
 
 #include "tests/support/run.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

@@ -15,6 +15,7 @@
 #include "game/shell/shell.h"
 #include "platform/system.h"
 #include "tests/support/run.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
