@@ -11,6 +11,7 @@
 
 #include "platform/gdi_text.h"
 #include "tests/support/bitmaps.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -230,10 +231,11 @@ TEST_F(Text, FontconfigNamesOnlyTheFamilyAskedFor) {
 
 // Runs in a process of its own: writes a fontconfig setup that knows one
 // folder (holding a copy of IPA Gothic only) and a cache folder beside it,
-// looks both families up, and exits 0 when Gothic is the copy and Mincho is
-// not found.
-[[noreturn]] void LookUpInOwnFontconfigSetup(const std::string& gothic) {
-    const std::string dir = testsupport::MakeTempDir();
+// looks both families up: true when Gothic is the copy and Mincho is not
+// found.
+bool LookUpInOwnFontconfigSetup(const std::string& gothic) {
+    testsupport::TempFolder folder;
+    const std::string dir = folder.path + "/";
     std::error_code ec;
     std::filesystem::create_directory(dir + "fonts", ec);
     std::filesystem::copy_file(gothic, dir + "fonts/ipag.ttf", ec);
@@ -250,8 +252,7 @@ TEST_F(Text, FontconfigNamesOnlyTheFamilyAskedFor) {
     const bool ok = !found.empty() && std::filesystem::equivalent(found, dir + "fonts/ipag.ttf", ec) && mincho.empty();
     if (!ok) std::fprintf(stderr, "Gothic at \"%s\", Mincho at \"%s\"\n", found.c_str(), mincho.c_str());
     std::fflush(stderr);
-    std::filesystem::remove_all(dir, ec);
-    std::_Exit(ok ? 0 : 1);
+    return ok;
 }
 
 // fontconfig reads FONTCONFIG_FILE when it starts, once per process, so the
@@ -265,7 +266,8 @@ TEST(Fontconfig, FindsTheFamilyInTheFolderItsConfigurationNames) {
     }
     if (gothic.empty()) GTEST_SKIP() << "IPA Gothic (ipag.ttf, fonts-ipafont-gothic) is not installed";
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(LookUpInOwnFontconfigSetup(gothic), ::testing::ExitedWithCode(0), "");
+    // _Exit removes nothing: the folder went with the lookup's return.
+    EXPECT_EXIT(std::_Exit(LookUpInOwnFontconfigSetup(gothic) ? 0 : 1), ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(Text, OpaqueTextFillsItsCellTransparentTextOnlyItsGlyphs) {
