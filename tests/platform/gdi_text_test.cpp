@@ -191,13 +191,13 @@ TEST_F(Text, BadRequestsMakeNoFontAndSayWhy) {
 }
 
 TEST_F(Text, MissingOrBrokenFontFilesAreReportedNotFatal) {
-    const std::string dir = ::testing::TempDir();
-    const std::string broken = dir + "/broken_font.ttf";
+    testsupport::TempFolder folder;
+    const std::string broken = folder.path + "/broken_font.ttf";
     {
         std::ofstream out(broken, std::ios::binary);
         out << "this is not a font file at all";
     }
-    plat::SetFontFilePath(plat::FontFile::Gothic, dir + "/no_such_font.ttf");
+    plat::SetFontFilePath(plat::FontFile::Gothic, folder.path + "/no_such_font.ttf");
     EXPECT_EQ(plat::CreateFontIndirect(Request("標準ゴシック", 12)), nullptr);
     EXPECT_NE(plat::LastTextError().find("no_such_font.ttf"), std::string::npos);
     // The face list leaves out the faces of a missing file.
@@ -218,7 +218,6 @@ TEST_F(Text, MissingOrBrokenFontFilesAreReportedNotFatal) {
 
     plat::SetFontFilePath(plat::FontFile::Gothic, "");
     EXPECT_NE(Use(Request("標準ゴシック", 12)), nullptr);
-    std::filesystem::remove(broken);
 }
 
 TEST_F(Text, FontconfigNamesOnlyTheFamilyAskedFor) {
