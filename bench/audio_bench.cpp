@@ -83,7 +83,8 @@ void BM_MixTwelveBuffers(benchmark::State& state) {
 }
 BENCHMARK(BM_MixTwelveBuffers);
 
-// A dense piece: chords of four notes, a new one every eighth note.
+// A dense piece: chords of four notes, a new one every eighth note, in a
+// file of a unique name under the temporary folder; "" when none is made.
 std::string WriteDenseMidi() {
     std::vector<uint8_t> track = {0x00, 0xC0, 48};  // strings
     for (int i = 0; i < 4000; ++i) {
@@ -96,12 +97,14 @@ std::string WriteDenseMidi() {
     std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0, 'M', 'T', 'r', 'k'};
     for (int s = 24; s >= 0; s -= 8) file.push_back(static_cast<uint8_t>(track.size() >> s));
     file.insert(file.end(), track.begin(), track.end());
-    std::string path = (std::filesystem::temp_directory_path() / "vq_bench_dense.mid").string();
-    if (FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(file.data(), 1, file.size(), f);
-        std::fclose(f);
-    }
-    return path;
+    std::string path = (std::filesystem::temp_directory_path() / "vq_bench_dense_XXXXXX.mid").string();
+    const int fd = mkstemps(path.data(), 4);
+    if (fd < 0) return "";
+    const bool written = write(fd, file.data(), file.size()) == static_cast<ssize_t>(file.size());
+    close(fd);
+    if (written) return path;
+    std::remove(path.c_str());
+    return "";
 }
 
 // A device period of the dense piece, alone or under the twelve effects.
@@ -114,6 +117,10 @@ void BM_MusicPeriod(benchmark::State& state, bool withEffects) {
     std::optional<TwelveEffects> effects;
     if (withEffects) effects.emplace();
     const std::string path = WriteDenseMidi();
+    if (path.empty()) {
+        state.SkipWithError("the piece could not be written");
+        return;
+    }
     plat::MciSendString("open \"" + path + "\" type sequencer alias bench", nullptr);
     plat::MciSendString("play bench", nullptr);
     MixPeriods(state);

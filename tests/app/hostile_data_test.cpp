@@ -12,6 +12,7 @@
 
 #include "tests/support/bitmaps.h"
 #include "tests/support/run.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "tests/support/run.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -109,7 +110,8 @@ Match ShipShown(const std::string& shot, const std::string& picture, int column,
 // A script starts with the ship that F1 on the level select gives a new game:
 // ship type 1 with its picture, shown at its start position, and it fires.
 TEST(PlaytestScript, StartsWithTheShipOfANewGame) {
-    const std::string shot = ::testing::TempDir() + "/vq_script_ship.bmp";
+    testsupport::TempFolder folder;
+    const std::string shot = folder.path + "/ship.bmp";
     auto r = Playtest("--script Stage1 --frames 16 --shot 1:" + shot +
                       " --print 1:ShipType,GameLevel,PlayMode,PlayerX,PlayerY,PlayerBank --key 4:Shift:10"
                       " --print 16:active:PlayerShotsA");

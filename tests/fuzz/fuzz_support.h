@@ -9,17 +9,17 @@
 #include "framework/draw/draw.h"
 #include "framework/system/system.h"
 #include "platform/system.h"
-#include "tests/support/bitmaps.h"
 #include "tests/support/sound_files.h"
+#include "tests/support/temp_folder.h"
 
 namespace fuzz {
 
 inline const std::string& Dir() {
+    static const testsupport::TempFolder folder;  // removed when the target exits
     static const std::string dir = [] {
         plat::SetMessageBoxesShown(false);
-        std::string d = testsupport::MakeTempDir();
-        plat::SetExecutableDirectory(d);
-        return d;
+        plat::SetExecutableDirectory(folder.path);
+        return folder.path + "/";
     }();
     return dir;
 }

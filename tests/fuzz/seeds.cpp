@@ -13,6 +13,7 @@
 #include "platform/system.h"
 #include "tests/support/bitmaps.h"
 #include "tests/support/sound_files.h"
+#include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -42,7 +43,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path out = argv[1], data = argv[2];
-    const std::string work = testsupport::MakeTempDir();
+    const testsupport::TempFolder folder;
+    const std::string work = folder.path + "/";
     plat::SetMessageBoxesShown(false);
     plat::SetExecutableDirectory(work);
 
@@ -77,6 +79,5 @@ int main(int argc, char** argv) {
     Put(out / "soundpack" / "one.pak",
         testsupport::MakePackEntry("A.WAV", testsupport::PcmFormatBlock(1, 22050, 16),
                                    testsupport::Pcm16(std::vector<int16_t>(2000, 1000))));
-    fs::remove_all(work, ec);
     return 0;
 }

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "tests/support/run.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

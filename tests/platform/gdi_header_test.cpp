@@ -8,6 +8,7 @@
 
 #include "platform/gdi.h"
 #include "tests/support/bitmaps.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -67,8 +68,8 @@ void* CountRealloc(void* p, size_t n) {
 }
 
 TEST(BitmapHeader, AShortFileClaimingAHugePictureIsRefusedWithoutAllocatingIt) {
-    const std::string dir = testsupport::MakeTempDir();
-    const std::string path = dir + "huge.bmp";
+    testsupport::TempFolder folder;
+    const std::string path = folder.path + "/huge.bmp";
     auto bytes = Header(30000, 20000, 24, 0, 46);
     ASSERT_EQ(bytes.size(), 100u);
     FILE* f = std::fopen(path.c_str(), "wb");

@@ -4,13 +4,13 @@
 
 #include "platform/gdi.h"
 #include "tests/support/bitmaps.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
 using testsupport::Pixel565;
 
 struct Gdi : ::testing::Test {
-    void SetUp() override { dir = testsupport::MakeTempDir(); }
     // Loads a file and copies it into a surface of its size.
     plat::Surface* Load(const std::string& name) {
         plat::Bitmap* b = plat::LoadBitmapFile(dir + name);
@@ -25,7 +25,8 @@ struct Gdi : ::testing::Test {
         for (auto* s : surfaces) plat::ReleaseSurface(s);
     }
     static uint16_t At(plat::Surface* s, int x, int y) { return s->pixels[static_cast<size_t>(y) * s->pitch + x]; }
-    std::string dir;
+    testsupport::TempFolder folder;
+    const std::string dir = folder.path + "/";
     std::vector<plat::Surface*> surfaces;
 };
 

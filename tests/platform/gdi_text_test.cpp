@@ -11,6 +11,7 @@
 
 #include "platform/gdi_text.h"
 #include "tests/support/bitmaps.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -190,13 +191,13 @@ TEST_F(Text, BadRequestsMakeNoFontAndSayWhy) {
 }
 
 TEST_F(Text, MissingOrBrokenFontFilesAreReportedNotFatal) {
-    const std::string dir = ::testing::TempDir();
-    const std::string broken = dir + "/broken_font.ttf";
+    testsupport::TempFolder folder;
+    const std::string broken = folder.path + "/broken_font.ttf";
     {
         std::ofstream out(broken, std::ios::binary);
         out << "this is not a font file at all";
     }
-    plat::SetFontFilePath(plat::FontFile::Gothic, dir + "/no_such_font.ttf");
+    plat::SetFontFilePath(plat::FontFile::Gothic, folder.path + "/no_such_font.ttf");
     EXPECT_EQ(plat::CreateFontIndirect(Request("標準ゴシック", 12)), nullptr);
     EXPECT_NE(plat::LastTextError().find("no_such_font.ttf"), std::string::npos);
     // The face list leaves out the faces of a missing file.
@@ -217,7 +218,6 @@ TEST_F(Text, MissingOrBrokenFontFilesAreReportedNotFatal) {
 
     plat::SetFontFilePath(plat::FontFile::Gothic, "");
     EXPECT_NE(Use(Request("標準ゴシック", 12)), nullptr);
-    std::filesystem::remove(broken);
 }
 
 TEST_F(Text, FontconfigNamesOnlyTheFamilyAskedFor) {
@@ -230,10 +230,11 @@ TEST_F(Text, FontconfigNamesOnlyTheFamilyAskedFor) {
 
 // Runs in a process of its own: writes a fontconfig setup that knows one
 // folder (holding a copy of IPA Gothic only) and a cache folder beside it,
-// looks both families up, and exits 0 when Gothic is the copy and Mincho is
-// not found.
-[[noreturn]] void LookUpInOwnFontconfigSetup(const std::string& gothic) {
-    const std::string dir = testsupport::MakeTempDir();
+// looks both families up: true when Gothic is the copy and Mincho is not
+// found.
+bool LookUpInOwnFontconfigSetup(const std::string& gothic) {
+    testsupport::TempFolder folder;
+    const std::string dir = folder.path + "/";
     std::error_code ec;
     std::filesystem::create_directory(dir + "fonts", ec);
     std::filesystem::copy_file(gothic, dir + "fonts/ipag.ttf", ec);
@@ -250,8 +251,7 @@ TEST_F(Text, FontconfigNamesOnlyTheFamilyAskedFor) {
     const bool ok = !found.empty() && std::filesystem::equivalent(found, dir + "fonts/ipag.ttf", ec) && mincho.empty();
     if (!ok) std::fprintf(stderr, "Gothic at \"%s\", Mincho at \"%s\"\n", found.c_str(), mincho.c_str());
     std::fflush(stderr);
-    std::filesystem::remove_all(dir, ec);
-    std::_Exit(ok ? 0 : 1);
+    return ok;
 }
 
 // fontconfig reads FONTCONFIG_FILE when it starts, once per process, so the
@@ -265,7 +265,8 @@ TEST(Fontconfig, FindsTheFamilyInTheFolderItsConfigurationNames) {
     }
     if (gothic.empty()) GTEST_SKIP() << "IPA Gothic (ipag.ttf, fonts-ipafont-gothic) is not installed";
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(LookUpInOwnFontconfigSetup(gothic), ::testing::ExitedWithCode(0), "");
+    // _Exit removes nothing: the folder went with the lookup's return.
+    EXPECT_EXIT(std::_Exit(LookUpInOwnFontconfigSetup(gothic) ? 0 : 1), ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(Text, OpaqueTextFillsItsCellTransparentTextOnlyItsGlyphs) {

@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "platform/audio.h"
 #include "platform/window.h"
 #include "tests/support/run.h"
 #include "tests/support/sound_files.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -81,7 +83,7 @@ protected:
         }
         return 0;
     }
-    testsupport::ScratchDir dir_;
+    testsupport::TempFolder dir_;
     std::string file_;
 };
 
@@ -154,7 +156,7 @@ TEST_F(MciTest, CommandsForAnAliasThatIsNotOpenDoNothing) {
 }
 
 TEST_F(MciTest, OpenRefusesMissingAndBrokenFilesAndASecondAlias) {
-    EXPECT_EQ(Send("open \"" + dir_.path + "NONE.MID\" type sequencer alias midi"), plat::kMciFileNotFound);
+    EXPECT_EQ(Send("open \"" + dir_.path + "/NONE.MID\" type sequencer alias midi"), plat::kMciFileNotFound);
     auto midi = testsupport::MakeMidi(2);
     midi.resize(midi.size() - 3);  // the track chunk is cut short
     std::string cut = dir_.Write("CUT.MID", midi);
@@ -254,7 +256,14 @@ TEST_F(MciTest, PresetsOfAResetInThePieceAreKeptFromTheOpen) {
     const std::vector<uint8_t> track = {0,    0xC0, 4,    0,    0x90, 60,   100,  0x83, 0x60, 0x80, 60,   0,    0,
                                         0xF0, 5,    0x7E, 0x7F, 0x09, 0x01, 0xF7, 0x83, 0x60, 0xFF, 0x2F, 0};
     const std::string file = dir_.Write("RESET.MID", testsupport::MidiWithTracks({track}));
-    EXPECT_EXIT(std::_Exit(PlayAndFindAPresetNotKept(file)), ::testing::ExitedWithCode(0), "");
+    // The piece's process leaves by _Exit, past the folder's removal: it removes its folder first.
+    EXPECT_EXIT(
+        {
+            const int notKept = PlayAndFindAPresetNotKept(file);
+            std::filesystem::remove_all(dir_.path);
+            std::_Exit(notKept);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 // Whatever order the bank selects and program changes reach the
@@ -320,7 +329,7 @@ TEST_F(MciTest, NothingIsReadFromTheSoundFontWhilePiecesPlay) {
 }
 
 TEST(Mci, WithoutAudioOutputOpenFailsQuietly) {
-    testsupport::ScratchDir dir;
+    testsupport::TempFolder dir;
     std::string file = dir.Write("SONG.MID", testsupport::MakeMidi(1));
     plat::SetAudioOutput(plat::AudioOutput::None);
     EXPECT_EQ(plat::MciSendString("open \"" + file + "\" type sequencer alias midi", nullptr),

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/present.h"
-#include "tests/support/bitmaps.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -41,7 +41,8 @@ TEST(Present, OnlySixteenBitsIsOfferedAndNothingIsSavedBeforeAShow) {
     EXPECT_FALSE(plat::SetDisplayMode(800, 600, 32));
     EXPECT_FALSE(plat::SetDisplayMode(800, 600, 8));
     EXPECT_TRUE(plat::SetDisplayMode(800, 600, 16));
-    std::string dir = testsupport::MakeTempDir();
+    testsupport::TempFolder folder;
+    const std::string dir = folder.path + "/";
     EXPECT_FALSE(plat::SavePresentedFrame(dir + "x.bmp"));
     plat::Surface* s = plat::CreateSurface(5, 3);
     plat::ShowSurface(s, true);  // headless: nothing shown, no wait

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "tests/support/run.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "tests/support/sound_files.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -116,18 +117,18 @@ TEST(Wave, FormatsTheMixerCannotPlayAreRefused) {
 }
 
 TEST(Wave, FileReaderAndFormatBlock) {
-    testsupport::ScratchDir dir;
+    testsupport::TempFolder dir;
     auto bytes = MakeWave(2, 22050, 16, std::vector<uint8_t>(40, 1));
     plat::WaveData w;
     ASSERT_TRUE(plat::ReadWaveFile(dir.Write("A.WAV", bytes), &w));
     EXPECT_EQ(w.samples.size(), 40u);
-    EXPECT_FALSE(plat::ReadWaveFile(dir.path + "MISSING.WAV", &w));
+    EXPECT_FALSE(plat::ReadWaveFile(dir.path + "/MISSING.WAV", &w));
     EXPECT_TRUE(w.samples.empty());
     EXPECT_FALSE(plat::ReadWaveFile(dir.Write("EMPTY.WAV", {}), &w));
 
     uint8_t block[plat::kWaveFormatBlockBytes];
     plat::FormatToBlock(w.format, block);
-    ASSERT_TRUE(plat::ReadWaveFile(dir.path + "A.WAV", &w));
+    ASSERT_TRUE(plat::ReadWaveFile(dir.path + "/A.WAV", &w));
     plat::FormatToBlock(w.format, block);
     EXPECT_EQ(0, std::memcmp(block, bytes.data() + 20, 16));
     EXPECT_EQ(block[16], 0);

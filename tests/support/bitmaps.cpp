@@ -1,9 +1,6 @@
 #include "tests/support/bitmaps.h"
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace testsupport {
@@ -46,15 +43,6 @@ std::vector<uint8_t> BitmapBytes(int w, int h, int bits, uint32_t compression, s
     Put(b, 34, static_cast<uint32_t>(imageBytes), 4);
     Put(b, 46, colours, 4);
     return b;
-}
-
-std::string MakeTempDir() {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/vqdraw.XXXXXX";
-    std::vector<char> buf(pattern.begin(), pattern.end());
-    buf.push_back('\0');
-    if (!mkdtemp(buf.data())) return {};
-    return std::string(buf.data()) + "/";
 }
 
 bool WriteBmp24(const std::string& path, int w, int h, const std::function<uint32_t(int, int)>& rgb) {

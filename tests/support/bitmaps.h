@@ -7,9 +7,6 @@
 
 namespace testsupport {
 
-// A new empty folder under the system's temporary folder, ending in '/'.
-std::string MakeTempDir();
-
 // The bytes of a bitmap file with the 40-byte header: `extra` zero bytes
 // (bit-field masks, palette) between the headers and `imageBytes` zero
 // bytes of pixels, and `colours` as the header's colour count. Another

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdlib>
-#include <filesystem>
 #include <cstdio>
 #include <sstream>
 
@@ -57,16 +56,6 @@ ScopedEnv::~ScopedEnv() {
         setenv(name_.c_str(), old_.c_str(), 1);
     else
         unsetenv(name_.c_str());
-}
-
-TempFolder::TempFolder() {
-    char pattern[] = "/tmp/vqtestXXXXXX";
-    if (mkdtemp(pattern)) path = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ec;
-    if (!path.empty()) std::filesystem::remove_all(path, ec);
 }
 
 }  // namespace testsupport

@@ -32,11 +32,4 @@ private:
     bool had_;
 };
 
-// A fresh folder under /tmp, removed with everything in it at the end.
-struct TempFolder {
-    TempFolder();
-    ~TempFolder();
-    std::string path;  // without a trailing '/'
-};
-
 }  // namespace testsupport

@@ -1,11 +1,7 @@
 #include "tests/support/sound_files.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 #include "framework/sound/sound.h"
 #include "framework/system/system.h"
@@ -125,27 +121,6 @@ std::vector<uint8_t> MidiWithTracks(const std::vector<std::vector<uint8_t>>& tra
         v.insert(v.end(), events.begin(), events.end());
     }
     return v;
-}
-
-ScratchDir::ScratchDir() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "vqsoundXXXXXX").string();
-    char* made = mkdtemp(tmpl.data());
-    path = std::string(made ? made : "/tmp") + "/";
-}
-
-ScratchDir::~ScratchDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path, ec);
-}
-
-std::string ScratchDir::Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-    std::string file = path + name;
-    std::filesystem::create_directories(std::filesystem::path(file).parent_path());
-    if (FILE* f = std::fopen(file.c_str(), "wb")) {
-        if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
-    return file;
 }
 
 void StartSoundWithoutDevice(const std::string& exeDir) {

@@ -1,5 +1,4 @@
-// Wave and MIDI files made by the tests, a scratch folder to hold them, and
-// the mixer running into a buffer so that tests can listen to it.
+// Wave and MIDI files made by the tests, and the mixer running into a buffer so that tests can listen to it.
 #pragma once
 #include <cstdint>
 #include <initializer_list>
@@ -48,14 +47,6 @@ std::vector<uint8_t> MidiWithTrack(const std::vector<uint8_t>& events);
 // A MIDI file at 480 ticks per beat of the given track chunks' bytes, in
 // format 1 (format 0 for one track).
 std::vector<uint8_t> MidiWithTracks(const std::vector<std::vector<uint8_t>>& tracks);
-
-// A fresh folder under the system's temporary folder, removed on destruction.
-struct ScratchDir {
-    ScratchDir();
-    ~ScratchDir();
-    std::string path;  // with a trailing '/'
-    std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const;
-};
 
 // The sound module on the mixer without a device (AudioOutput::Buffer), no
 // message boxes, every object idle, the error flag clear, and `exeDir`

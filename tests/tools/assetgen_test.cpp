@@ -2,7 +2,6 @@
 // is there under the exact name it opens, large enough for every cell the game
 // reads, a valid file of its kind, and the same bytes on every run.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -25,6 +24,7 @@
 #include "platform/wave.h"
 #include "tests/support/run.h"
 #include "tests/support/sound_files.h"
+#include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -800,41 +800,31 @@ TEST_F(GameLoaders, ShortestLoopPlaysToItsLastBarAndEndsThere) {
 
 // ------------------------------------------------------------------ the generator
 
-struct TempDir {
-    fs::path path;
-    TempDir() {
-        std::string t = (fs::temp_directory_path() / "vq_assetgen_XXXXXX").string();
-        path = mkdtemp(t.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-};
-
 std::string Generator() { return std::string(VQ_DATA_DIR) + "/assetgen"; }
 
 TEST(AssetGenerator, TwoRunsWriteTheSameBytes) {
-    TempDir a, b;
-    ASSERT_EQ(testsupport::Run("'" + Generator() + "' '" + a.path.string() + "'").status, 0);
-    ASSERT_EQ(testsupport::Run("'" + Generator() + "' '" + b.path.string() + "'").status, 0);
+    testsupport::TempFolder first, second;
+    const fs::path a = first.path, b = second.path;
+    ASSERT_EQ(testsupport::Run("'" + Generator() + "' '" + first.path + "'").status, 0);
+    ASSERT_EQ(testsupport::Run("'" + Generator() + "' '" + second.path + "'").status, 0);
     size_t files = 0;
-    for (const auto& e : fs::recursive_directory_iterator(a.path)) {
+    for (const auto& e : fs::recursive_directory_iterator(a)) {
         if (!e.is_regular_file()) continue;
         ++files;
-        fs::path rel = fs::relative(e.path(), a.path);
-        ASSERT_TRUE(fs::exists(b.path / rel)) << rel;
-        EXPECT_TRUE(ReadAll(e.path()) == ReadAll(b.path / rel)) << rel;
+        fs::path rel = fs::relative(e.path(), a);
+        ASSERT_TRUE(fs::exists(b / rel)) << rel;
+        EXPECT_TRUE(ReadAll(e.path()) == ReadAll(b / rel)) << rel;
     }
     EXPECT_EQ(files, std::size(kListed));
     // The build's own set came from the same program.
-    for (const Listed& l : kListed) EXPECT_TRUE(ReadAll(a.path / l.path) == ReadAll(fs::path(VQ_DATA_DIR) / l.path)) << l.path;
+    for (const Listed& l : kListed) EXPECT_TRUE(ReadAll(a / l.path) == ReadAll(fs::path(VQ_DATA_DIR) / l.path)) << l.path;
 }
 
 TEST(AssetGenerator, RefusesAFolderItCannotWriteWithAClearMessage) {
-    TempDir t;
-    std::ofstream(t.path / "plain").put('x');
-    testsupport::RunResult r = testsupport::Run("'" + Generator() + "' '" + (t.path / "plain" / "out").string() + "' 2>&1");
+    testsupport::TempFolder folder;
+    const fs::path t = folder.path;
+    std::ofstream(t / "plain").put('x');
+    testsupport::RunResult r = testsupport::Run("'" + Generator() + "' '" + (t / "plain" / "out").string() + "' 2>&1");
     EXPECT_NE(r.status, 0);
     EXPECT_NE(r.out.find("cannot create"), std::string::npos) << r.out;
     r = testsupport::Run("'" + Generator() + "' 2>&1");

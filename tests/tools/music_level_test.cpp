@@ -18,6 +18,7 @@
 #include "tests/support/bitmaps.h"
 #include "tests/support/run.h"
 #include "tests/support/sound_files.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ struct Level {
 
 // `seconds` of the piece from its start, as the mixer puts it out.
 Level LevelOf(const std::vector<uint8_t>& midi, double seconds) {
-    testsupport::ScratchDir dir;
+    testsupport::TempFolder dir;
     const std::string path = dir.Write("piece.mid", midi);
     EXPECT_EQ(plat::MciSendString("open \"" + path + "\" type sequencer alias midi", nullptr), plat::kMciOk);
     plat::MciSendString("play midi", nullptr);

@@ -11,14 +11,14 @@
 #include "platform/surface.h"
 #include "platform/system.h"
 #include "tests/support/bitmaps.h"
+#include "tests/support/temp_folder.h"
 
 class ScreenTest : public ::testing::Test {
 protected:
     void SetUp() override {
         plat::SetMessageBoxesShown(false);
         FullScreen = 1;
-        dir_ = testsupport::MakeTempDir();
-        ASSERT_FALSE(dir_.empty());
+        ASSERT_FALSE(folder_.path.empty());
         plat::SetExecutableDirectory(dir_);
         ASSERT_EQ(fwDraw::Screen(800, 600, 2), 1);
     }
@@ -62,5 +62,6 @@ protected:
         ASSERT_TRUE(testsupport::WriteBmp24(dir_ + name, w, h, rgb));
     }
 
-    std::string dir_;
+    testsupport::TempFolder folder_;
+    const std::string dir_ = folder_.path + "/";
 };

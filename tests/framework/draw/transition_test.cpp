@@ -9,6 +9,7 @@
 #include "platform/window.h"
 #include "tests/framework/draw/draw_fixture.h"
 #include "tests/support/run.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -273,8 +274,8 @@ TEST_F(TransitionTest, PresentedFrameIsSavedAsTwentyFourBitBitmap) {
 }
 
 TEST(PlaytestShot, WritesThePresentedFrame) {
-    std::string dir = testsupport::MakeTempDir();
-    std::string path = dir + "frame.bmp";
+    testsupport::TempFolder folder;
+    std::string path = folder.path + "/frame.bmp";
     auto r = testsupport::Playtest("--frames 3 --shot 2:" + path);
     EXPECT_EQ(r.status, 0) << r.out;
     SDL_Surface* s = SDL_LoadBMP(path.c_str());

@@ -9,6 +9,7 @@
 #include "platform/system.h"
 #include "platform/window.h"
 #include "tests/support/sound_files.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ protected:
         }
         return notices;
     }
-    testsupport::ScratchDir dir_;
+    testsupport::TempFolder dir_;
 };
 
 TEST_F(MidiTest, PlayOpensTheFileBesideTheExecutableAndSounds) {
@@ -133,7 +134,7 @@ TEST_F(MidiTest, StopSilencesAndASecondStopSendsNothing) {
     EXPECT_EQ(Mode(), "");
     EXPECT_EQ(Peak(testsupport::Heard(kSecond)), 0);
     // Another user's alias "midi": a second Stop must leave it alone.
-    std::string file = dir_.path + "MIDI/QTW2.MID";
+    std::string file = dir_.path + "/MIDI/QTW2.MID";
     ASSERT_EQ(plat::MciSendString("open \"" + file + "\" type sequencer alias midi", nullptr), plat::kMciOk);
     fwMidi::Stop();
     EXPECT_EQ(Mode(), "stopped");
@@ -181,7 +182,7 @@ TEST_F(MidiTest, MissingFilePlaysNothingAndReportsNothing) {
 // one line on stderr names the file and what is wrong with it. Nothing
 // reaches the synthesiser, so no soundfont is needed.
 TEST(MidiFiles, AnUnplayableFileIsNamedOnStderrWithItsFault) {
-    testsupport::ScratchDir dir;
+    testsupport::TempFolder dir;
     plat::SetAudioOutput(plat::AudioOutput::Buffer);
     plat::SetExecutableDirectory(dir.path);
     plat::ClearMessages();

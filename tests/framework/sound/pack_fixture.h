@@ -12,6 +12,7 @@
 #include "platform/audio.h"
 #include "platform/system.h"
 #include "tests/support/sound_files.h"
+#include "tests/support/temp_folder.h"
 
 namespace packtest {
 
@@ -83,7 +84,7 @@ protected:
             ASSERT_EQ(o.stream.dataSize, 0u);
         }
     }
-    testsupport::ScratchDir dir_;
+    testsupport::TempFolder dir_;
 };
 
 }  // namespace packtest

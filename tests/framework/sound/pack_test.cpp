@@ -20,7 +20,7 @@ class SoundPackTest : public packtest::PackTest {
 protected:
     std::vector<uint8_t> ReadFile(const std::string& name) {
         std::vector<uint8_t> bytes;
-        if (FILE* f = std::fopen((dir_.path + name).c_str(), "rb")) {
+        if (FILE* f = std::fopen((dir_.path + "/" + name).c_str(), "rb")) {
             for (int c; (c = std::fgetc(f)) != EOF;) bytes.push_back(static_cast<uint8_t>(c));
             std::fclose(f);
         }
@@ -221,7 +221,7 @@ TEST_F(SoundPackTest, EntriesAreSteppedOverByTheirOwnFormatSize) {
 
 TEST(SoundPackWithoutDevice, EveryOperationStaysSilent) {
     plat::SetAudioOutput(plat::AudioOutput::None);
-    testsupport::ScratchDir dir;
+    testsupport::TempFolder dir;
     plat::SetExecutableDirectory(dir.path);
     dir.Write("A.WAV", MakeWave(1, kRate, 16, Pcm16(Markers(10))));
     ErrorFlag = 0;
@@ -237,7 +237,7 @@ TEST(SoundPackWithoutDevice, EveryOperationStaysSilent) {
     });
     EXPECT_EQ(msg, "");
     EXPECT_EQ(ErrorFlag, 0);
-    EXPECT_FALSE(std::filesystem::exists(dir.path + "A.PAK"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path + "/A.PAK"));
     plat::SetExecutableDirectory("");
     plat::SetAudioOutput(plat::AudioOutput::Device);
 }

@@ -9,6 +9,7 @@
 #include "platform/audio.h"
 #include "platform/system.h"
 #include "tests/support/sound_files.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ protected:
     }
     static plat::AudioBuffer* Copy(int h, int i) { return SoundObjects[h].buffers[i]; }
     static bool Playing(int h, int i) { return plat::AudioBufferStatus(Copy(h, i)) & plat::kAudioPlaying; }
-    testsupport::ScratchDir dir_;
+    testsupport::TempFolder dir_;
 };
 
 TEST_F(SoundTest, LoadGivesTheLowestFreeSlotWithItsCopies) {
@@ -432,7 +433,7 @@ TEST_F(SoundTest, SelectFormatReloadsOrRefuses) {
 TEST_F(SoundTest, SystemSoundPlaysThroughAndObjectsComeBack) {
     int h = Load(Wave("A.WAV", 100), 1);
     Wave("DING.WAV", 4410);
-    fwSound::PlaySystemSound(dir_.path + "DING.WAV");
+    fwSound::PlaySystemSound(dir_.path + "/DING.WAV");
     ASSERT_NE(Copy(h, 0), nullptr);
     EXPECT_EQ(Peak(Render(100)), 0);  // it has played to its end already
 }
@@ -463,11 +464,11 @@ TEST(SoundWithoutDevice, EveryOperationStaysSilent) {
 }
 
 TEST(SoundReader, ReadWaveFileReportsFailureAsOne) {
-    testsupport::ScratchDir dir;
+    testsupport::TempFolder dir;
     plat::AudioFormat format;
     uint32_t formatSize = 99, dataSize = 99;
     std::vector<uint8_t> data;
-    EXPECT_EQ(fwSound::ReadWaveFile(dir.path + "NONE.WAV", &format, &formatSize, &data, &dataSize), 1);
+    EXPECT_EQ(fwSound::ReadWaveFile(dir.path + "/NONE.WAV", &format, &formatSize, &data, &dataSize), 1);
     EXPECT_EQ(dataSize, 0u);
     EXPECT_TRUE(data.empty());
     std::string file = dir.Write("A.WAV", testsupport::MakeWave(2, 22050, 8, std::vector<uint8_t>(10, 7)));

@@ -167,7 +167,7 @@ TEST_F(StreamTest, PackThatCannotBeReadStopsTheStreamWithItsMessage) {
     const int h = fwSound::LoadStream("GONE.WAV", 0);
     fwSound::Play(h, -1);
     Stream(kRate);
-    std::remove((dir_.path + "TEST.PAK").c_str());
+    std::remove((dir_.path + "/TEST.PAK").c_str());
     int result = 1;
     std::string msg = Messages([&] { Stream(3 * kRate / 2, 735, &result); });
     EXPECT_NE(msg.find("fwSound::Streaming : パックファイル名が指定されていません"), std::string::npos) << msg;

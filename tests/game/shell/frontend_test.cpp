@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/support/run.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -154,8 +155,8 @@ void ExpectPictureShown(const std::string& shot, const std::string& picture) {
 }
 
 TEST(Screens, TitleAndLevelSelectShowTheirPictures) {
-    std::string dir = ::testing::TempDir();
-    std::string title = dir + "/vq_title.bmp", level = dir + "/vq_level.bmp";
+    testsupport::TempFolder folder;
+    const std::string title = folder.path + "/title.bmp", level = folder.path + "/level.bmp";
     auto r = Playtest("--frames 40 --key 3:Return --shot 2:" + title + " --shot 35:" + level);
     ASSERT_EQ(r.status, 0) << r.out;
     ExpectPictureShown(title, std::string(VQ_DATA_DIR) + "/IMAGE/TITLEC.BMP");

@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,6 +16,7 @@
 #include "game/shell/shell.h"
 #include "platform/system.h"
 #include "tests/support/run.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -103,11 +105,20 @@ TEST(GameStart, AnUnusableLockFolderPassesTheLockOn) {
 
 namespace {
 
-// A started program: its process id, reaped once.
+// A started program: argv with the environment changes ("NAME=VALUE", or
+// "-NAME" to unset), its output going to `out` when given; its process id,
+// reaped once. One still running when the object goes, also after a failed
+// assertion, is stopped with SIGTERM, so that it can clean up after itself;
+// it gets the same when this process dies first.
 struct Child {
     pid_t pid = -1;
     int status = 0;
     bool ended = false;
+
+    Child(const std::vector<std::string>& argv, const std::vector<std::string>& env, const std::string& out = "");
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+    ~Child() { Stop(SIGTERM); }
 
     // Whether it ended within the time, keeping its status.
     bool EndsWithin(int ms) {
@@ -117,20 +128,21 @@ struct Child {
         }
         return ended;
     }
-    void Stop() {
+    // Sends the signal and waits for the end; SIGKILL after three seconds.
+    void Stop(int signal = SIGKILL) {
         if (ended || pid <= 0) return;
+        kill(pid, signal);
+        if (EndsWithin(3000)) return;
         kill(pid, SIGKILL);
         waitpid(pid, &status, 0);
         ended = true;
     }
 };
 
-// Runs argv with the environment changes ("NAME=VALUE", or "-NAME" to
-// unset); its output goes to `out` when given.
-Child Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env, const std::string& out = "") {
-    Child c;
-    c.pid = fork();
-    if (c.pid == 0) {
+Child::Child(const std::vector<std::string>& argv, const std::vector<std::string>& env, const std::string& out) {
+    pid = fork();
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         for (const auto& e : env) {
             if (e[0] == '-') unsetenv(e.c_str() + 1);
             else putenv(strdup(e.c_str()));
@@ -146,7 +158,6 @@ Child Spawn(const std::vector<std::string>& argv, const std::vector<std::string>
         execvp(args[0], args.data());
         _exit(127);
     }
-    return c;
 }
 
 // The children of a process, from the parent field of every process's stat.
@@ -190,8 +201,10 @@ TEST(GameStart, KilledWhileItsBoxIsOpenTheNextStartRuns) {
     std::filesystem::copy_file(std::string(VQ_DATA_DIR) + "/vornquist", game);
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
-    Child x = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, {},
-                    folder.path + "/xvfb.txt");
+    // Reached by its abstract socket alone: no socket file in /tmp.
+    Child x({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-nolisten",
+             "unix"},
+            {}, folder.path + "/xvfb.txt");
     close(fds[1]);
     char number[16] = {};
     ssize_t n = read(fds[0], number, sizeof number - 1);
@@ -200,20 +213,16 @@ TEST(GameStart, KilledWhileItsBoxIsOpenTheNextStartRuns) {
     const std::vector<std::string> env = {"DISPLAY=:" + std::string(number, strcspn(number, "\n")), "-SDL_VIDEODRIVER",
                                           "SDL_AUDIODRIVER=dummy", "XDG_RUNTIME_DIR=" + folder.path};
 
-    Child first = Spawn({game}, env, folder.path + "/first.txt");
+    Child first({game}, env, folder.path + "/first.txt");
     ASSERT_TRUE(WaitsAtItsFirstBox(first, folder.path + "/first.txt")) << "no box was shown";
     EXPECT_TRUE(ChildrenOf(first.pid).empty());
     first.Stop();  // SIGKILL
 
-    Child second = Spawn({game}, env, folder.path + "/second.txt");
+    Child second({game}, env, folder.path + "/second.txt");
     EXPECT_TRUE(WaitsAtItsFirstBox(second, folder.path + "/second.txt")) << "the second start did not run";
     kill(second.pid, SIGTERM);
     EXPECT_TRUE(second.EndsWithin(3000));
     EXPECT_TRUE(WIFSIGNALED(second.status) && WTERMSIG(second.status) == SIGTERM);
-    second.Stop();
-    kill(x.pid, SIGTERM);
-    x.EndsWithin(3000);
-    x.Stop();
 }
 
 }  // namespace

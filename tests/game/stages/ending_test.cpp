@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "tests/support/bitmaps.h"
 #include "tests/support/run.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -31,7 +31,8 @@ uint32_t PixelOf(const std::string& file, int x, int y) {
 }
 
 TEST(Ending, PicturesAndCreditsShowInTheirClosedWindows) {
-    const std::string dir = testsupport::MakeTempDir();
+    testsupport::TempFolder folder;
+    const std::string dir = folder.path + "/";
     // Clock after the frame: 399 (banner), 400 (first picture), 700.5 (between
     // pictures), 2400 (credits, still running).
     auto r = Ending("--frames 12 --set 4:StageClock=398 --shot 4:" + dir + "a.bmp --set 6:StageClock=399 --shot 6:" +

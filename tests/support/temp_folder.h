@@ -1,0 +1,23 @@
+// A folder of its own for a test's files.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// A new folder of a unique name under TMPDIR (else /tmp), removed with
+// everything in it when the object goes, also when the test fails on the way.
+struct TempFolder {
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // Writes the bytes as `name`, which may name sub-folders, and gives its path.
+    std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const;
+
+    const std::string path;  // without a trailing '/'; empty when no folder could be made
+};
+
+}  // namespace testsupport
