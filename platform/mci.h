@@ -50,7 +50,10 @@ std::string MciFileFault();
 // Whichever General MIDI soundfont plays, each instrument a piece uses is
 // measured once and brought to the level the music was mixed for, so that
 // a piece sounds at the same level and balance with any of them; the
-// mixer's limiter keeps every sample of it under full scale.
+// mixer's limiter keeps every sample of it under full scale. Every preset
+// a piece can select is read into memory when it opens, so that nothing is
+// read from the soundfont while it plays, and every piece starts from the
+// same state of the synthesiser, whatever the piece before it did.
 std::string MciSoundFontPath();
 // Where the soundfont is looked for, in order: files, or folders searched
 // for a .sf2 file.
