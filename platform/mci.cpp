@@ -269,7 +269,7 @@ struct PieceScan {
     bool systemExclusive = false;
 };
 
-void ScanEvent(void* context, unsigned, uint64_t, uint8_t status, const uint8_t* data) {
+void ScanEvent(void* context, uint8_t status, const uint8_t* data) {
     auto& scan = *static_cast<PieceScan*>(context);
     const int channel = status & 0x0F;
     switch (status & 0xF0) {
@@ -291,6 +291,7 @@ constexpr int kDrumBank = 128;
 constexpr int kDrumChannel = 9;
 using PresetSet = std::bitset<(kDrumBank + 1) * 128>;
 constexpr size_t PresetIndex(int bank, int program) { return static_cast<size_t>(bank) * 128 + program; }
+constexpr Instrument PresetAt(size_t index) { return {static_cast<int>(index / 128), static_cast<int>(index % 128)}; }
 
 // What the piece's channels may ask for: every bank and program that a
 // program change, or a reset, may select on them (any), and those on
@@ -346,9 +347,9 @@ PresetSet PresetsInFont() {
 // The preset the synthesiser gives for a bank and program when the
 // soundfont lacks it: a missing kit falls back to kit 0, a missing melodic
 // preset to its program in bank 0, then to bank 0's program 0. Bank -1: none.
-Instrument Resolve(const PresetSet& font, int bank, int program) {
-    const bool kit = bank == kDrumBank;
-    const Instrument tries[] = {{bank, program}, {kit ? kDrumBank : 0, kit ? 0 : program}, {kit ? kDrumBank : 0, 0}};
+Instrument Resolve(const PresetSet& font, const Instrument& asked) {
+    const bool kit = asked.bank == kDrumBank;
+    const Instrument tries[] = {asked, {kit ? kDrumBank : 0, kit ? 0 : asked.program}, {kit ? kDrumBank : 0, 0}};
     for (const Instrument& instrument : tries)
         if (font[PresetIndex(instrument.bank, instrument.program)]) return instrument;
     return {};
@@ -421,13 +422,13 @@ void PrepareInstruments(const std::vector<char>& file) {
     PresetSet measure;
     for (size_t i = 0; i < any.size(); ++i) {
         if (!any[i]) continue;
-        const Instrument instrument = Resolve(font, static_cast<int>(i / 128), static_cast<int>(i % 128));
+        const Instrument instrument = Resolve(font, PresetAt(i));
         keep(instrument);
         if (heard[i] && instrument.bank >= 0) measure.set(PresetIndex(instrument.bank, instrument.program));
     }
     std::vector<Instrument> unmeasured;
     for (size_t i = 0; i < measure.size(); ++i) {
-        const Instrument instrument{static_cast<int>(i / 128), static_cast<int>(i % 128)};
+        const Instrument instrument = PresetAt(i);
         auto known = [&](const auto& entry) { return entry.first == instrument; };
         if (measure[i] && std::find_if(gLevels.begin(), gLevels.end(), known) == gLevels.end())
             unmeasured.push_back(instrument);

@@ -1,7 +1,6 @@
 #include "platform/midi_file.h"
 
 #include <cstring>
-#include <utility>
 
 namespace plat {
 namespace {
@@ -13,80 +12,56 @@ unsigned Be16(const uint8_t* p) { return (unsigned(p[0]) << 8) | p[1]; }
 
 std::string Num(uint64_t n) { return std::to_string(n); }
 
-// One track chunk's events, bytes [pos, end) of the file, read one channel
-// event at a time. Faults name the byte at which the event concerned (its
-// delta time) begins.
+// One track chunk's events, bytes [pos, end) of the file, each channel
+// event and system-exclusive message given to `visit` as it is read. Faults
+// name the byte at which the event concerned (its delta time) begins.
 class Track {
 public:
-    Track(const uint8_t* file, size_t pos, size_t end, unsigned number)
-        : p_(file), pos_(pos), end_(end), number_(number), name_("track " + Num(number)) {}
+    Track(const uint8_t* file, size_t pos, size_t end, unsigned number, MidiEvent visit, void* context)
+        : p_(file), pos_(pos), end_(end), name_("track " + Num(number)), visit_(visit), context_(context) {}
 
-    enum Read { kEvent, kEnd, kFault };
-    // Reads on to the next channel event or system-exclusive message (then
-    // Tick, Status and Data tell it), to the track's end, or to a fault
-    // (then Fault tells it).
-    Read Next() {
+    std::string Fault() {
+        uint8_t running = 0;  // the running status; 0 after meta and system-exclusive events
+        uint64_t ticks = 0;   // the player counts them in a signed 32-bit number
         while (pos_ < end_) {
             at_ = pos_;
             uint32_t delta;
-            if (!VarLen(&delta) || !Left(1)) return kFault;
-            if ((ticks_ += delta) > 0x7FFFFFFF) return Fail(name_ + " runs past 2^31 ticks at byte " + Num(at_));
+            if (!VarLen(&delta) || !Left(1)) return fault_;
+            if ((ticks += delta) > 0x7FFFFFFF) return name_ + " runs past 2^31 ticks at byte " + Num(at_);
             uint8_t status = p_[pos_];
             if (status & 0x80) ++pos_;
-            else if (running_) status = running_;  // the byte is the event's first data byte
-            else return Fail(name_ + " has an event without a status byte at byte " + Num(at_));
+            else if (running) status = running;  // the byte is the event's first data byte
+            else return name_ + " has an event without a status byte at byte " + Num(at_);
             if (status == 0xFF) {
-                running_ = 0;
-                if (!Left(1)) return kFault;
+                running = 0;
+                if (!Left(1)) return fault_;
                 const uint8_t kind = p_[pos_++];
                 uint32_t length;
-                if (!Body(&length, "a meta event")) return kFault;
+                if (!Body(&length, "a meta event")) return fault_;
                 const int wanted = MetaLength(kind);
                 if (wanted >= 0 && length != static_cast<uint32_t>(wanted))
-                    return Fail(name_ + " has a meta event of kind " + Num(kind) + " and " + Num(length) +
-                                " bytes at byte " + Num(at_) + ", not " + Num(static_cast<unsigned>(wanted)));
-                if (kind == 0x2F) {  // the end of the track: what follows is not read
-                    pos_ = end_;
-                    return kEnd;
-                }
+                    return name_ + " has a meta event of kind " + Num(kind) + " and " + Num(length) + " bytes at byte " +
+                           Num(at_) + ", not " + Num(static_cast<unsigned>(wanted));
+                if (kind == 0x2F) return "";  // the end of the track: what follows is not read
             } else if (status == 0xF0) {
-                running_ = 0;
+                running = 0;
                 uint32_t length;
-                if (!Body(&length, "a system-exclusive event")) return kFault;
-                status_ = status;
-                data_ = p_ + pos_ - length;
-                return kEvent;
+                if (!Body(&length, "a system-exclusive event")) return fault_;
+                if (visit_) visit_(context_, status, p_ + pos_ - length);
             } else if (status > 0xF0) {
-                return Fail(name_ + " has a system message " + Num(status) + " at byte " + Num(at_) +
-                            ", which the player does not take");
+                return name_ + " has a system message " + Num(status) + " at byte " + Num(at_) +
+                       ", which the player does not take";
             } else {
-                running_ = status;
-                const size_t length = (status & 0xE0) == 0xC0 ? 1 : 2;  // program and channel pressure: one
-                if (!Left(length)) return kFault;
-                status_ = status;
-                data_ = p_ + pos_;
-                pos_ += length;
-                return kEvent;
+                running = status;
+                if (!Left((status & 0xE0) == 0xC0 ? 1 : 2)) return fault_;  // program and channel pressure: one
+                if (visit_) visit_(context_, status, p_ + pos_);
+                pos_ += (status & 0xE0) == 0xC0 ? 1 : 2;
             }
         }
-        return kEnd;
+        return "";
     }
-    // "" when the rest of the track reads without a fault; else the fault.
-    std::string Fault() {
-        Read read;
-        while ((read = Next()) == kEvent) {}
-        return read == kFault ? fault_ : "";
-    }
-    unsigned Number() const { return number_; }
-    uint64_t Tick() const { return ticks_; }
-    uint8_t Status() const { return status_; }
-    const uint8_t* Data() const { return data_; }
 
 private:
-    Read Fail(std::string fault) {
-        fault_ = std::move(fault);
-        return kFault;
-    }
     // Whether n more bytes of the event are in the track.
     bool Left(size_t n) {
         if (n <= end_ - pos_) return true;
@@ -131,21 +106,16 @@ private:
 
     const uint8_t* p_;
     size_t pos_, end_, at_ = 0;
-    unsigned number_;
     std::string name_, fault_;
-    uint8_t running_ = 0;  // the running status; 0 after meta and system-exclusive events
-    uint64_t ticks_ = 0;   // the player counts them in a signed 32-bit number
-    uint8_t status_ = 0;   // of the event read last, with its data bytes
-    const uint8_t* data_ = nullptr;
+    MidiEvent visit_;
+    void* context_;
 };
 
 }  // namespace
 
 namespace {
 
-// Checks the file; gives the playable bytes to *playable and each track, unread,
-// to *chunks.
-std::string Walk(const uint8_t* p, size_t size, std::vector<char>* playable, std::vector<Track>* chunks) {
+std::string Walk(const uint8_t* p, size_t size, std::vector<char>* playable, MidiEvent visit, void* context) {
     if (size == 0) return "the file is empty";
     if (size < 4 || std::memcmp(p, "MThd", 4) != 0) return "not a MIDI file (it does not begin with \"MThd\")";
     if (size < 14) return "the file ends inside its header, after " + Num(size) + " bytes";
@@ -174,9 +144,7 @@ std::string Walk(const uint8_t* p, size_t size, std::vector<char>* playable, std
             return chunk + " at byte " + Num(pos) + " claims " + Num(length) + " bytes, " + Num(size - pos - 8) +
                    " are left in the file";
         if (isTrack) {
-            Track track(p, pos + 8, pos + 8 + length, ++found);
-            if (chunks) chunks->push_back(track);
-            std::string fault = track.Fault();
+            std::string fault = Track(p, pos + 8, pos + 8 + length, ++found, visit, context).Fault();
             if (!fault.empty()) return fault;
             if (playable) kept.insert(kept.end(), p + pos, p + pos + 8 + length);
         }
@@ -189,15 +157,11 @@ std::string Walk(const uint8_t* p, size_t size, std::vector<char>* playable, std
 }  // namespace
 
 std::string MidiFileFault(const uint8_t* p, size_t size, std::vector<char>* playable) {
-    return Walk(p, size, playable, nullptr);
+    return Walk(p, size, playable, nullptr, nullptr);
 }
 
 void ForEachMidiEvent(const uint8_t* p, size_t size, MidiEvent visit, void* context) {
-    std::vector<Track> tracks;
-    if (!Walk(p, size, nullptr, &tracks).empty()) return;
-    for (Track& track : tracks)
-        while (track.Next() == Track::kEvent)
-            visit(context, track.Number(), track.Tick(), track.Status(), track.Data());
+    if (Walk(p, size, nullptr, nullptr, nullptr).empty()) Walk(p, size, nullptr, visit, context);
 }
 
 }  // namespace plat

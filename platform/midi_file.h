@@ -27,10 +27,10 @@ std::string MidiFileFault(const uint8_t* bytes, size_t size, std::vector<char>* 
 
 // Every channel event and system-exclusive message of a file that
 // MidiFileFault took (none of another), track by track, each track's in file
-// order. Given: the track's number from 1, the event's tick, its status byte
-// (running status resolved; 0xF0 for a system-exclusive message) and its
-// data bytes (a system-exclusive message's body after its length).
-using MidiEvent = void (*)(void* context, unsigned track, uint64_t tick, uint8_t status, const uint8_t* data);
+// order. Given: the event's status byte (running status resolved; 0xF0 for a
+// system-exclusive message) and its data bytes (a system-exclusive message's
+// body after its length).
+using MidiEvent = void (*)(void* context, uint8_t status, const uint8_t* data);
 void ForEachMidiEvent(const uint8_t* bytes, size_t size, MidiEvent visit, void* context);
 
 }  // namespace plat
