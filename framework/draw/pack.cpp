@@ -87,8 +87,7 @@ bool OpenEntry(const char* where, const std::string& name, PackEntry& e) {
     std::string why;  // what stands in the place of a pack that was named
     e.file = PackPath.empty() ? nullptr : plat::OpenRegularStream(PackPath, &why);
     if (!e.file) {
-        if (PackPath.empty() || PackPath.back() == '/') why.clear();  // none was named
-        fwSystem::ShowErrorBox(where, kNoPack, why.empty() ? "" : PackPath, why);
+        fwSystem::ShowPackErrorBox(where, kNoPack, PackPath, why);
         return false;
     }
     if (!FindEntry(e.file, name, e)) {

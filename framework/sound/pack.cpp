@@ -149,10 +149,7 @@ int BeginPackLoad(const char* where, const std::string& name, PackEntry* entry) 
     switch (FindPackEntry(SoundPackPath, name, entry, &fault)) {
     case PackFind::Found: return slot;
     case PackFind::NoPack:
-        if (SoundPackPath.empty() || SoundPackPath.back() == '/') fault.clear();  // none was named
-        return fwSystem::ShowErrorBox(where, "パックファイル名が指定されていません",
-                                      fault.empty() ? "" : SoundPackPath, fault),
-               -1;
+        return fwSystem::ShowPackErrorBox(where, "パックファイル名が指定されていません", SoundPackPath, fault), -1;
     case PackFind::NotFound: break;
     }
     return fwSystem::ShowErrorBox(where, "WAVEファイルを読み込めません", name), -1;

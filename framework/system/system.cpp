@@ -243,6 +243,11 @@ int ShowErrorBox(const char* where, const char* what, const std::string& file, c
     return 0;
 }
 
+int ShowPackErrorBox(const char* where, const char* what, const std::string& pack, const std::string& fault) {
+    const bool named = !pack.empty() && pack.back() != '/' && !fault.empty();
+    return ShowErrorBox(where, what, named ? pack : "", named ? fault : "");
+}
+
 int GetErrorFlag() { return ErrorFlag; }
 
 int CheckErrorAndQuit() {

@@ -76,6 +76,10 @@ int YesNoBox(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // with the file is known, that stands in place of the box's general text:
 // "where : file : fault".
 int ShowErrorBox(const char* where, const char* what, const std::string& file = "", const std::string& fault = "");
+// The error box for a pack that did not open: its line names the pack and
+// says what stands in its place (`fault`) when one was named (not empty,
+// not a folder's name) and something other than a file is there.
+int ShowPackErrorBox(const char* where, const char* what, const std::string& pack, const std::string& fault);
 int GetErrorFlag();
 int CheckErrorAndQuit();
 int Quit();
