@@ -4,9 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 #include "platform/audio.h"
 #include "platform/window.h"
@@ -65,23 +63,6 @@ protected:
             t += 0.1;
         }
         return t;
-    }
-    // Plays the piece for a second and a half; 0 when every preset the
-    // channels hold then was kept, else 1 (the channel named on stderr).
-    int PlayAndFindAPresetNotKept(const std::string& file) {
-        if (Send("open \"" + file + "\" type sequencer alias midi") != plat::kMciOk) return 2;
-        Send("play midi");
-        Render(kSecond * 3 / 2);
-        const auto pinned = plat::MciPinnedInstruments();
-        for (int channel = 0; channel < 16; ++channel) {
-            const std::pair<int, int> held = plat::MciChannelInstrument(channel);
-            if (held.first >= 0 && std::find(pinned.begin(), pinned.end(), held) == pinned.end()) {
-                std::fprintf(stderr, "channel %d holds bank %d program %d, not kept\n", channel, held.first,
-                             held.second);
-                return 1;
-            }
-        }
-        return 0;
     }
     testsupport::TempFolder dir_;
     std::string file_;
@@ -207,70 +188,14 @@ TEST_F(MciTest, StopThenPlayGoesOnAndNothingSoundsWhileStopped) {
     EXPECT_LE(t, 0.85);
 }
 
-// The synthesiser keeps one bank per channel for the whole file, whichever
-// track the bank select and the program change come from; at one tick it
-// takes the tracks in their order. The preset a note then plays was kept in
-// memory when the piece opened, not read on the mixing thread. FluidR3_GM
-// has variations with samples of their own (bank 8, program 4 among them).
-TEST_F(MciTest, PresetChosenAcrossTracksIsKeptFromTheOpen) {
-    const char* const kFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
-    if (access(kFont, R_OK) != 0) GTEST_SKIP() << kFont << " is not installed";
-    testsupport::ScopedEnv font("SDL_SOUNDFONTS", kFont);
-    struct Case {
-        int bankTrack;                    // 1 or 2; the program change is in the other
-        uint8_t bankTick, programTick;    // channel 1: bank select 8, program change 4
-        int playedBank;                   // of the note at tick 480
-    };
-    const Case cases[] = {
-        {1, 0, 96, 8},   // the bank select first, the program change later in the next track
-        {1, 96, 0, 0},   // the program change first: the later bank select waits for another
-        {1, 0, 0, 8},    // at one tick, track 1's bank select comes first
-        {2, 0, 0, 0},    // at one tick, track 1's program change comes first
-    };
-    const std::vector<uint8_t> note = {0x83, 0x60, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0, 0, 0xFF, 0x2F, 0};
-    for (const Case& c : cases) {
-        const std::vector<uint8_t> bank = {c.bankTick, 0xB0, 0, 8, 0, 0xFF, 0x2F, 0};
-        const std::vector<uint8_t> program = {c.programTick, 0xC0, 4, 0, 0xFF, 0x2F, 0};
-        const auto midi = testsupport::MidiWithTracks({c.bankTrack == 1 ? bank : program,
-                                                       c.bankTrack == 1 ? program : bank, note});
-        SCOPED_TRACE(testing::Message() << "bank select in track " << c.bankTrack << " at tick " << int(c.bankTick)
-                                        << ", program change at tick " << int(c.programTick));
-        ASSERT_EQ(Send("open \"" + dir_.Write("BANKS.MID", midi) + "\" type sequencer alias midi"), plat::kMciOk);
-        Send("play midi");
-        Render(kSecond * 3 / 4);  // into the note
-        const std::pair<int, int> played = plat::MciChannelInstrument(0);
-        EXPECT_EQ(played, std::make_pair(c.playedBank, 4));
-        const auto pinned = plat::MciPinnedInstruments();
-        EXPECT_NE(std::find(pinned.begin(), pinned.end(), played), pinned.end())
-            << "bank " << played.first << " program " << played.second << " plays but was not kept";
-        Send("close midi");
-    }
-}
-
-// A General MIDI reset in a piece gives every channel a preset of the
-// synthesiser's choosing, on the mixing thread: those were kept from the
-// open too. The reset leaves the synthesiser ignoring bank selects from then
-// on, so the piece plays in a process of its own.
-TEST_F(MciTest, PresetsOfAResetInThePieceAreKeptFromTheOpen) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const std::vector<uint8_t> track = {0,    0xC0, 4,    0,    0x90, 60,   100,  0x83, 0x60, 0x80, 60,   0,    0,
-                                        0xF0, 5,    0x7E, 0x7F, 0x09, 0x01, 0xF7, 0x83, 0x60, 0xFF, 0x2F, 0};
-    const std::string file = dir_.Write("RESET.MID", testsupport::MidiWithTracks({track}));
-    // The piece's process leaves by _Exit, past the folder's removal: it removes its folder first.
-    EXPECT_EXIT(
-        {
-            const int notKept = PlayAndFindAPresetNotKept(file);
-            std::filesystem::remove_all(dir_.path);
-            std::_Exit(notKept);
-        },
-        ::testing::ExitedWithCode(0), "");
-}
-
 // Whatever order the bank selects and program changes reach the
 // synthesiser in, and whatever manner of bank select a reset in a piece or in
 // the piece before leaves it in, nothing is read from the soundfont while the
-// music plays. Each case plays its pieces one after another; channel 1
-// plays a note from half a second into the last one.
+// music plays, and what channel 1 plays was kept from the open. Each case
+// plays its pieces one after another; channel 1 plays a note from half a
+// second into the last one. The synthesiser keeps one bank per channel for
+// the whole file, whichever track sets it; at one tick it takes the tracks in
+// their order.
 TEST_F(MciTest, NothingIsReadFromTheSoundFontWhilePiecesPlay) {
     const char* const kFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
     if (access(kFont, R_OK) != 0) GTEST_SKIP() << kFont << " is not installed";
@@ -288,6 +213,16 @@ TEST_F(MciTest, NothingIsReadFromTheSoundFontWhilePiecesPlay) {
         return testsupport::Join({events, {0x83, 0x60, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, end});
     };
     auto fast = testsupport::Patched(testsupport::MidiWithTracks({fastTempo, lateBank, fastNote}), 12, {0x03, 0xC0});
+    // Channel 1's bank select 8 in one track, its program change 4 in the
+    // other, at the given ticks; the note in a third.
+    auto acrossTracks = [&](bool bankFirst, uint8_t bankTick, uint8_t programTick) {
+        const std::vector<uint8_t> bank = {bankTick, 0xB0, 0, 8, 0, 0xFF, 0x2F, 0};
+        const std::vector<uint8_t> program = {programTick, 0xC0, 4, 0, 0xFF, 0x2F, 0};
+        return testsupport::MidiWithTracks({bankFirst ? bank : program, bankFirst ? program : bank, slowNote({})});
+    };
+    const std::vector<uint8_t> resetAfterNote = {0,    0xC0, 4,    0,    0x90, 60,   100,  0x83, 0x60, 0x80, 60, 0,
+                                                 0,    0xF0, 5,    0x7E, 0x7F, 0x09, 0x01, 0xF7, 0x83, 0x60, 0xFF,
+                                                 0x2F, 0};
     std::vector<uint8_t> manyPrograms;  // more than are measured one after another
     for (uint8_t program = 0; program < 40; ++program) manyPrograms.insert(manyPrograms.end(), {0, 0xC0, program});
     struct Case {
@@ -304,6 +239,11 @@ TEST_F(MciTest, NothingIsReadFromTheSoundFontWhilePiecesPlay) {
           testsupport::MidiWithTrack(slowNote(testsupport::Join({bank8, program80})))},
          {8, 80}},
         {"forty programs, measured side by side", {testsupport::MidiWithTrack(slowNote(manyPrograms))}, {0, 39}},
+        {"the bank select first, the program change later in the next track", {acrossTracks(true, 0, 96)}, {8, 4}},
+        {"the program change first: the later bank select waits for another", {acrossTracks(true, 96, 0)}, {0, 4}},
+        {"at one tick, track 1's bank select first", {acrossTracks(true, 0, 0)}, {8, 4}},
+        {"at one tick, track 1's program change first", {acrossTracks(false, 0, 0)}, {0, 4}},
+        {"a General MIDI reset after a note: the reset's presets", {testsupport::MidiWithTrack(resetAfterNote)}, {0, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
