@@ -271,6 +271,10 @@ struct PieceScan {
 
 void ScanEvent(void* context, uint8_t status, const uint8_t* data) {
     auto& scan = *static_cast<PieceScan*>(context);
+    // A file may hold data bytes of 128 and more; the synthesiser refuses
+    // such a note, controller or program (128 only unsets the program).
+    const bool oneByte = (status & 0xE0) == 0xC0;
+    if (status != 0xF0 && ((data[0] | (oneByte ? 0 : data[1])) & 0x80)) return;
     const int channel = status & 0x0F;
     switch (status & 0xF0) {
     case 0x90:

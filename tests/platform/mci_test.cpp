@@ -244,6 +244,8 @@ TEST_F(MciTest, NothingIsReadFromTheSoundFontWhilePiecesPlay) {
         {"at one tick, track 1's bank select first", {acrossTracks(true, 0, 0)}, {8, 4}},
         {"at one tick, track 1's program change first", {acrossTracks(false, 0, 0)}, {0, 4}},
         {"a General MIDI reset after a note: the reset's presets", {testsupport::MidiWithTrack(resetAfterNote)}, {0, 0}},
+        {"a bank and a program of 128 and more, which the synthesiser refuses",
+         {testsupport::MidiWithTrack(slowNote({0, 0xB0, 0, 0xC8, 0, 0xC0, 0x90}))}, {0, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
