@@ -45,7 +45,8 @@ fuzz:
 	@./scripts/setup.sh fuzz
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVQ_FUZZ=ON -DVQ_TESTS=OFF -DVQ_BENCH=OFF >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
-	@cd build-fuzz && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./fuzz_seeds seeds . >/dev/null 2>&1
+	@cd build-fuzz && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./fuzz_seeds seeds . >seeds.log 2>&1 \
+	  || { tail -5 seeds.log; exit 1; }
 	@mkdir -p fuzz-findings
 	@set -e; for t in $(FUZZ_TARGETS); do \
 	  mkdir -p build-fuzz/corpus/$$t; \

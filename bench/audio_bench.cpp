@@ -3,8 +3,10 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -84,23 +86,43 @@ void BM_MixTwelveBuffers(benchmark::State& state) {
 BENCHMARK(BM_MixTwelveBuffers);
 
 // A one-track MIDI file of the track's events at 480 ticks a beat, of a
-// unique name under the temporary folder; "" when none is made.
-std::string WriteMidi(const std::vector<uint8_t>& track) {
+// unique name under the temporary folder; "" when none is made, with the
+// reason in *why.
+std::string WriteMidi(const std::vector<uint8_t>& track, std::string* why) {
     std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0, 'M', 'T', 'r', 'k'};
     for (int s = 24; s >= 0; s -= 8) file.push_back(static_cast<uint8_t>(track.size() >> s));
     file.insert(file.end(), track.begin(), track.end());
-    std::string path = (std::filesystem::temp_directory_path() / "vq_bench_XXXXXX.mid").string();
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
+    if (ec) {
+        *why = "no temporary folder: " + ec.message();
+        return "";
+    }
+    std::string path = (folder / "vq_bench_XXXXXX.mid").string();
     const int fd = mkstemps(path.data(), 4);
-    if (fd < 0) return "";
+    if (fd < 0) {
+        *why = path + ": " + std::strerror(errno);
+        return "";
+    }
     const bool written = write(fd, file.data(), file.size()) == static_cast<ssize_t>(file.size());
+    *why = path + ": " + std::strerror(errno);
     close(fd);
     if (written) return path;
     std::remove(path.c_str());
     return "";
 }
 
-// A dense piece: chords of four notes, a new one every eighth note.
-std::string WriteDenseMidi() {
+// The benchmark goes on with the piece's path, or is skipped with the reason.
+std::string WriteMidiOrSkip(benchmark::State& state, const std::vector<uint8_t>& track) {
+    std::string why;
+    const std::string path = WriteMidi(track, &why);
+    if (path.empty()) state.SkipWithError(("the piece could not be written: " + why).c_str());
+    return path;
+}
+
+// A dense piece: chords of four notes, a new one every eighth note ("" and
+// the benchmark skipped when it cannot be written).
+std::string WriteDenseMidi(benchmark::State& state) {
     std::vector<uint8_t> track = {0x00, 0xC0, 48};  // strings
     for (int i = 0; i < 4000; ++i) {
         const uint8_t base = static_cast<uint8_t>(48 + i % 24);
@@ -109,7 +131,7 @@ std::string WriteDenseMidi() {
         for (int k = 1; k < 4; ++k) track.insert(track.end(), {0x00, 0x80, uint8_t(base + 4 * k), 0});
     }
     track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
-    return WriteMidi(track);
+    return WriteMidiOrSkip(state, track);
 }
 
 // A device period of the dense piece, alone or under the twelve effects.
@@ -121,11 +143,8 @@ void BM_MusicPeriod(benchmark::State& state, bool withEffects) {
     BufferMixer mixer;
     std::optional<TwelveEffects> effects;
     if (withEffects) effects.emplace();
-    const std::string path = WriteDenseMidi();
-    if (path.empty()) {
-        state.SkipWithError("the piece could not be written");
-        return;
-    }
+    const std::string path = WriteDenseMidi(state);
+    if (path.empty()) return;
     plat::MciSendString("open \"" + path + "\" type sequencer alias bench", nullptr);
     plat::MciSendString("play bench", nullptr);
     MixPeriods(state);
@@ -203,11 +222,8 @@ void BM_FirstOpenOfEveryPreset(benchmark::State& state, const char* file) {
                                            uint8_t(program)});
     for (int channel = 0; channel < 16; ++channel) track.insert(track.end(), {0, uint8_t(0x90 | channel), 60, 100});
     track.insert(track.end(), {0, 0xFF, 0x2F, 0});
-    const std::string piece = WriteMidi(track);
-    if (piece.empty()) {
-        state.SkipWithError("the piece could not be written");
-        return;
-    }
+    const std::string piece = WriteMidiOrSkip(state, track);
+    if (piece.empty()) return;
     FirstOpen(state, file, piece);
     std::filesystem::remove(piece);
 }

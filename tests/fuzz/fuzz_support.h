@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <exception>
 #include <string>
 
 #include "framework/draw/draw.h"
@@ -14,8 +16,20 @@
 
 namespace fuzz {
 
+// A target without its folder cannot run: it stops at once with a line
+// saying why, before the fuzzer has taken any input to keep as a finding.
+inline const testsupport::TempFolder& Folder() {
+    try {
+        static const testsupport::TempFolder folder;  // removed when the target exits
+        return folder;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "fuzz: %s\n", e.what());
+        std::_Exit(1);
+    }
+}
+
 inline const std::string& Dir() {
-    static const testsupport::TempFolder folder;  // removed when the target exits
+    static const testsupport::TempFolder& folder = Folder();
     static const std::string dir = [] {
         plat::SetMessageBoxesShown(false);
         plat::SetExecutableDirectory(folder.path);

@@ -2,6 +2,7 @@
 // loader, made with the game's own converters where it has them.
 //   fuzz_seeds OUTDIR DATADIR
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -35,14 +36,9 @@ void CopySmall(const fs::path& from, const fs::path& to, uintmax_t limit) {
         if (e.is_regular_file() && e.file_size() <= limit) fs::copy_file(e.path(), to / e.path().filename(), ec);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: fuzz_seeds OUTDIR DATADIR\n");
-        return 2;
-    }
-    const fs::path out = argv[1], data = argv[2];
+// Writes every target's seeds under `out`, taking the game's data files
+// from `data`; throws when its scratch folder cannot be made.
+void WriteSeeds(const fs::path& out, const fs::path& data) {
     const testsupport::TempFolder folder;
     const std::string work = folder.path + "/";
     plat::SetMessageBoxesShown(false);
@@ -79,5 +75,20 @@ int main(int argc, char** argv) {
     Put(out / "soundpack" / "one.pak",
         testsupport::MakePackEntry("A.WAV", testsupport::PcmFormatBlock(1, 22050, 16),
                                    testsupport::Pcm16(std::vector<int16_t>(2000, 1000))));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: fuzz_seeds OUTDIR DATADIR\n");
+        return 2;
+    }
+    try {
+        WriteSeeds(argv[1], argv[2]);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "fuzz_seeds: %s\n", e.what());
+        return 1;
+    }
     return 0;
 }

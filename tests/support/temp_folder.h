@@ -8,6 +8,8 @@ namespace testsupport {
 
 // A new folder of a unique name under TMPDIR (else /tmp), removed with
 // everything in it when the object goes, also when the test fails on the way.
+// When no folder can be made, or a file cannot be written, it throws a
+// std::runtime_error naming the place and the reason, which fails the test.
 struct TempFolder {
     TempFolder();
     ~TempFolder();
@@ -17,7 +19,7 @@ struct TempFolder {
     // Writes the bytes as `name`, which may name sub-folders, and gives its path.
     std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const;
 
-    const std::string path;  // without a trailing '/'; empty when no folder could be made
+    const std::string path;  // without a trailing '/'
 };
 
 }  // namespace testsupport
