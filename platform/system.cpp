@@ -171,12 +171,31 @@ int OpenLockFolder(const LockPlace& place, LockFault* fault) {
     return -1;
 }
 
+// A lock file its owner may not write (a start under a strict umask that
+// ended before it set the mode, or a chmod by hand) is given mode 0600 and
+// opened again, once it is known to be this user's own regular file with
+// one name; both through a descriptor of that very file, so that nothing
+// put under its name meanwhile is changed or opened. -1 (errno EACCES)
+// when it is not such a file.
+int RepairLockFile(int folder, const std::string& file) {
+    const int path = openat(folder, file.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    int fd = -1;
+    struct stat st;
+    if (path >= 0 && fstat(path, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == geteuid() && st.st_nlink == 1) {
+        const std::string self = "/proc/self/fd/" + std::to_string(path);
+        if (chmod(self.c_str(), 0600) == 0) fd = open(self.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    }
+    if (path >= 0) close(path);
+    if (fd < 0) errno = EACCES;
+    return fd;
+}
+
 // Opens (making it when need be) the lock file in the open folder: never
 // through a link, and only a regular file of this user's with no other
 // name. -1 with the fault otherwise.
 int OpenLockFile(int folder, const std::string& file, LockFault* fault) {
-    const int fd =
-        openat(folder, file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    int fd = openat(folder, file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    if (fd < 0 && errno == EACCES) fd = RepairLockFile(folder, file);
     struct stat st;
     if (fd < 0) {
         const int error = errno;

@@ -274,13 +274,20 @@ TEST_F(InstanceLock, NoUmaskLeavesTheLockFolderUnusable) {
     };
     const struct {
         const char* what;
-        mode_t left, firstMask;  // the folder an older start left, the umask of a start before; 0: none
-    } cases[] = {{"a folder left at 0500", 0500, 0}, {"a folder left at 0300", 0300, 0}, {"umask 0277 before", 0, 0277}};
+        // The folder and the lock file an older start left, the umask of a start before; 0: none
+        mode_t left, fileLeft, firstMask;
+    } cases[] = {{"a folder left at 0500", 0500, 0, 0},
+                 {"a folder left at 0300", 0300, 0, 0},
+                 {"umask 0277 before", 0, 0, 0277},
+                 {"a lock file left at 0400", 0, 0400, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove_all(tmp);
         ASSERT_EQ(mkdir(tmp.c_str(), 0700), 0);
-        ASSERT_TRUE(!c.left || (mkdir(own.c_str(), 0700) == 0 && chmod(own.c_str(), c.left) == 0));
+        ASSERT_TRUE(!(c.left || c.fileLeft) || mkdir(own.c_str(), 0700) == 0);
+        const int file = c.fileLeft ? open((own + "/" + kName + ".lock").c_str(), O_CREAT | O_WRONLY, 0600) : -1;
+        ASSERT_TRUE(!c.fileLeft || (file >= 0 && fchmod(file, c.fileLeft) == 0 && close(file) == 0));
+        ASSERT_TRUE(!c.left || chmod(own.c_str(), c.left) == 0);
         EXPECT_EQ(c.firstMask ? holdsLock(c.firstMask) : 0, 0) << "the first start";
         EXPECT_EQ(holdsLock(022), 0);
         chmod(own.c_str(), 0700);  // so that it can be removed whatever the start did
