@@ -6,6 +6,7 @@
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -24,17 +25,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The holder of a lease gives it up as soon as an open asks it to.
+// The holder of a lease keeps it a tenth of a second after an open asks
+// for it, as a file server takes a while to answer: an open that does not
+// wait for it is refused.
 int gLeaseFd = -1;
 void GiveUpLease(int) { fcntl(gLeaseFd, F_SETLEASE, F_UNLCK); }
+void GiveUpLeaseSoon(int) {
+    const itimerval soon{{0, 0}, {0, 100000}};
+    setitimer(ITIMER_REAL, &soon, nullptr);
+}
 
 TEST(RegularFile, AnythingButARegularFileIsRefusedWithWhatItIs) {
     testsupport::TempFolder folder;
     const std::string base = folder.path + "/";
     int sock = -1;
-    struct sigaction giveUp {}, before {};
+    struct sigaction asked {}, giveUp {}, beforeIo {}, beforeAlarm {};
+    asked.sa_handler = GiveUpLeaseSoon;
     giveUp.sa_handler = GiveUpLease;
-    sigaction(SIGIO, &giveUp, &before);
+    giveUp.sa_flags = SA_RESTART;  // the waiting open goes on
+    sigaction(SIGIO, &asked, &beforeIo);
+    sigaction(SIGALRM, &giveUp, &beforeAlarm);
     std::string noLease;
     struct Case {
         const char* name;
@@ -90,8 +100,11 @@ TEST(RegularFile, AnythingButARegularFileIsRefusedWithWhatItIs) {
         EXPECT_EQ(plat::RegularFileFault(path), std::string(c.why) == "-" ? "no such file" : expected);
     }
     if (sock >= 0) close(sock);
+    const itimerval off{};
+    setitimer(ITIMER_REAL, &off, nullptr);
     if (gLeaseFd >= 0) close(gLeaseFd);
-    sigaction(SIGIO, &before, nullptr);
+    sigaction(SIGIO, &beforeIo, nullptr);
+    sigaction(SIGALRM, &beforeAlarm, nullptr);
 }
 
 }  // namespace
