@@ -92,16 +92,12 @@ std::string WriteMidi(const std::vector<uint8_t>& track, std::string* why) {
     std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0, 'M', 'T', 'r', 'k'};
     for (int s = 24; s >= 0; s -= 8) file.push_back(static_cast<uint8_t>(track.size() >> s));
     file.insert(file.end(), track.begin(), track.end());
-    std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
-    if (ec) {
-        *why = "no temporary folder: " + ec.message();
-        return "";
-    }
-    std::string path = (folder / "vq_bench_XXXXXX.mid").string();
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string folder = tmp && *tmp ? tmp : "/tmp";
+    std::string path = folder + "/vq_bench_XXXXXX.mid";
     const int fd = mkstemps(path.data(), 4);
     if (fd < 0) {
-        *why = path + ": " + std::strerror(errno);
+        *why = "no file could be made in " + folder + ": " + std::strerror(errno);
         return "";
     }
     const bool written = write(fd, file.data(), file.size()) == static_cast<ssize_t>(file.size());
