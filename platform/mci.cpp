@@ -309,7 +309,9 @@ constexpr Instrument PresetAt(size_t index) { return {static_cast<int>(index / 1
 // ignore bank selects (a General MIDI reset), take the bank from controller
 // 32 and make a channel that selects a bank from 120 up a drum channel (an XG
 // reset), or make any channel a drum channel (GS). After one, every channel
-// may ask for either kind, with the bank from either controller.
+// may ask for either kind, with the bank from either controller, and program
+// 0 of every bank it selects: the GS message that makes a channel melodic
+// again selects that program of the channel's bank.
 void AskedFor(const PieceScan& scan, PresetSet* any, PresetSet* heard) {
     const bool freed = scan.systemExclusive;
     for (int channel = 0; channel < kChannels; ++channel) {
@@ -325,7 +327,7 @@ void AskedFor(const PieceScan& scan, PresetSet* any, PresetSet* heard) {
             ask(0, 0);
             for (int bank = 0; bank < 128; ++bank)
                 for (int program = 0; program < 128 && banks[bank]; ++program)
-                    if (programs[program]) ask(bank, program);
+                    if (programs[program] || (freed && program == 0)) ask(bank, program);
         }
         if (channel == kDrumChannel || freed) {
             ask(kDrumBank, 0);

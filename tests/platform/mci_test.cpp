@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 
 #include "platform/audio.h"
 #include "platform/window.h"
@@ -18,6 +21,11 @@ using testsupport::Peak;
 using testsupport::Render;
 
 constexpr int kSecond = plat::kMixRate;
+
+uint32_t Le32(const char* bytes) {
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
+    return b[0] | b[1] << 8 | b[2] << 16 | static_cast<uint32_t>(b[3]) << 24;
+}
 
 // The notices waiting in the window's queue, oldest first.
 std::vector<uintptr_t> TakeNotices() {
@@ -63,6 +71,30 @@ protected:
             t += 0.1;
         }
         return t;
+    }
+    // Plays the pieces one after another and checks that nothing was read
+    // from the soundfont meanwhile and that what channel 1 plays from half a
+    // second into the last one was kept from its open (and is `expected`,
+    // unless that is {-1, -1}).
+    void PlayWithoutReads(const std::vector<std::vector<uint8_t>>& pieces, std::pair<int, int> expected) {
+        const long readsBefore = plat::MciSoundFontReadsWhileMixing();
+        std::pair<int, int> played;
+        std::vector<std::pair<int, int>> pinned;
+        for (const auto& piece : pieces) {
+            ASSERT_EQ(Send("open \"" + dir_.Write("PIECE.MID", piece) + "\" type sequencer alias midi"), plat::kMciOk);
+            Send("play midi");
+            Render(kSecond * 3 / 4);  // into the note
+            played = plat::MciChannelInstrument(0);
+            pinned = plat::MciPinnedInstruments();
+            Render(kSecond / 2);
+            Send("close midi");
+        }
+        EXPECT_EQ(plat::MciSoundFontReadsWhileMixing() - readsBefore, 0);
+        EXPECT_NE(std::find(pinned.begin(), pinned.end(), played), pinned.end())
+            << "bank " << played.first << " program " << played.second << " plays but was not kept";
+        if (expected.first >= 0) {
+            EXPECT_EQ(played, expected);
+        }
     }
     testsupport::TempFolder dir_;
     std::string file_;
@@ -249,25 +281,37 @@ TEST_F(MciTest, NothingIsReadFromTheSoundFontWhilePiecesPlay) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const long readsBefore = plat::MciSoundFontReadsWhileMixing();
-        std::pair<int, int> played;
-        std::vector<std::pair<int, int>> pinned;
-        for (const auto& piece : c.pieces) {
-            ASSERT_EQ(Send("open \"" + dir_.Write("PIECE.MID", piece) + "\" type sequencer alias midi"), plat::kMciOk);
-            Send("play midi");
-            Render(kSecond * 3 / 4);  // into the note
-            played = plat::MciChannelInstrument(0);
-            pinned = plat::MciPinnedInstruments();
-            Render(kSecond / 2);
-            Send("close midi");
-        }
-        EXPECT_EQ(plat::MciSoundFontReadsWhileMixing() - readsBefore, 0);
-        EXPECT_NE(std::find(pinned.begin(), pinned.end(), played), pinned.end())
-            << "bank " << played.first << " program " << played.second << " plays but was not kept";
-        if (c.played.first >= 0) {
-            EXPECT_EQ(played, c.played);
-        }
+        PlayWithoutReads(c.pieces, c.played);
     }
+}
+
+// The GS message that makes a part melodic again selects program 0 of the
+// bank its channel has, which is kept from the open like any other. The
+// soundfont: TimGM6mb with its first preset, a flute of samples of its own,
+// moved to bank 8, program 0.
+TEST_F(MciTest, APartMadeMelodicAgainPlaysProgram0OfItsBankKeptFromTheOpen) {
+    const char* const kFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+    if (access(kFont, R_OK) != 0) GTEST_SKIP() << kFont << " is not installed";
+    ASSERT_FALSE(dir_.path.empty());
+    const std::string copy = dir_.path + "/BANK8.SF2";
+    ASSERT_TRUE(std::filesystem::copy_file(kFont, copy));
+    std::fstream font(copy, std::ios::in | std::ios::out | std::ios::binary);
+    char chunk[12];
+    for (std::streamoff at = 12; font.seekg(at).read(chunk, 12); at += 8 + Le32(chunk + 4)) {
+        if (std::memcmp(chunk + 8, "pdta", 4) != 0) continue;
+        // The phdr chunk comes first; a preset header keeps its program and bank from byte 20.
+        ASSERT_TRUE(font.seekg(at + 12).read(chunk, 4) && std::memcmp(chunk, "phdr", 4) == 0);
+        font.seekp(at + 12 + 8 + 20).write("\0\0\x08\0", 4);
+        break;
+    }
+    font.close();
+    ASSERT_TRUE(font);
+    testsupport::ScopedEnv search("SDL_SOUNDFONTS", copy.c_str());
+    // To every device (0x7F): the synthesiser answers its own number, 0, and that.
+    const std::vector<uint8_t> part1Melodic = {0, 0xF0, 10, 0x41, 0x7F, 0x42, 0x12, 0x40, 0x11, 0x15, 0x00, 0x1A, 0xF7};
+    const std::vector<uint8_t> bank8 = {0, 0xB0, 0, 8}, program5 = {0, 0xC0, 5};
+    const std::vector<uint8_t> note = {0x83, 0x60, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0, 0, 0xFF, 0x2F, 0};
+    PlayWithoutReads({testsupport::MidiWithTrack(testsupport::Join({bank8, program5, part1Melodic, note}))}, {8, 0});
 }
 
 TEST(Mci, WithoutAudioOutputOpenFailsQuietly) {
