@@ -314,6 +314,61 @@ TEST_F(MciTest, APartMadeMelodicAgainPlaysProgram0OfItsBankKeptFromTheOpen) {
     PlayWithoutReads({testsupport::MidiWithTrack(testsupport::Join({bank8, program5, part1Melodic, note}))}, {8, 0});
 }
 
+// A file that is not a soundfont, or one cut short, is passed over with a
+// line naming it and why, once, before the synthesiser reads any of it; the
+// search goes on to the next, and when there is none the line that says the
+// music is off names what was tried. Each case opens and plays a piece twice.
+TEST_F(MciTest, AFileThatIsNotAWholeSoundFontIsPassedOverWithWhy) {
+    const char* const kGood = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+    if (access(kGood, R_OK) != 0) GTEST_SKIP() << kGood << " is not installed";
+    ASSERT_FALSE(dir_.path.empty());
+    const std::vector<uint8_t> text = {'r', 'o', 'o', 't', ':', 'x', ':', '0', ':', '0', ':', ':', '/', ':', '\n'};
+    // The RIFF claims a megabyte; 24 bytes are there.
+    const std::vector<uint8_t> cut = {'R', 'I', 'F', 'F', 0, 0, 0x10, 0,   's', 'f', 'b', 'k',
+                                      'L', 'I', 'S', 'T', 4, 0, 0,    0,   'I', 'N', 'F', 'O'};
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> bytes;
+        bool aheadOfGood;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"TEXT.SF2", text, false, "not a soundfont"},
+        {"CUT.SF2", cut, false, "cut short: 24 of 1048584 bytes"},
+        {"TEXT-FIRST.SF2", text, true, "not a soundfont"},
+        {"CUT-FIRST.SF2", cut, true, "cut short: 24 of 1048584 bytes"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = dir_.Write(c.name, c.bytes);
+        {
+            testsupport::ScopedEnv good("SDL_SOUNDFONTS", kGood);
+            plat::MciPrepare();  // the music on, as a game starts
+        }
+        testsupport::ScopedEnv search("SDL_SOUNDFONTS", (file + (c.aheadOfGood ? std::string(":") + kGood : "")).c_str());
+        int peak = 0;
+        ::testing::internal::CaptureStderr();
+        for (int open = 0; open < 2; ++open) {
+            Send("open \"" + file_ + "\" type sequencer alias midi");
+            Send("play midi");
+            peak = std::max(peak, Peak(Render(kSecond / 2)));
+            Send("close midi");
+        }
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        const std::string passedOver = "soundfont " + file + " passed over: " + c.why + "\n";
+        const size_t at = said.find(passedOver);
+        EXPECT_TRUE(at != std::string::npos && said.find(passedOver, at + 1) == std::string::npos) << said;
+        EXPECT_EQ(said.find("CRITICAL"), std::string::npos) << said;
+        if (c.aheadOfGood) {
+            EXPECT_GT(peak, 500);
+            EXPECT_EQ(said.find("music is off"), std::string::npos) << said;
+        } else {
+            EXPECT_NE(said.find("music is off: no General MIDI soundfont loads (tried " + file + ")\n"), std::string::npos)
+                << said;
+        }
+    }
+}
+
 TEST(Mci, WithoutAudioOutputOpenFailsQuietly) {
     testsupport::TempFolder dir;
     std::string file = dir.Write("SONG.MID", testsupport::MakeMidi(1));
