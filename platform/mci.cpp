@@ -2,7 +2,6 @@
 
 #include <fluidsynth.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -160,15 +159,88 @@ int ReadMidiFile(const std::string& path, std::vector<char>* out) {
     return gFault.empty() ? kMciOk : kMciInvalidFile;
 }
 
-// A soundfont is opened by the synthesiser itself: only a regular file is
-// handed on (a named pipe in its place would hold the open for ever).
-bool Readable(const std::string& path) {
-    return !path.empty() && RegularFileFault(path).empty() && access(path.c_str(), R_OK) == 0;
+uint32_t Le32(const unsigned char* bytes) {
+    return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+}
+
+// Whether the file at `path` passes for a soundfont by its RIFF header and
+// its top-level chunks (INFO, sdta and pdta lists, all inside the file).
+// The synthesiser opens a soundfont itself: it is handed only a regular file
+// (a named pipe in its place would hold the open for ever), and only one that
+// passes, since its loaders alarm the terminal about anything else. Else
+// *why says what is wrong, and is left empty only when there is no such file.
+bool PassesForSoundFont(const std::string& path, std::string* why) {
+    FILE* f = OpenRegularStream(path, why);
+    if (!f) return false;
+    struct stat st {};
+    const off_t size = fstat(fileno(f), &st) == 0 ? st.st_size : 0;
+    unsigned char chunk[12];
+    auto readAt = [&](off_t at) { return fseeko(f, at, SEEK_SET) == 0 && std::fread(chunk, 1, 12, f) == 12; };
+    const char* const kLists[] = {"INFO", "sdta", "pdta"};
+    std::bitset<3> whole;
+    if (!readAt(0) || std::memcmp(chunk, "RIFF", 4) != 0 || std::memcmp(chunk + 8, "sfbk", 4) != 0) {
+        *why = "not a soundfont";
+    } else if (const off_t end = 8 + static_cast<off_t>(Le32(chunk + 4)); size < end) {
+        *why = "cut short: " + std::to_string(size) + " of " + std::to_string(end) + " bytes";
+    } else {
+        for (off_t at = 12; at + 12 <= end && readAt(at); at += 8 + Le32(chunk + 4) + (Le32(chunk + 4) & 1)) {
+            if (at + 8 + Le32(chunk + 4) > end || std::memcmp(chunk, "LIST", 4) != 0) continue;
+            for (size_t i = 0; i < whole.size(); ++i)
+                if (std::memcmp(chunk + 8, kLists[i], 4) == 0) whole.set(i);
+        }
+        for (size_t i = 0; i < whole.size() && why->empty(); ++i)
+            if (!whole[i]) *why = std::string("damaged: no whole ") + kLists[i] + " list";
+    }
+    std::fclose(f);
+    return why->empty();
 }
 
 bool IsFolder(const std::string& path) {
     struct stat st {};
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// What the search for a soundfont remembers: the files the synthesiser
+// refused although they passed for soundfonts, and the lines it has said
+// about files it passed over (each is said once).
+std::mutex gSearchLock;
+std::vector<std::string> gRefused;
+std::vector<std::string> gSaid;
+
+// The first file of the search that passes for a soundfont and that the
+// synthesiser has not refused ("" none). Each file before it that is there
+// goes to *tried, and is named on the terminal with why it was passed over,
+// once in the life of the process.
+std::string FindSoundFont(std::vector<std::string>* tried) {
+    std::vector<std::string> files;
+    for (const std::string& place : MciSoundFontSearch()) {
+        if (IsFolder(place)) {
+            for (const std::string& file : FindFiles(place, ".sf2")) files.push_back(place + "/" + file);
+        } else {
+            files.push_back(place);
+        }
+    }
+    std::lock_guard<std::mutex> lock(gSearchLock);
+    for (const std::string& file : files) {
+        std::string why;
+        if (PassesForSoundFont(file, &why)) {
+            if (std::find(gRefused.begin(), gRefused.end(), file) == gRefused.end()) return file;
+            why = "refused by the synthesiser";
+        }
+        if (why.empty()) continue;  // no such file
+        tried->push_back(file);
+        const std::string line = "soundfont " + file + " passed over: " + why;
+        if (std::find(gSaid.begin(), gSaid.end(), line) != gSaid.end()) continue;
+        gSaid.push_back(line);
+        std::fprintf(stderr, "%s%s\n", LinePrefix().c_str(), line.c_str());
+    }
+    return "";
+}
+
+std::string Listed(const std::vector<std::string>& items) {
+    std::string list;
+    for (const std::string& item : items) list += (list.empty() ? "" : ", ") + item;
+    return list;
 }
 
 void Notify(uint32_t flag) { PostMessage(MM_MCINOTIFY, flag, kSequencerId); }
@@ -218,7 +290,8 @@ fluid_synth_t* NewSynth(const std::string& font, fluid_settings_t** settings, in
 // again whenever that changes, or the last piece altered it, while no piece
 // is open. Needs gLock.
 bool EnsureSynth() {
-    const std::string font = MciSoundFontPath();
+    std::vector<std::string> tried;
+    std::string font = FindSoundFont(&tried);
     if ((gSynthTried && font == gFontPath && !gSynthAltered) || gSeq.open) return gSynth != nullptr;
     // The levels measured stay good for the same soundfont.
     auto levels = font == gFontPath ? std::move(gLevels) : decltype(gLevels){};
@@ -230,11 +303,24 @@ bool EnsureSynth() {
     for (int level : {FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) fluid_set_log_function(level, nullptr, nullptr);
     gSynth = NewSynth(font, &gSettings, &gFontId);
     if (!gSynth) return false;
-    if (font.empty()) {
-        std::string looked;
-        for (const std::string& place : MciSoundFontSearch()) looked += (looked.empty() ? "" : ", ") + place;
+    // A file that passes for a soundfont may still be refused: the search
+    // goes on without it.
+    while (!font.empty() && gFontId == FLUID_FAILED) {
+        {
+            std::lock_guard<std::mutex> lock(gSearchLock);
+            gRefused.push_back(font);
+        }
+        gLevels.clear();
+        tried.clear();
+        gFontPath = font = FindSoundFont(&tried);
+        if (!font.empty()) gFontId = fluid_synth_sfload(gSynth, font.c_str(), 0);
+    }
+    if (font.empty() && tried.empty()) {
         std::fprintf(stderr, "%smusic is off: no General MIDI soundfont found (looked for %s)\n",
-                     LinePrefix().c_str(), looked.c_str());
+                     LinePrefix().c_str(), Listed(MciSoundFontSearch()).c_str());
+    } else if (font.empty()) {
+        std::fprintf(stderr, "%smusic is off: no General MIDI soundfont loads (tried %s)\n", LinePrefix().c_str(),
+                     Listed(tried).c_str());
     }
     return true;
 }
@@ -309,7 +395,9 @@ constexpr Instrument PresetAt(size_t index) { return {static_cast<int>(index / 1
 // ignore bank selects (a General MIDI reset), take the bank from controller
 // 32 and make a channel that selects a bank from 120 up a drum channel (an XG
 // reset), or make any channel a drum channel (GS). After one, every channel
-// may ask for either kind, with the bank from either controller.
+// may ask for either kind, with the bank from either controller, and program
+// 0 of every bank it selects: the GS message that makes a channel melodic
+// again selects that program of the channel's bank.
 void AskedFor(const PieceScan& scan, PresetSet* any, PresetSet* heard) {
     const bool freed = scan.systemExclusive;
     for (int channel = 0; channel < kChannels; ++channel) {
@@ -325,7 +413,7 @@ void AskedFor(const PieceScan& scan, PresetSet* any, PresetSet* heard) {
             ask(0, 0);
             for (int bank = 0; bank < 128; ++bank)
                 for (int program = 0; program < 128 && banks[bank]; ++program)
-                    if (programs[program]) ask(bank, program);
+                    if (programs[program] || (freed && program == 0)) ask(bank, program);
         }
         if (channel == kDrumChannel || freed) {
             ask(kDrumBank, 0);
@@ -691,13 +779,8 @@ std::vector<std::string> MciSoundFontSearch() {
 }
 
 std::string MciSoundFontPath() {
-    for (const std::string& place : MciSoundFontSearch()) {
-        if (Readable(place) && !IsFolder(place)) return place;
-        if (IsFolder(place))
-            for (const std::string& file : FindFiles(place, ".sf2"))
-                if (Readable(place + "/" + file)) return place + "/" + file;
-    }
-    return "";
+    std::vector<std::string> tried;
+    return FindSoundFont(&tried);
 }
 
 void MciPrepare() {

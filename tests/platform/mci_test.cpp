@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 
 #include "platform/audio.h"
 #include "platform/window.h"
@@ -63,6 +64,30 @@ protected:
             t += 0.1;
         }
         return t;
+    }
+    // Plays the pieces one after another and checks that nothing was read
+    // from the soundfont meanwhile and that what channel 1 plays from half a
+    // second into the last one was kept from its open (and is `expected`,
+    // unless that is {-1, -1}).
+    void PlayWithoutReads(const std::vector<std::vector<uint8_t>>& pieces, std::pair<int, int> expected) {
+        const long readsBefore = plat::MciSoundFontReadsWhileMixing();
+        std::pair<int, int> played;
+        std::vector<std::pair<int, int>> pinned;
+        for (const auto& piece : pieces) {
+            ASSERT_EQ(Send("open \"" + dir_.Write("PIECE.MID", piece) + "\" type sequencer alias midi"), plat::kMciOk);
+            Send("play midi");
+            Render(kSecond * 3 / 4);  // into the note
+            played = plat::MciChannelInstrument(0);
+            pinned = plat::MciPinnedInstruments();
+            Render(kSecond / 2);
+            Send("close midi");
+        }
+        EXPECT_EQ(plat::MciSoundFontReadsWhileMixing() - readsBefore, 0);
+        EXPECT_NE(std::find(pinned.begin(), pinned.end(), played), pinned.end())
+            << "bank " << played.first << " program " << played.second << " plays but was not kept";
+        if (expected.first >= 0) {
+            EXPECT_EQ(played, expected);
+        }
     }
     testsupport::TempFolder dir_;
     std::string file_;
@@ -249,24 +274,74 @@ TEST_F(MciTest, NothingIsReadFromTheSoundFontWhilePiecesPlay) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const long readsBefore = plat::MciSoundFontReadsWhileMixing();
-        std::pair<int, int> played;
-        std::vector<std::pair<int, int>> pinned;
-        for (const auto& piece : c.pieces) {
-            ASSERT_EQ(Send("open \"" + dir_.Write("PIECE.MID", piece) + "\" type sequencer alias midi"), plat::kMciOk);
+        PlayWithoutReads(c.pieces, c.played);
+    }
+}
+
+// The GS message that makes a part melodic again selects program 0 of the
+// bank its channel has, which is kept from the open like any other. The
+// soundfont: TimGM6mb with its first preset, a flute of samples of its own,
+// moved to bank 8, program 0.
+TEST_F(MciTest, APartMadeMelodicAgainPlaysProgram0OfItsBankKeptFromTheOpen) {
+    const char* const kFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+    if (access(kFont, R_OK) != 0) GTEST_SKIP() << kFont << " is not installed";
+    ASSERT_FALSE(dir_.path.empty());
+    std::ifstream in(kFont, std::ios::binary);
+    std::vector<uint8_t> font((std::istreambuf_iterator<char>(in)), {});
+    // The last "phdr" begins the presets' headers, each with its program and bank from byte 20.
+    const std::string phdr = "phdr";
+    auto first = std::find_end(font.begin(), font.end(), phdr.begin(), phdr.end());
+    ASSERT_NE(first, font.end());
+    std::copy_n("\0\0\x08\0", 4, first + 8 + 20);
+    testsupport::ScopedEnv search("SDL_SOUNDFONTS", dir_.Write("BANK8.SF2", font).c_str());
+    // To every device (0x7F): the synthesiser answers its own number, 0, and that.
+    const std::vector<uint8_t> part1Melodic = {0, 0xF0, 10, 0x41, 0x7F, 0x42, 0x12, 0x40, 0x11, 0x15, 0x00, 0x1A, 0xF7};
+    const std::vector<uint8_t> bank8 = {0, 0xB0, 0, 8}, program5 = {0, 0xC0, 5};
+    const std::vector<uint8_t> note = {0x83, 0x60, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0, 0, 0xFF, 0x2F, 0};
+    PlayWithoutReads({testsupport::MidiWithTrack(testsupport::Join({bank8, program5, part1Melodic, note}))}, {8, 0});
+}
+
+// A file that is not a soundfont, or one cut short, is passed over with a
+// line naming it and why, once, before the synthesiser reads any of it; the
+// search goes on to the next, and when there is none the line that says the
+// music is off names what was tried. Each case opens and plays a piece twice.
+TEST_F(MciTest, AFileThatIsNotAWholeSoundFontIsPassedOverWithWhy) {
+    const std::string good = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+    if (access(good.c_str(), R_OK) != 0) GTEST_SKIP() << good << " is not installed";
+    ASSERT_FALSE(dir_.path.empty());
+    // The RIFF of the cut one claims a megabyte.
+    const std::vector<uint8_t> text = {'a', ':', 'x', '\n'}, cut = {'R', 'I', 'F', 'F', 0, 0, 0x10, 0, 's', 'f', 'b', 'k'};
+    const struct {
+        const char* name;
+        std::vector<uint8_t> bytes;
+        const char* why;
+        bool aheadOfGood;
+    } cases[] = {
+        {"TEXT.SF2", text, "not a soundfont", false},
+        {"CUT.SF2", cut, "cut short: 12 of 1048584 bytes", false},
+        {"TEXT-FIRST.SF2", text, "not a soundfont", true},
+        {"CUT-FIRST.SF2", cut, "cut short: 12 of 1048584 bytes", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = dir_.Write(c.name, c.bytes);
+        {
+            testsupport::ScopedEnv on("SDL_SOUNDFONTS", good.c_str());
+            plat::MciPrepare();  // the music on, as a game starts
+        }
+        testsupport::ScopedEnv search("SDL_SOUNDFONTS", (file + (c.aheadOfGood ? ":" + good : "")).c_str());
+        int peak = 0;
+        ::testing::internal::CaptureStderr();
+        for (int open = 0; open < 2; ++open) {
+            Send("open \"" + file_ + "\" type sequencer alias midi");
             Send("play midi");
-            Render(kSecond * 3 / 4);  // into the note
-            played = plat::MciChannelInstrument(0);
-            pinned = plat::MciPinnedInstruments();
-            Render(kSecond / 2);
+            peak = std::max(peak, Peak(Render(kSecond / 2)));
             Send("close midi");
         }
-        EXPECT_EQ(plat::MciSoundFontReadsWhileMixing() - readsBefore, 0);
-        EXPECT_NE(std::find(pinned.begin(), pinned.end(), played), pinned.end())
-            << "bank " << played.first << " program " << played.second << " plays but was not kept";
-        if (c.played.first >= 0) {
-            EXPECT_EQ(played, c.played);
-        }
+        const std::string off = "music is off: no General MIDI soundfont loads (tried " + file + ")\n";
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+                  "soundfont " + file + " passed over: " + c.why + "\n" + (c.aheadOfGood ? "" : off));
+        EXPECT_EQ(peak > 500, c.aheadOfGood);
     }
 }
 
