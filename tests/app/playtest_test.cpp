@@ -1,6 +1,8 @@
 // The play driver, run as its own program.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -72,6 +74,30 @@ TEST(Playtest, ListsEveryName) {
     for (const char* line : {"\nRandSeed\n", "\nJoyCentreX[2]\n", "\nBossParade[8].frame,x,y,speed,active\n",
                              "\nImgSzak10\n", "\nSndBom\n"})
         EXPECT_NE(r.out.find(line), std::string::npos) << line;
+}
+
+// The lines from the first that begins with `opening` to the next blank
+// one, each without the blanks it begins with.
+std::vector<std::string> Block(std::istream& in, const std::string& opening) {
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line) && (lines.empty() || !line.empty());)
+        if (!lines.empty() || line.rfind(opening, 0) == 0) lines.push_back(line.substr(line.find_first_not_of(' ')));
+    return lines;
+}
+
+// --help and -h print the README's synopsis after "usage: " and run nothing.
+TEST(Playtest, HelpPrintsTheReadmesSynopsis) {
+    std::ifstream readme(std::string(VQ_SOURCE_DIR) + "/README.md");
+    const std::vector<std::string> synopsis = Block(readme, "    playtest [");
+    ASSERT_EQ(synopsis.size(), 4u);
+    for (const char* flag : {"--help", "-h"}) {
+        auto r = testsupport::Run(std::string("'") + VQ_PLAYTEST + "' --frames 5 " + flag + " 2>/dev/null");
+        EXPECT_EQ(r.status, 0) << flag;
+        std::istringstream out(r.out);
+        std::vector<std::string> usage = Block(out, "usage: ");
+        if (!usage.empty()) usage[0].erase(0, 7);
+        EXPECT_EQ(usage, synopsis) << flag;
+    }
 }
 
 // The resets draw random numbers in a fixed order of steps, so a build whose
