@@ -45,6 +45,7 @@ struct Options {
     long long time = 0;
     bool fps = false;
     bool list = false;
+    bool help = false;
     std::vector<KeyAction> keys;
     std::vector<SetAction> sets;
     std::vector<PrintAction> prints;
@@ -120,6 +121,10 @@ bool Parse(int argc, char** argv, Options& o) {
         std::string v;
         if (a == "--fps" || a == "--list") {
             (a == "--fps" ? o.fps : o.list) = true;
+            continue;
+        }
+        if (a == "--help" || a == "-h") {
+            o.help = true;
             continue;
         }
         if (!value(v)) {
@@ -305,20 +310,21 @@ void ListNames() {
 }  // namespace
 
 // Runs the driver with the command-line arguments; prints to out. Returns 0
-// on success, 2 on bad arguments or unknown names.
+// on success, 2 on bad arguments or unknown names. --help (or -h) prints the
+// usage to out and runs nothing; bad arguments print it to stderr.
 int RunPlaytest(int argc, char** argv, std::FILE* out) {
     gOut = out;
     gOpt = Options{};
     gFrame = 0;
     gStatus = 0;
-    if (!Parse(argc, argv, gOpt)) {
-        std::fprintf(stderr,
-                     "usage: playtest [--data DIR] [--frames N] [--dt MS] [--time T]\n"
-                     "                [--key F:NAME[:HOLD]]... [--set F:NAME=VALUE]... "
-                     "[--print F:NAME[,NAME...]]...\n"
-                     "                [--every K:NAME[,NAME...]] [--shot F:FILE.bmp]... [--fps] [--list]\n"
-                     "                [--script NAME]\n");
-        return 2;
+    const bool parsed = Parse(argc, argv, gOpt);
+    if (!parsed || gOpt.help) {
+        std::fputs("usage: playtest [--data DIR] [--frames N] [--dt MS] [--time T]\n"
+                   "                [--key F:NAME[:HOLD]]... [--set F:NAME=VALUE]... [--print F:NAME[,NAME...]]...\n"
+                   "                [--every K:NAME[,NAME...]] [--shot F:FILE.bmp]... [--fps] [--list]\n"
+                   "                [--script NAME]\n",
+                   parsed ? gOut : stderr);
+        return parsed ? 0 : 2;
     }
     if (gOpt.list) {
         ListNames();

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/file.h"
@@ -48,7 +49,11 @@ bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize, st
         return false;
     }
     constexpr int64_t kMaxSide = 16384;
-    if (width > kMaxSide || height > kMaxSide) return false;
+    const int64_t side = std::max(width, height);
+    if (side > kMaxSide) {
+        if (why) *why = "a side of " + std::to_string(side) + " pixels, more than " + std::to_string(kMaxSide);
+        return false;
+    }
     const bool plain = compression == 0 || (compression == 3 && (bits == 16 || bits == 32));
     if (!plain) return false;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;
@@ -71,6 +76,7 @@ Bitmap* LoadBitmapFile(const std::string& path, std::string* fault) {
     std::string scratch;
     std::string& why = fault ? *fault : scratch;
     FILE* file = OpenRegularStream(path, &why);
+    if (!file && why.empty()) why = "no such file";
     SDL_RWops* rw = file ? SDL_RWFromFP(file, SDL_TRUE) : nullptr;
     if (!rw) {
         if (file) std::fclose(file);

@@ -39,15 +39,16 @@ constexpr int64_t kMaxBitmapPixels = kMaxBitmapSide * kMaxBitmapSide;
 
 // Reads a Windows bitmap file of any depth SDL decodes. nullptr when the
 // file is missing or not a bitmap; *fault then says what is wrong where
-// that is more than "not a bitmap this reader takes": something other than
-// a file under the name, or a picture of too many pixels.
+// that is more than "not a bitmap this reader takes": no file or something
+// other than a file under the name, or a picture of too many pixels or too
+// long a side.
 Bitmap* LoadBitmapFile(const std::string& path, std::string* fault = nullptr);
 // Whether a bitmap file's leading bytes (head, headSize of them) describe a
 // picture this reader takes (uncompressed, sides 1 to 16384, a depth of 1,
 // 4, 8, 16, 24 or 32 bits) whose palette holds no more colours than the
 // depth allows and ends before the pixels, and whose rows all lie within
 // fileSize bytes, and of kMaxBitmapPixels or fewer (*why says so when it
-// has more).
+// has more, or when a side is longer than 16384).
 bool BitmapHeaderFits(const uint8_t* head, size_t headSize, int64_t fileSize, std::string* why = nullptr);
 void DeleteBitmap(Bitmap* bitmap);
 

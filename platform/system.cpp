@@ -298,7 +298,7 @@ const std::string& LastMessageBox() { return gLastBox; }
 
 int MessageBox(const std::string& text, const std::string& caption, BoxKind kind, const std::string& line) {
     gLastBox = caption + ": " + text;
-    std::fprintf(stderr, "%s: %s\n", caption.c_str(), (line.empty() ? text : line).c_str());
+    std::fprintf(stderr, "%s%s: %s\n", LinePrefix().c_str(), caption.c_str(), (line.empty() ? text : line).c_str());
     std::fflush(stderr);
     int fallback = kind == BoxKind::YesNo ? IDNO : IDOK;
     if (!gBoxesShown || IsHeadless() || !SDL_WasInit(SDL_INIT_VIDEO)) return fallback;

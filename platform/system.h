@@ -36,7 +36,8 @@ const std::string& HeldInstanceLockPath();
 
 // Message boxes. Every box is also written to stderr as "caption: text", or
 // as "caption: line" when a line is given (the file concerned and what is
-// wrong with it, say, which the box itself does not show). A box is shown
+// wrong with it, say, which the box itself does not show), after the
+// game's LinePrefix() as every line it writes. A box is shown
 // only when there is a display; without one it never blocks and answers
 // with the default button. Its text is drawn in the IPA Gothic font, so
 // that Japanese reads on any desktop.

@@ -6,6 +6,7 @@
 #include "framework/system/named.h"
 #include "framework/system/system.h"
 #include "platform/mci.h"
+#include "platform/window.h"
 
 int32_t MidiOpen;
 uint32_t MidiLoop = 1;
@@ -40,7 +41,8 @@ void Play(const std::string& name, uint32_t loop) {
     // The piece plays or not as before; a file that is there but cannot be
     // played is named on stderr with what is wrong with it.
     if (plat::MciSendString(open, nullptr) == plat::kMciInvalidFile) {
-        std::fprintf(stderr, "fwMidi::Play : %s cannot be played: %s\n", name.c_str(), plat::MciFileFault().c_str());
+        std::fprintf(stderr, "%sfwMidi::Play : %s cannot be played: %s\n", plat::LinePrefix().c_str(), name.c_str(),
+                     plat::MciFileFault().c_str());
         std::fflush(stderr);
     }
     Rewind();

@@ -23,6 +23,9 @@ std::vector<uint8_t> ReadAll(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// What begins each of the game's lines: its window's title.
+const std::string kGame = "VORNQUIST SF SHOOTING: ";
+
 size_t Count(const std::string& out, const std::string& what) {
     size_t n = 0;
     for (size_t at = out.find(what); at != std::string::npos; at = out.find(what, at + 1)) ++n;
@@ -84,11 +87,11 @@ TEST(HostileData, EachBrokenFileIsNamedWithItsFaultAndTheGamePlaysOn) {
 
     auto r = PlayFromTheTitle(folder.path);
     ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_EQ(Count(r.out, "エラー発生: fwDraw::LoadObject : BMPファイルを読み込めません : IMAGE/TITLEC.BMP\n"), 1u)
+    EXPECT_EQ(Count(r.out, kGame + "エラー発生: fwDraw::LoadObject : BMPファイルを読み込めません : IMAGE/TITLEC.BMP\n"), 1u)
         << r.out;
-    EXPECT_EQ(Count(r.out, "エラー発生: fwSound::LoadObject : SOUND/SHOT.WAV : the RIFF chunk claims "), 1u) << r.out;
+    EXPECT_EQ(Count(r.out, kGame + "エラー発生: fwSound::LoadObject : SOUND/SHOT.WAV : the RIFF chunk claims "), 1u) << r.out;
     EXPECT_EQ(Count(r.out, "見つかりません"), 0u) << r.out;
-    EXPECT_EQ(Count(r.out, "fwMidi::Play : MIDI/QTW1.MID cannot be played: a time division of 0 ticks per beat\n"), 1u)
+    EXPECT_EQ(Count(r.out, kGame + "fwMidi::Play : MIDI/QTW1.MID cannot be played: a time division of 0 ticks per beat\n"), 1u)
         << r.out;
     ExpectLoadsFailedAndTheGamePlayedOn(r.out);
 }
@@ -120,9 +123,9 @@ TEST(HostileData, WhatIsNotAFileIsRefusedAtOnce) {
         auto r = PlayFromTheTitle(folder.path);
         ASSERT_EQ(r.status, 0) << r.out;
         const std::string says = std::string(" : ") + c.says + "\n";
-        EXPECT_EQ(Count(r.out, "エラー発生: fwDraw::LoadObject : IMAGE/TITLEC.BMP" + says), 1u) << r.out;
-        EXPECT_EQ(Count(r.out, "エラー発生: fwSound::LoadObject : SOUND/SHOT.WAV" + says), 1u) << r.out;
-        EXPECT_EQ(Count(r.out, std::string("fwMidi::Play : MIDI/QTW1.MID cannot be played: ") + c.says + "\n"), 1u)
+        EXPECT_EQ(Count(r.out, kGame + "エラー発生: fwDraw::LoadObject : IMAGE/TITLEC.BMP" + says), 1u) << r.out;
+        EXPECT_EQ(Count(r.out, kGame + "エラー発生: fwSound::LoadObject : SOUND/SHOT.WAV" + says), 1u) << r.out;
+        EXPECT_EQ(Count(r.out, kGame + "fwMidi::Play : MIDI/QTW1.MID cannot be played: " + c.says + "\n"), 1u)
             << r.out;
         ExpectLoadsFailedAndTheGamePlayedOn(r.out);
     }

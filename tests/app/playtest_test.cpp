@@ -1,6 +1,8 @@
 // The play driver, run as its own program.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -72,6 +74,22 @@ TEST(Playtest, ListsEveryName) {
     for (const char* line : {"\nRandSeed\n", "\nJoyCentreX[2]\n", "\nBossParade[8].frame,x,y,speed,active\n",
                              "\nImgSzak10\n", "\nSndBom\n"})
         EXPECT_NE(r.out.find(line), std::string::npos) << line;
+}
+
+// --help and -h print the README's synopsis, which the README indents by
+// four spaces where the usage begins with "usage: ", and run nothing.
+TEST(Playtest, HelpPrintsTheReadmesSynopsis) {
+    std::ifstream in(std::string(VQ_SOURCE_DIR) + "/README.md");
+    const std::string readme{std::istreambuf_iterator<char>(in), {}};
+    for (const char* flag : {"--help", "-h"}) {
+        auto r = testsupport::Run(std::string("'") + VQ_PLAYTEST + "' --frames 5 " + flag + " 2>/dev/null");
+        EXPECT_EQ(r.status, 0) << flag;
+        ASSERT_EQ(r.out.rfind("usage: playtest [", 0), 0u) << flag << ": " << r.out;
+        std::string synopsis = "    " + r.out.substr(7);
+        for (size_t at = synopsis.find("\n       "); at != std::string::npos; at = synopsis.find("\n       ", at + 1))
+            synopsis.erase(at + 1, 3);
+        EXPECT_NE(readme.find(synopsis), std::string::npos) << synopsis;
+    }
 }
 
 // The resets draw random numbers in a fixed order of steps, so a build whose

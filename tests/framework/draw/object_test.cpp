@@ -78,7 +78,7 @@ TEST_F(ObjectTest, MissingOrCorruptBitmapKeepsTheNamedRecordWithoutSurface) {
     int handle = -1;
     std::string err = Errors([&] { handle = fwDraw::LoadObject("NONE.BMP", 1); });
     EXPECT_EQ(handle, 0);
-    EXPECT_NE(err.find("fwDraw::LoadObject : BMPファイルを読み込めません"), std::string::npos) << err;
+    EXPECT_NE(err.find("fwDraw::LoadObject : NONE.BMP : no such file"), std::string::npos) << err;
     EXPECT_STREQ(DrawObjects[4].name, "NONE.BMP");
     EXPECT_EQ(DrawObjects[4].surface, nullptr);
     // A file that is not a bitmap, and one cut short.
@@ -175,6 +175,7 @@ TEST_F(ObjectTest, OnlyAPictureFileOfBoundedSizeLoads) {
         {"PIPE.BMP", [](const std::string& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }, "a named pipe, not a file"},
         {"DIR.BMP", [](const std::string& p) { fs::create_directory(p); }, "a folder, not a file"},
         {"LINK.BMP", [](const std::string& p) { fs::create_symlink(p + ".gone", p); }, "a symbolic link to nothing"},
+        {"NONE.BMP", [](const std::string&) {}, "no such file"},
         {"HUGE.BMP", [&](const std::string&) { picture("HUGE.BMP", 16384, 16384, 0); },
          "16384 x 16384 pixels, more than the 4194304 (2048 x 2048) a picture may have"},
         {"WIDE.BMP", [&](const std::string&) { picture("WIDE.BMP", 4096, 1025, 1025 * 512); }, "4096 x 1025 pixels"},
@@ -185,6 +186,11 @@ TEST_F(ObjectTest, OnlyAPictureFileOfBoundedSizeLoads) {
              ASSERT_TRUE(testsupport::WriteBytes(p, testsupport::BitmapBytes(2048, 0xFFFF, 24, 0, 0, 2048 * 3, 0, 12)));
          },
          "2048 x 65535 pixels"},
+        {"TALL.BMP",  // few pixels, but a side too long
+         [](const std::string& p) {
+             ASSERT_TRUE(testsupport::WriteBytes(p, testsupport::BitmapBytes(1, 20000, 24, 0, 0, 0, 0, 12)));
+         },
+         "a side of 20000 pixels, more than 16384"},
         {"LARGEST.BMP",
          [&](const std::string&) {
              picture("LARGEST.BMP", plat::kMaxBitmapSide, plat::kMaxBitmapSide,

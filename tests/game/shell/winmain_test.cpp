@@ -177,7 +177,7 @@ std::vector<pid_t> ChildrenOf(pid_t parent) {
 int ErrorLines(const std::string& out) {
     std::ifstream in(out);
     int lines = 0;
-    for (std::string line; std::getline(in, line);) lines += line.rfind("エラー発生: ", 0) == 0;
+    for (std::string line; std::getline(in, line);) lines += line.rfind("VORNQUIST SF SHOOTING: エラー発生: ", 0) == 0;
     return lines;
 }
 
