@@ -100,11 +100,12 @@ std::string WriteMidi(const std::vector<uint8_t>& track, std::string* why) {
         *why = "no file could be made in " + folder + ": " + std::strerror(errno);
         return "";
     }
-    const bool written = write(fd, file.data(), file.size()) == static_cast<ssize_t>(file.size());
-    *why = path + ": " + std::strerror(errno);
+    const ssize_t written = write(fd, file.data(), file.size());
+    const int error = errno;
     close(fd);
-    if (written) return path;
+    if (written == static_cast<ssize_t>(file.size())) return path;
     std::remove(path.c_str());
+    *why = path + ": " + (written < 0 ? std::strerror(error) : "written short");
     return "";
 }
 

@@ -41,7 +41,7 @@ int OpenLeased(const std::string& path) {
     struct stat st;
     int fd = -1;
     if (fstat(place, &st) == 0 && S_ISREG(st.st_mode))
-        fd = open(("/proc/self/fd/" + std::to_string(place)).c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+        fd = open(DescriptorName(place).c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
     else
         errno = EWOULDBLOCK;
     const int error = errno;
@@ -96,5 +96,7 @@ std::string RegularFileFault(const std::string& path) {
     }
     return NotAFile(st.st_mode);
 }
+
+std::string DescriptorName(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
 
 }  // namespace plat

@@ -25,5 +25,10 @@ FILE* OpenRegularStream(const std::string& path, std::string* why);
 // For a file a library opens itself by name: "" when a regular file stands
 // under the name, else what is there instead ("no such file" when nothing).
 std::string RegularFileFault(const std::string& path);
+// The name under /proc of an open descriptor: an open or a mode change
+// through it reaches the very file the descriptor holds, whatever stands
+// under the file's own name by then (and works for a descriptor of O_PATH,
+// which takes no fchmod or read itself).
+std::string DescriptorName(int fd);
 
 }  // namespace plat

@@ -183,10 +183,12 @@ bool PassesForSoundFont(const std::string& path, std::string* why) {
     } else if (const off_t end = 8 + static_cast<off_t>(Le32(chunk + 4)); size < end) {
         *why = "cut short: " + std::to_string(size) + " of " + std::to_string(end) + " bytes";
     } else {
-        for (off_t at = 12; at + 12 <= end && readAt(at); at += 8 + Le32(chunk + 4) + (Le32(chunk + 4) & 1)) {
-            if (at + 8 + Le32(chunk + 4) > end || std::memcmp(chunk, "LIST", 4) != 0) continue;
-            for (size_t i = 0; i < whole.size(); ++i)
-                if (std::memcmp(chunk + 8, kLists[i], 4) == 0) whole.set(i);
+        for (off_t at = 12; at + 12 <= end && readAt(at);) {
+            const off_t length = Le32(chunk + 4);
+            if (at + 8 + length <= end && std::memcmp(chunk, "LIST", 4) == 0)
+                for (size_t i = 0; i < whole.size(); ++i)
+                    if (std::memcmp(chunk + 8, kLists[i], 4) == 0) whole.set(i);
+            at += 8 + length + (length & 1);  // chunks start on even bytes
         }
         for (size_t i = 0; i < whole.size() && why->empty(); ++i)
             if (!whole[i]) *why = std::string("damaged: no whole ") + kLists[i] + " list";

@@ -161,10 +161,7 @@ int OpenLockFolder(const LockPlace& place, LockFault* fault) {
     if (fstat(fd, &st) != 0) {
         *fault = {std::strerror(errno)};
     } else if (OwnedAlone(st, "its folder", fault)) {
-        // A descriptor of O_PATH takes no fchmod; its name under /proc
-        // stands for the very folder checked.
-        if (place.ownFolder && (st.st_mode & 07777) != 0700)
-            (void)chmod(("/proc/self/fd/" + std::to_string(fd)).c_str(), 0700);
+        if (place.ownFolder && (st.st_mode & 07777) != 0700) (void)chmod(DescriptorName(fd).c_str(), 0700);
         return fd;
     }
     close(fd);
@@ -182,7 +179,7 @@ int RepairLockFile(int folder, const std::string& file) {
     int fd = -1;
     struct stat st;
     if (path >= 0 && fstat(path, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == geteuid() && st.st_nlink == 1) {
-        const std::string self = "/proc/self/fd/" + std::to_string(path);
+        const std::string self = DescriptorName(path);
         if (chmod(self.c_str(), 0600) == 0) fd = open(self.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     }
     if (path >= 0) close(path);
