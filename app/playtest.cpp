@@ -1,9 +1,16 @@
 // The headless play driver: runs the game's own loop on virtual time with
 // scripted keys, and prints named state after chosen frames.
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -95,30 +102,134 @@ std::vector<std::string> SplitNames(const std::string& s) {
     return out;
 }
 
-bool ParseLong(const std::string& s, long& out) {
-    if (s.empty()) return false;
+constexpr long long kLatest = std::numeric_limits<long>::max();
+
+// A whole number of [lo, hi], named as the usage names it; else why not.
+bool Whole(const std::string& text, const char* what, long long lo, long long hi, long long& out,
+           std::string& why) {
     char* end = nullptr;
-    out = std::strtol(s.c_str(), &end, 10);
-    return *end == 0;
+    errno = 0;
+    out = std::strtoll(text.c_str(), &end, 10);
+    if (text.empty() || *end) {
+        why = std::string(what) + " is not a whole number";
+        return false;
+    }
+    if (errno == ERANGE || out < lo || out > hi) {
+        why = std::string(what) + " is out of range, " + std::to_string(lo) + " to " + std::to_string(hi);
+        return false;
+    }
+    return true;
 }
 
-// Splits "F:REST" into the frame and the rest.
-bool FrameAndRest(const std::string& arg, long& frame, std::string& rest) {
+// Splits "F:REST" into the frame, 1 or later, and the rest; `form` is the
+// option's own, for the line that refuses it, and names the frame.
+bool FrameAndRest(const std::string& arg, const char* form, long& frame, std::string& rest, std::string& why) {
     auto colon = arg.find(':');
-    if (colon == std::string::npos) return false;
+    if (colon == std::string::npos) {
+        why = std::string("not of the form ") + form;
+        return false;
+    }
     rest = arg.substr(colon + 1);
-    return ParseLong(arg.substr(0, colon), frame);
+    long long f = 0;
+    const std::string what(form, std::strchr(form, ':'));
+    if (!Whole(arg.substr(0, colon), what.c_str(), 1, kLatest, f, why)) return false;
+    frame = static_cast<long>(f);
+    return true;
 }
 
-bool Parse(int argc, char** argv, Options& o) {
+// Names to print: at least one, each one that --list shows.
+bool Readable(const std::vector<std::string>& names, std::string& why) {
+    if (names.empty()) why = "names nothing";
+    for (const auto& n : names) {
+        std::string value;
+        if (!named::Read(n, value)) {
+            why = "unknown name " + n;
+            break;
+        }
+    }
+    return why.empty();
+}
+
+bool IsFolder(const std::string& path, std::string& why) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) why = errno == ENOENT ? "no such folder" : std::strerror(errno);
+    else if (!S_ISDIR(st.st_mode)) why = "not a folder";
+    return why.empty();
+}
+
+const char* const kValueOptions[] = {"--data", "--frames", "--dt",    "--time",   "--key",
+                                     "--set",  "--print",  "--every", "--script", "--shot"};
+
+// Takes the value of option `a`, one of kValueOptions; else why not.
+bool TakeValue(const std::string& a, const std::string& v, Options& o, std::string& why) {
+    long n = 0;
+    long long whole = 0;
+    std::string rest;
+    if (a == "--data") {
+        if (!IsFolder(v, why)) return false;
+        o.data = v;
+    } else if (a == "--frames") {
+        if (!Whole(v, "N", 0, kLatest, whole, why)) return false;
+        o.frames = static_cast<long>(whole);
+    } else if (a == "--dt") {
+        if (!Whole(v, "MS", 1, UINT32_MAX, whole, why)) return false;
+        o.dt = static_cast<unsigned>(whole);
+    } else if (a == "--time") {
+        if (!Whole(v, "T", INT64_MIN, INT64_MAX, o.time, why)) return false;
+    } else if (a == "--key") {
+        if (!FrameAndRest(v, "F:NAME[:HOLD]", n, rest, why)) return false;
+        long long hold = 2;
+        auto colon = rest.find(':');
+        if (colon != std::string::npos) {
+            if (!Whole(rest.substr(colon + 1), "HOLD", 0, kLatest, hold, why)) return false;
+            rest.resize(colon);
+        }
+        int vk = plat::VirtualKeyFromName(rest.c_str());
+        if (!vk) {
+            why = "unknown key " + rest;
+            return false;
+        }
+        o.keys.push_back({n, vk, static_cast<long>(hold)});
+    } else if (a == "--set") {
+        if (!FrameAndRest(v, "F:NAME=VALUE", n, rest, why)) return false;
+        auto eq = rest.find('=');
+        if (eq == std::string::npos) {
+            why = "not of the form F:NAME=VALUE";
+            return false;
+        }
+        o.sets.push_back({n, rest.substr(0, eq), rest.substr(eq + 1)});
+        return named::CanWrite(o.sets.back().name, o.sets.back().value, &why);
+    } else if (a == "--print") {
+        if (!FrameAndRest(v, "F:NAME[,NAME...]", n, rest, why)) return false;
+        o.prints.push_back({n, SplitNames(rest)});
+        return Readable(o.prints.back().names, why);
+    } else if (a == "--every") {
+        if (!FrameAndRest(v, "K:NAME[,NAME...]", n, rest, why)) return false;
+        o.every = n;
+        o.everyNames = SplitNames(rest);
+        return Readable(o.everyNames, why);
+    } else if (a == "--script") {
+        if (!ScriptByName(v)) {
+            why = "unknown stage script";
+            return false;
+        }
+        o.script = v;
+    } else {
+        if (!FrameAndRest(v, "F:FILE.bmp", n, rest, why)) return false;
+        if (rest.empty()) {
+            why = "names no file";
+            return false;
+        }
+        o.shots.push_back({n, rest});
+    }
+    return true;
+}
+
+// Reads the arguments; for the first one it cannot use, false with a line
+// naming the option, its value and what is wrong.
+bool Parse(int argc, char** argv, Options& o, std::string& why) {
     for (int i = 1; i < argc; ++i) {
-        std::string a = argv[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= argc) return false;
-            out = argv[++i];
-            return true;
-        };
-        std::string v;
+        const std::string a = argv[i];
         if (a == "--fps" || a == "--list") {
             (a == "--fps" ? o.fps : o.list) = true;
             continue;
@@ -127,59 +238,17 @@ bool Parse(int argc, char** argv, Options& o) {
             o.help = true;
             continue;
         }
-        if (!value(v)) {
-            std::fprintf(stderr, "playtest: %s needs a value\n", a.c_str());
+        if (std::find(std::begin(kValueOptions), std::end(kValueOptions), a) == std::end(kValueOptions)) {
+            why = a + (a.rfind('-', 0) == 0 ? ": unknown option" : ": not an option");
             return false;
         }
-        long n = 0;
-        std::string rest;
-        if (a == "--data") {
-            o.data = v;
-        } else if (a == "--frames") {
-            if (!ParseLong(v, n) || n < 0) return false;
-            o.frames = n;
-        } else if (a == "--dt") {
-            if (!ParseLong(v, n) || n <= 0) return false;
-            o.dt = static_cast<unsigned>(n);
-        } else if (a == "--time") {
-            o.time = std::strtoll(v.c_str(), nullptr, 10);
-        } else if (a == "--key") {
-            if (!FrameAndRest(v, n, rest)) return false;
-            long hold = 2;
-            auto colon = rest.find(':');
-            if (colon != std::string::npos) {
-                if (!ParseLong(rest.substr(colon + 1), hold) || hold < 0) return false;
-                rest.resize(colon);
-            }
-            int vk = plat::VirtualKeyFromName(rest.c_str());
-            if (!vk) {
-                std::fprintf(stderr, "playtest: unknown key %s\n", rest.c_str());
-                return false;
-            }
-            o.keys.push_back({n, vk, hold});
-        } else if (a == "--set") {
-            if (!FrameAndRest(v, n, rest)) return false;
-            auto eq = rest.find('=');
-            if (eq == std::string::npos) return false;
-            o.sets.push_back({n, rest.substr(0, eq), rest.substr(eq + 1)});
-        } else if (a == "--print") {
-            if (!FrameAndRest(v, n, rest)) return false;
-            o.prints.push_back({n, SplitNames(rest)});
-        } else if (a == "--every") {
-            if (!FrameAndRest(v, n, rest) || n <= 0) return false;
-            o.every = n;
-            o.everyNames = SplitNames(rest);
-        } else if (a == "--script") {
-            if (!ScriptByName(v)) {
-                std::fprintf(stderr, "playtest: unknown stage script %s\n", v.c_str());
-                return false;
-            }
-            o.script = v;
-        } else if (a == "--shot") {
-            if (!FrameAndRest(v, n, rest)) return false;
-            o.shots.push_back({n, rest});
-        } else {
-            std::fprintf(stderr, "playtest: unknown option %s\n", a.c_str());
+        if (i + 1 >= argc) {
+            why = a + " needs a value";
+            return false;
+        }
+        const std::string v = argv[++i];
+        if (!TakeValue(a, v, o, why)) {
+            why = a + " " + v + ": " + why;
             return false;
         }
     }
@@ -310,21 +379,26 @@ void ListNames() {
 }  // namespace
 
 // Runs the driver with the command-line arguments; prints to out. Returns 0
-// on success, 2 on bad arguments or unknown names. --help (or -h) prints the
-// usage to out and runs nothing; bad arguments print it to stderr.
+// on success, 2 on an argument it cannot use (refused with one line on
+// stderr before anything runs) or a failure on the way. --help (or -h)
+// prints the usage to out and runs nothing.
 int RunPlaytest(int argc, char** argv, std::FILE* out) {
     gOut = out;
     gOpt = Options{};
     gFrame = 0;
     gStatus = 0;
-    const bool parsed = Parse(argc, argv, gOpt);
-    if (!parsed || gOpt.help) {
+    std::string why;
+    if (!Parse(argc, argv, gOpt, why)) {
+        std::fprintf(stderr, "playtest: %s\n", why.c_str());
+        return 2;
+    }
+    if (gOpt.help) {
         std::fputs("usage: playtest [--data DIR] [--frames N] [--dt MS] [--time T]\n"
                    "                [--key F:NAME[:HOLD]]... [--set F:NAME=VALUE]... [--print F:NAME[,NAME...]]...\n"
                    "                [--every K:NAME[,NAME...]] [--shot F:FILE.bmp]... [--fps] [--list]\n"
                    "                [--script NAME]\n",
-                   parsed ? gOut : stderr);
-        return parsed ? 0 : 2;
+                   gOut);
+        return 0;
     }
     if (gOpt.list) {
         ListNames();

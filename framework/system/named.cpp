@@ -1,6 +1,10 @@
 #include "framework/system/named.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -54,23 +58,66 @@ std::string Format(Type t, const char* p) {
     }
 }
 
-void Store(Type t, char* p, const std::string& text) {
-    if (IsFloat(t)) {
-        double d = std::strtod(text.c_str(), nullptr);
-        if (t == Type::F32) { float f = static_cast<float>(d); std::memcpy(p, &f, 4); }
-        else std::memcpy(p, &d, 8);
-        return;
-    }
-    long long v = 0;
-    if (text.find_first_of(".eE") != std::string::npos && text.rfind("0x", 0) != 0)
-        v = static_cast<long long>(std::strtod(text.c_str(), nullptr));
-    else
-        v = std::strtoll(text.c_str(), nullptr, 0);
+// The whole numbers a field of an integer type holds (an unsigned 64-bit
+// one only up to the signed limit, as far as its text is read).
+void Limits(Type t, long long& lo, long long& hi) {
     switch (t) {
-    case Type::I8: case Type::U8: { auto x = static_cast<uint8_t>(v); std::memcpy(p, &x, 1); break; }
-    case Type::I16: case Type::U16: { auto x = static_cast<uint16_t>(v); std::memcpy(p, &x, 2); break; }
-    case Type::I32: case Type::U32: { auto x = static_cast<uint32_t>(v); std::memcpy(p, &x, 4); break; }
-    default: std::memcpy(p, &v, 8); break;
+    case Type::I8: lo = INT8_MIN; hi = INT8_MAX; return;
+    case Type::U8: lo = 0; hi = UINT8_MAX; return;
+    case Type::I16: lo = INT16_MIN; hi = INT16_MAX; return;
+    case Type::U16: lo = 0; hi = UINT16_MAX; return;
+    case Type::I32: lo = INT32_MIN; hi = INT32_MAX; return;
+    case Type::U32: lo = 0; hi = UINT32_MAX; return;
+    case Type::U64: lo = 0; hi = INT64_MAX; return;
+    default: lo = INT64_MIN; hi = INT64_MAX; return;
+    }
+}
+
+// Reads the text of a value for a field of type t: any number for a float
+// field; for an integer field a whole number (decimal, 0x hexadecimal or
+// 0 octal) or a number with a point or an exponent, cut towards zero. False,
+// with why, for text that is no number or a number the field cannot hold.
+bool ReadValue(Type t, const std::string& text, double& real, long long& whole, std::string* why) {
+    const bool decimal = IsFloat(t) || (text.find_first_of(".eE") != std::string::npos && text.rfind("0x", 0) != 0);
+    char* end = nullptr;
+    errno = 0;
+    if (decimal) real = std::strtod(text.c_str(), &end);
+    else whole = std::strtoll(text.c_str(), &end, 0);
+    if (text.empty() || *end) {
+        if (why) *why = text + " is not a number";
+        return false;
+    }
+    if (IsFloat(t)) {
+        const double most = t == Type::F32 ? FLT_MAX : DBL_MAX;
+        if (errno != ERANGE && std::isfinite(real) && std::fabs(real) <= most) return true;
+        char range[64];
+        std::snprintf(range, sizeof range, "%g to %g", -most, most);
+        if (why) *why = text + " is out of range, " + range;
+        return false;
+    }
+    long long lo = 0, hi = 0;
+    Limits(t, lo, hi);
+    bool fits = errno != ERANGE;
+    if (decimal) {
+        real = std::trunc(real);
+        // As doubles: the largest limit, 2^63 - 1, rounds up to 2^63, which
+        // no number that fits reaches.
+        fits = fits && real >= static_cast<double>(lo) && real < static_cast<double>(hi) + 1.0;
+        if (fits) whole = static_cast<long long>(real);
+    }
+    if (fits && whole >= lo && whole <= hi) return true;
+    if (why) *why = text + " is out of range, " + std::to_string(lo) + " to " + std::to_string(hi);
+    return false;
+}
+
+void Store(Type t, char* p, double real, long long whole) {
+    switch (t) {
+    case Type::F32: { auto x = static_cast<float>(real); std::memcpy(p, &x, 4); break; }
+    case Type::F64: std::memcpy(p, &real, 8); break;
+    case Type::I8: case Type::U8: { auto x = static_cast<uint8_t>(whole); std::memcpy(p, &x, 1); break; }
+    case Type::I16: case Type::U16: { auto x = static_cast<uint16_t>(whole); std::memcpy(p, &x, 2); break; }
+    case Type::I32: case Type::U32: { auto x = static_cast<uint32_t>(whole); std::memcpy(p, &x, 4); break; }
+    default: std::memcpy(p, &whole, 8); break;
     }
 }
 
@@ -121,6 +168,17 @@ bool Resolve(const std::string& expr, Type& type, char*& addr) {
         }
     }
     return false;
+}
+
+// Resolves the expression and reads the value for its field; false, with
+// why, when either cannot be done.
+bool Target(const std::string& expr, const std::string& value, Type& t, char*& p, double& real, long long& whole,
+            std::string* why) {
+    if (!Resolve(expr, t, p)) {
+        if (why) *why = expr.rfind("active:", 0) == 0 ? expr + " is a count, not a value" : "unknown name " + expr;
+        return false;
+    }
+    return ReadValue(t, value, real, whole, why);
 }
 
 bool CountActive(const std::string& pool, std::string& out) {
@@ -204,11 +262,21 @@ bool Read(const std::string& expr, std::string& out) {
     return true;
 }
 
+bool CanWrite(const std::string& expr, const std::string& value, std::string* why) {
+    Type t;
+    char* p;
+    double real = 0;
+    long long whole = 0;
+    return Target(expr, value, t, p, real, whole, why);
+}
+
 bool Write(const std::string& expr, const std::string& value) {
     Type t;
     char* p;
-    if (!Resolve(expr, t, p)) return false;
-    Store(t, p, value);
+    double real = 0;
+    long long whole = 0;
+    if (!Target(expr, value, t, p, real, whole, nullptr)) return false;
+    Store(t, p, real, whole);
     return true;
 }
 

@@ -67,8 +67,11 @@ void Record(const char* name, R& record, std::vector<Field> fields) {
 
 // Reads an expression as text: integers in decimal, floats as %g.
 bool Read(const std::string& expr, std::string& out);
-// Writes a value (integer or float text) through an expression.
+// Writes a value (integer or float text) through an expression; false, and
+// nothing written, for an unknown name or a value its field cannot hold.
 bool Write(const std::string& expr, const std::string& value);
+// Whether Write would take the value; else why not, in a few words.
+bool CanWrite(const std::string& expr, const std::string& value, std::string* why);
 // Visits every registered name in name order with where its values lie:
 // count records of stride bytes from base, each holding the given fields (a
 // scalar or an array is one field at offset 0 of each of its elements).

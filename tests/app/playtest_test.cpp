@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/run.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -26,8 +27,7 @@ TEST(Playtest, SceneWithoutHandlerEndsWithAnErrorInsteadOfSpinning) {
 }
 
 // Values printed by runs of the driver: frame time, keys held for their
-// frames, writes, record fields, active counts, and unknown names, which
-// print "?" and fail the run.
+// frames, writes, record fields and active counts.
 TEST(Playtest, PrintedValues) {
     struct Printed {
         long frame;
@@ -41,29 +41,56 @@ TEST(Playtest, PrintedValues) {
     };
     const Case cases[] = {
         {"--frames 3 --dt 33 --print 2:FrameSeconds", 0, {{2, "FrameSeconds", "0.033"}}},
-        {"--frames 1 --print 1:NoSuchGlobal", 2, {{1, "NoSuchGlobal", "?"}}},
         {"--frames 6 --key 2:Y:3 --set 1:GameLevel=3 --every 1:LastKey,GameLevel",
          0,
          {{1, "LastKey", "0"}, {1, "GameLevel", "3"}, {2, "LastKey", "89"}, {4, "LastKey", "89"}, {5, "LastKey", "0"}}},
         // Held past the end of any run.
         {"--frames 4 --key 2:Y:9223372036854775807 --print 4:LastKey", 0, {{4, "LastKey", "89"}}},
         {"--frames 3 --set 2:BossParade[1].active=1 --set 2:BossParade[1].y=-40.5 "
-         "--print 1:active:BossParade --print 2:active:BossParade,BossParade[1].y,WaitSlots[1] "
-         "--print 3:BossParade[8].x,active:NoSuchPool",
-         2,
+         "--print 1:active:BossParade --print 2:active:BossParade,BossParade[1].y,WaitSlots[1]",
+         0,
          {{1, "active:BossParade", "0"},
           {2, "active:BossParade", "1"},
           {2, "BossParade[1].y", "-40.5"},
-          {2, "WaitSlots[1]", "999999999"},
-          // Past the end of a pool, or an unknown pool: no value.
-          {3, "BossParade[8].x", "?"},
-          {3, "active:NoSuchPool", "?"}}},
+          {2, "WaitSlots[1]", "999999999"}}},
     };
     for (const auto& c : cases) {
         auto r = testsupport::Playtest(c.args);
         EXPECT_EQ(r.status, c.status) << c.args;
         for (const auto& p : c.printed)
             EXPECT_EQ(testsupport::Value(r.out, p.frame, p.name), p.value) << c.args << " " << p.name;
+    }
+}
+
+// An argument the driver cannot use is refused before the first frame with
+// one line naming it and why; `timeout` ends a run that would not stop.
+TEST(Playtest, RefusesWhatItCannotUseNamingItAndWhy) {
+    testsupport::TempFolder dir;
+    const std::string file = dir.Write("plain", {'x'}), missing = dir.path + "/missing";
+    const struct {
+        std::string args, line;
+    } cases[] = {
+        {"--frames 99999999999999999999", "--frames 99999999999999999999: N is out of range, 0 to 9223372036854775807"},
+        {"--frames abc", "--frames abc: N is not a whole number"},
+        {"--frames -5", "--frames -5: N is out of range, 0 to 9223372036854775807"},
+        {"--dt 4294967296", "--dt 4294967296: MS is out of range, 1 to 4294967295"},
+        {"--dt 0", "--dt 0: MS is out of range, 1 to 4294967295"},
+        {"--frames 1 --time abc", "--time abc: T is not a whole number"},
+        {"--frames 1 --data " + missing, "--data " + missing + ": no such folder"},
+        {"--frames 1 --data " + file, "--data " + file + ": not a folder"},
+        {"--set 2:NoSuchName=1", "--set 2:NoSuchName=1: unknown name NoSuchName"},
+        {"--frames 1 --set 1:Score=abc", "--set 1:Score=abc: abc is not a number"},
+        {"--frames 3 --print 3:Score,NoSuchName", "--print 3:Score,NoSuchName: unknown name NoSuchName"},
+        // Past the end of a pool, and a pool that is not there.
+        {"--frames 3 --print 3:BossParade[8].x", "--print 3:BossParade[8].x: unknown name BossParade[8].x"},
+        {"--frames 3 --every 1:active:NoSuchPool", "--every 1:active:NoSuchPool: unknown name active:NoSuchPool"},
+        {"--bogus", "--bogus: unknown option"},
+        {"--frames 3 extra", "extra: not an option"},
+    };
+    for (const auto& c : cases) {
+        auto r = testsupport::Run(std::string("timeout 20 '") + VQ_PLAYTEST + "' " + c.args + " 2>&1");
+        EXPECT_EQ(r.status, 2) << c.args;
+        EXPECT_EQ(r.out, "playtest: " + c.line + "\n") << c.args;
     }
 }
 
