@@ -202,17 +202,18 @@ bool IsFolder(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// What the search for a soundfont remembers: the files the synthesiser
-// refused although they passed for soundfonts, and the lines it has said
-// about files it passed over (each is said once).
+// What the search for a soundfont remembers: the files that passed for
+// soundfonts but that the synthesiser refused or found empty, each with
+// why, and the lines it has said about files it passed over (each is said
+// once).
 std::mutex gSearchLock;
-std::vector<std::string> gRefused;
+std::vector<std::pair<std::string, std::string>> gRefused;  // file, why
 std::vector<std::string> gSaid;
 
-// The first file of the search that passes for a soundfont and that the
-// synthesiser has not refused ("" none). Each file before it that is there
-// goes to *tried, and is named on the terminal with why it was passed over,
-// once in the life of the process.
+// The first file of the search that passes for a soundfont and that has not
+// been refused ("" none). Each file before it that is there goes to *tried,
+// and is named on the terminal with why it was passed over, once in the life
+// of the process.
 std::string FindSoundFont(std::vector<std::string>* tried) {
     std::vector<std::string> files;
     for (const std::string& place : MciSoundFontSearch()) {
@@ -226,8 +227,9 @@ std::string FindSoundFont(std::vector<std::string>* tried) {
     for (const std::string& file : files) {
         std::string why;
         if (PassesForSoundFont(file, &why)) {
-            if (std::find(gRefused.begin(), gRefused.end(), file) == gRefused.end()) return file;
-            why = "refused by the synthesiser";
+            auto refused = std::find_if(gRefused.begin(), gRefused.end(), [&](auto& r) { return r.first == file; });
+            if (refused == gRefused.end()) return file;
+            why = refused->second;
         }
         if (why.empty()) continue;  // no such file
         tried->push_back(file);
@@ -288,6 +290,14 @@ fluid_synth_t* NewSynth(const std::string& font, fluid_settings_t** settings, in
     return synth;
 }
 
+// Whether the synthesiser's soundfont `fontId` holds any preset.
+bool HoldsPresets(fluid_synth_t* synth, int fontId) {
+    fluid_sfont_t* font = fluid_synth_get_sfont_by_id(synth, fontId);
+    if (!font) return false;
+    fluid_sfont_iteration_start(font);
+    return fluid_sfont_iteration_next(font) != nullptr;
+}
+
 // Creates the synthesiser for the soundfont that the search finds now, and
 // again whenever that changes, or the last piece altered it, while no piece
 // is open. Needs gLock.
@@ -305,15 +315,22 @@ bool EnsureSynth() {
     for (int level : {FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) fluid_set_log_function(level, nullptr, nullptr);
     gSynth = NewSynth(font, &gSettings, &gFontId);
     if (!gSynth) return false;
-    // A file that passes for a soundfont may still be refused: the search
-    // goes on without it.
-    while (!font.empty() && gFontId == FLUID_FAILED) {
+    // A file that passes for a soundfont may still be refused, or load with
+    // no instruments to play: the search goes on without it.
+    while (!font.empty()) {
+        const char* why = "refused by the synthesiser";
+        if (gFontId != FLUID_FAILED) {
+            if (HoldsPresets(gSynth, gFontId)) break;
+            fluid_synth_sfunload(gSynth, gFontId, 0);
+            why = "holds no instruments";
+        }
         {
             std::lock_guard<std::mutex> lock(gSearchLock);
-            gRefused.push_back(font);
+            gRefused.emplace_back(font, why);
         }
         gLevels.clear();
         tried.clear();
+        gFontId = FLUID_FAILED;
         gFontPath = font = FindSoundFont(&tried);
         if (!font.empty()) gFontId = fluid_synth_sfload(gSynth, font.c_str(), 0);
     }

@@ -301,14 +301,17 @@ TEST_F(MciTest, APartMadeMelodicAgainPlaysProgram0OfItsBankKeptFromTheOpen) {
 }
 
 // A file that is not a soundfont, or one cut short, is passed over with a
-// line naming it and why, once, before the synthesiser reads any of it; the
-// search goes on to the next, and when there is none the line that says the
-// music is off names what was tried. Each case opens and plays a piece twice.
+// line naming it and why, once, before the synthesiser reads any of it; so is
+// a whole soundfont that holds no instruments, once the synthesiser has read
+// it. The search goes on to the next, and when there is none the line that
+// says the music is off names what was tried. Each case opens and plays a
+// piece twice.
 TEST_F(MciTest, AFileThatIsNotAWholeSoundFontIsPassedOverWithWhy) {
     const std::string good = "/usr/share/sounds/sf2/TimGM6mb.sf2";
     if (access(good.c_str(), R_OK) != 0) GTEST_SKIP() << good << " is not installed";
     // The RIFF of the cut one claims a megabyte.
     const std::vector<uint8_t> text = {'a', ':', 'x', '\n'}, cut = {'R', 'I', 'F', 'F', 0, 0, 0x10, 0, 's', 'f', 'b', 'k'};
+    const std::vector<uint8_t> empty = testsupport::MakeEmptySoundFont();
     const struct {
         const char* name;
         std::vector<uint8_t> bytes;
@@ -319,6 +322,8 @@ TEST_F(MciTest, AFileThatIsNotAWholeSoundFontIsPassedOverWithWhy) {
         {"CUT.SF2", cut, "cut short: 12 of 1048584 bytes", false},
         {"TEXT-FIRST.SF2", text, "not a soundfont", true},
         {"CUT-FIRST.SF2", cut, "cut short: 12 of 1048584 bytes", true},
+        {"EMPTY.SF2", empty, "holds no instruments", false},
+        {"EMPTY-FIRST.SF2", empty, "holds no instruments", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -333,7 +338,7 @@ TEST_F(MciTest, AFileThatIsNotAWholeSoundFontIsPassedOverWithWhy) {
         for (int open = 0; open < 2; ++open) {
             Send("open \"" + file_ + "\" type sequencer alias midi");
             Send("play midi");
-            peak = std::max(peak, Peak(Render(kSecond / 2)));
+            peak = std::max(peak, Peak(testsupport::Heard(kSecond / 2)));
             Send("close midi");
         }
         const std::string off = "music is off: no General MIDI soundfont loads (tried " + file + ")\n";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "framework/sound/sound.h"
 #include "framework/system/system.h"
@@ -19,6 +20,20 @@ void Le(std::vector<uint8_t>& v, uint32_t x, int bytes) {
 }
 void Be(std::vector<uint8_t>& v, uint32_t x, int bytes) {
     for (int i = bytes - 1; i >= 0; --i) v.push_back(static_cast<uint8_t>(x >> (8 * i)));
+}
+// A RIFF chunk of the tag and the bytes (of an even length).
+std::vector<uint8_t> Chunk(const char* tag, const std::vector<uint8_t>& bytes) {
+    std::vector<uint8_t> v;
+    Put(v, tag);
+    Le(v, static_cast<uint32_t>(bytes.size()), 4);
+    v.insert(v.end(), bytes.begin(), bytes.end());
+    return v;
+}
+// `size` bytes that begin with the text, the rest zero.
+std::vector<uint8_t> Named(const char* text, size_t size) {
+    std::vector<uint8_t> v(size);
+    std::copy_n(text, std::strlen(text), v.begin());
+    return v;
 }
 
 }  // namespace
@@ -169,6 +184,20 @@ int Peak(const std::vector<int16_t>& block) {
     int peak = 0;
     for (int16_t s : block) peak = std::max(peak, std::abs(static_cast<int>(s)));
     return peak;
+}
+
+std::vector<uint8_t> MakeEmptySoundFont() {
+    const std::vector<uint8_t> bag(4), modulator(10), generator(4);
+    auto list = [](const char* type, std::initializer_list<std::vector<uint8_t>> chunks) {
+        return Chunk("LIST", Join({Named(type, 4), Join(chunks)}));
+    };
+    const auto info = list("INFO", {Chunk("ifil", {2, 0, 1, 0}), Chunk("isng", Named("EMU8000", 8)),
+                                    Chunk("INAM", Named("Empty", 6))});
+    const auto headers = list("pdta", {Chunk("phdr", Named("EOP", 38)), Chunk("pbag", bag), Chunk("pmod", modulator),
+                                       Chunk("pgen", generator), Chunk("inst", Named("EOI", 22)), Chunk("ibag", bag),
+                                       Chunk("imod", modulator), Chunk("igen", generator),
+                                       Chunk("shdr", Named("EOS", 46))});
+    return Chunk("RIFF", Join({Named("sfbk", 4), info, list("sdta", {Chunk("smpl", {})}), headers}));
 }
 
 }  // namespace testsupport

@@ -48,6 +48,10 @@ std::vector<uint8_t> MidiWithTrack(const std::vector<uint8_t>& events);
 // format 1 (format 0 for one track).
 std::vector<uint8_t> MidiWithTracks(const std::vector<std::vector<uint8_t>>& tracks);
 
+// A whole soundfont (version 2.1) that holds no instruments: its lists of
+// presets, instruments and samples hold only their terminal records.
+std::vector<uint8_t> MakeEmptySoundFont();
+
 // The sound module on the mixer without a device (AudioOutput::Buffer), no
 // message boxes, every object idle, the error flag clear, and `exeDir`
 // standing for the executable's folder; StopSound undoes it.
