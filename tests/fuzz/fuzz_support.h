@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "framework/draw/draw.h"
 #include "framework/system/system.h"
@@ -16,15 +18,21 @@
 
 namespace fuzz {
 
-// A target without its folder cannot run: it stops at once with a line
-// saying why, before the fuzzer has taken any input to keep as a finding.
+// Stops the target at once with a line saying why; by _Exit, which the
+// fuzzer does not take for the input's fault, so it keeps no finding.
+[[noreturn]] inline void Stop(const std::exception& e) {
+    std::fprintf(stderr, "fuzz: %s\n", e.what());
+    std::_Exit(1);
+}
+
+// A target without its folder cannot run: it stops before the fuzzer has
+// taken any input.
 inline const testsupport::TempFolder& Folder() {
     try {
         static const testsupport::TempFolder folder;  // removed when the target exits
         return folder;
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "fuzz: %s\n", e.what());
-        std::_Exit(1);
+        Stop(e);
     }
 }
 
@@ -38,11 +46,16 @@ inline const std::string& Dir() {
     return dir;
 }
 
-// Writes the input as `name` under the scratch folder.
+// Writes the input as `name` under the scratch folder. One that cannot be
+// written all (a full disk) stops the target: the loader would be given
+// another input than the fuzzer's.
 inline void WriteInput(const std::string& name, const uint8_t* data, size_t size) {
-    if (FILE* f = std::fopen((Dir() + name).c_str(), "wb")) {
-        if (size) std::fwrite(data, 1, size, f);
-        std::fclose(f);
+    try {
+        testsupport::WriteFile(Dir() + name, data, size);
+    } catch (const std::exception& e) {
+        std::error_code ec;
+        std::filesystem::remove_all(Folder().path, ec);  // _Exit leaves it otherwise
+        Stop(e);
     }
 }
 

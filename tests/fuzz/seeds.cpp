@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,10 +23,7 @@ namespace {
 
 void Put(const fs::path& file, const std::vector<uint8_t>& bytes) {
     fs::create_directories(file.parent_path());
-    if (FILE* f = std::fopen(file.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
+    testsupport::WriteFile(file.string(), bytes.data(), bytes.size());
 }
 
 // Copies the data files of one folder no larger than `limit` bytes.
@@ -33,11 +31,13 @@ void CopySmall(const fs::path& from, const fs::path& to, uintmax_t limit) {
     std::error_code ec;
     fs::create_directories(to);
     for (const auto& e : fs::directory_iterator(from, ec))
-        if (e.is_regular_file() && e.file_size() <= limit) fs::copy_file(e.path(), to / e.path().filename(), ec);
+        if (e.is_regular_file() && e.file_size() <= limit)
+            fs::copy_file(e.path(), to / e.path().filename(), fs::copy_options::overwrite_existing);
 }
 
 // Writes every target's seeds under `out`, taking the game's data files
-// from `data`; throws when its scratch folder cannot be made.
+// from `data`; throws, naming the file and the reason, when its scratch
+// folder cannot be made or a seed or its source cannot be written.
 void WriteSeeds(const fs::path& out, const fs::path& data) {
     const testsupport::TempFolder folder;
     const std::string work = folder.path + "/";
@@ -45,9 +45,9 @@ void WriteSeeds(const fs::path& out, const fs::path& data) {
     plat::SetExecutableDirectory(work);
 
     CopySmall(data / "IMAGE", out / "bitmap", 8 * 1024);
-    testsupport::WriteBmp24((out / "bitmap" / "tiny.bmp").string(), 3, 2, [](int x, int y) -> uint32_t {
+    Put(out / "bitmap" / "tiny.bmp", testsupport::Bmp24Bytes(3, 2, [](int x, int y) -> uint32_t {
         return static_cast<uint32_t>(x * 80 + y * 0x8000);
-    });
+    }));
     // A small picture of every header form the reader takes: the old 12-byte
     // one (its palette of 3-byte entries), the 40-byte one and the longer ones.
     for (const uint32_t info : {12u, 40u, 52u, 56u, 108u, 124u}) {
@@ -62,15 +62,20 @@ void WriteSeeds(const fs::path& out, const fs::path& data) {
     Put(out / "midi" / "tiny.mid", testsupport::MakeMidi(2));
 
     // An image pack of one small picture, named as the target asks for it.
-    testsupport::WriteBmp24(work + "A.BMP", 4, 3, [](int x, int y) -> uint32_t { return 0x102030u * (x + y); });
+    Put(work + "A.BMP", testsupport::Bmp24Bytes(4, 3, [](int x, int y) -> uint32_t { return 0x102030u * (x + y); }));
     FullScreen = 1;
     if (fwDraw::Screen(800, 600, 2) == 1) {
         fwDraw::ConvertOne("IMAGE.PAK", "A.BMP");
         fwDraw::ReleaseAll();
     }
-    fs::create_directories(out / "drawpack");
+    // The converter tells no failure: a pack it did not write is missing or empty.
+    const std::string pack = work + "IMAGE.PAK";
     std::error_code ec;
-    fs::copy_file(work + "IMAGE.PAK", out / "drawpack" / "one.pak", fs::copy_options::overwrite_existing, ec);
+    const uintmax_t size = fs::file_size(pack, ec);
+    if (ec || size == 0)
+        throw std::runtime_error("the image pack " + pack + " was not made: " + (ec ? ec.message() : "it is empty"));
+    fs::create_directories(out / "drawpack");
+    fs::copy_file(pack, out / "drawpack" / "one.pak", fs::copy_options::overwrite_existing);
 
     Put(out / "soundpack" / "one.pak",
         testsupport::MakePackEntry("A.WAV", testsupport::PcmFormatBlock(1, 22050, 16),

@@ -45,7 +45,7 @@ std::vector<uint8_t> BitmapBytes(int w, int h, int bits, uint32_t compression, s
     return b;
 }
 
-bool WriteBmp24(const std::string& path, int w, int h, const std::function<uint32_t(int, int)>& rgb) {
+std::vector<uint8_t> Bmp24Bytes(int w, int h, const std::function<uint32_t(int, int)>& rgb) {
     size_t row = (static_cast<size_t>(w) * 3 + 3) & ~size_t{3};
     auto b = BitmapBytes(w, h, 24, 0, 0, row * h);
     for (int y = 0; y < h; ++y)
@@ -56,7 +56,11 @@ bool WriteBmp24(const std::string& path, int w, int h, const std::function<uint3
             b[at + 1] = static_cast<uint8_t>(c >> 8);
             b[at + 2] = static_cast<uint8_t>(c >> 16);
         }
-    return WriteBytes(path, b);
+    return b;
+}
+
+bool WriteBmp24(const std::string& path, int w, int h, const std::function<uint32_t(int, int)>& rgb) {
+    return WriteBytes(path, Bmp24Bytes(w, h, rgb));
 }
 
 bool WriteBmp565(const std::string& path, int w, int h, const std::function<uint16_t(int, int)>& pixel) {

@@ -16,7 +16,9 @@ std::vector<uint8_t> BitmapBytes(int width, int height, int bits, uint32_t compr
                                  size_t imageBytes, uint32_t colours = 0, uint32_t infoSize = 40);
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
-// Writes a 24-bit bottom-up Windows bitmap; rgb(x, y) gives 0xRRGGBB.
+// The bytes of a 24-bit bottom-up Windows bitmap; rgb(x, y) gives 0xRRGGBB.
+std::vector<uint8_t> Bmp24Bytes(int width, int height, const std::function<uint32_t(int, int)>& rgb);
+// Writes that bitmap as the file at `path`.
 bool WriteBmp24(const std::string& path, int width, int height, const std::function<uint32_t(int, int)>& rgb);
 // Writes a 16-bit 5-6-5 bitmap (bit fields); pixel(x, y) gives the value.
 bool WriteBmp565(const std::string& path, int width, int height, const std::function<uint16_t(int, int)>& pixel);

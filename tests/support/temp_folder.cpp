@@ -1,10 +1,12 @@
 #include "tests/support/temp_folder.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 
 namespace testsupport {
@@ -36,11 +38,31 @@ std::string TempFolder::Write(const std::string& name, const std::vector<uint8_t
     const std::string file = path + "/" + name;
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ec);
-    std::ofstream out(file, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) throw std::runtime_error(file + " could not be written" + (ec ? ": " + ec.message() : ""));
+    if (ec) throw std::runtime_error(file + " could not be written: " + ec.message());
+    WriteFile(file, bytes.data(), bytes.size());
     return file;
+}
+
+// A full disk shows only at the write or the close, so each step's
+// failure is kept with its own reason.
+void WriteFile(const std::string& path, const uint8_t* data, size_t size) {
+    const auto failed = [&path](const char* step, int error) {
+        return std::runtime_error(path + " could not be " + step + ": " + std::strerror(error));
+    };
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) throw failed("opened", errno);
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            const int error = n < 0 ? errno : EIO;
+            ::close(fd);
+            throw failed("written", error);
+        }
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    if (::close(fd) != 0) throw failed("closed", errno);
 }
 
 }  // namespace testsupport

@@ -1,5 +1,6 @@
 // A folder of its own for a test's files.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,5 +22,9 @@ struct TempFolder {
 
     const std::string path;  // without a trailing '/'
 };
+
+// Writes `size` bytes as the file at `path`, all of them, or throws a
+// std::runtime_error naming the file and why it could not be written.
+void WriteFile(const std::string& path, const uint8_t* data, size_t size);
 
 }  // namespace testsupport

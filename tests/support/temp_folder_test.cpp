@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <stdexcept>
 
 #include "tests/support/run.h"
@@ -27,6 +28,32 @@ TEST(TempFolder, OneThatCannotBeMadeStopsTheTestWithTheReason) {
             ADD_FAILURE() << "made " << folder.path;
         } catch (const std::runtime_error& e) {
             EXPECT_NE(std::string(e.what()).find(c.says), std::string::npos) << e.what();
+        }
+    }
+}
+
+// A file that cannot be written stops the test with its name and why: a
+// folder in its place, or a full disk (a link to /dev/full stands for one).
+TEST(TempFolder, AFileThatCannotBeWrittenStopsTheTestWithTheReason) {
+    const testsupport::TempFolder folder;
+    folder.Write("taken/file", {'x'});
+    std::filesystem::create_symlink("/dev/full", folder.path + "/full");
+    const struct {
+        std::string name, reason;
+    } cases[] = {
+        {"taken", "Is a directory"},
+        {"full", "No space left on device"},  // last: a machine without /dev/full skips from here
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.name == "full" && !std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+        try {
+            folder.Write(c.name, {'x'});
+            ADD_FAILURE() << "wrote " << c.name;
+        } catch (const std::runtime_error& e) {
+            const std::string what = e.what();
+            EXPECT_NE(what.find(folder.path + "/" + c.name), std::string::npos) << what;
+            EXPECT_NE(what.find(c.reason), std::string::npos) << what;
         }
     }
 }
