@@ -40,7 +40,8 @@ sanitize: setup
 	@cd build-asan && ctest --output-on-failure -j $(JOBS)
 
 # Each loader's fuzz target for FUZZ_SECONDS on a corpus seeded from the
-# generated data; findings are kept under fuzz-findings/ and fail the run.
+# generated data; findings are kept under fuzz-findings/ and fail the run,
+# as does a target that cannot run (its "fuzz: " line says why).
 fuzz:
 	@./scripts/setup.sh fuzz
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVQ_FUZZ=ON -DVQ_TESTS=OFF -DVQ_BENCH=OFF >/dev/null
@@ -54,7 +55,9 @@ fuzz:
 	  SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./build-fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	    -rss_limit_mb=2048 -malloc_limit_mb=256 -print_final_stats=0 -artifact_prefix=fuzz-findings/$$t- \
 	    build-fuzz/corpus/$$t build-fuzz/seeds/$${t%_fuzz} > build-fuzz/$$t.log 2>&1 \
-	    || { tail -40 build-fuzz/$$t.log; echo "fuzz: $$t found a fault, kept in fuzz-findings/"; exit 1; }; \
+	    || { tail -40 build-fuzz/$$t.log; \
+	         if grep -q '^fuzz: ' build-fuzz/$$t.log; then echo "fuzz: $$t could not run"; \
+	         else echo "fuzz: $$t found a fault, kept in fuzz-findings/"; fi; exit 1; }; \
 	done; echo "fuzz: no findings"
 
 clean:
