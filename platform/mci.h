@@ -45,8 +45,9 @@ std::string MciFileFault();
 // /usr/share/sounds/sf2/TimGM6mb.sf2 (only the places in SDL_SOUNDFONTS when
 // that is set); "" when there is none: music then plays silently, with its
 // notices all the same, and one line on stderr says so. A file that is there
-// but is no soundfont, is cut short, or was refused by the synthesiser is
-// passed over for the next, with a line on stderr (once) naming it and why.
+// but is no soundfont, is cut short, was refused by the synthesiser or holds
+// no instruments is passed over for the next, with a line on stderr (once)
+// naming it and why.
 // The search is made again whenever a piece opens; a different answer loads
 // that soundfont.
 //

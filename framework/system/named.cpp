@@ -78,10 +78,10 @@ void Limits(Type t, long long& lo, long long& hi) {
 // 0 octal) or a number with a point or an exponent, cut towards zero. False,
 // with why, for text that is no number or a number the field cannot hold.
 bool ReadValue(Type t, const std::string& text, double& real, long long& whole, std::string* why) {
-    const bool decimal = IsFloat(t) || (text.find_first_of(".eE") != std::string::npos && text.rfind("0x", 0) != 0);
+    const bool asReal = IsFloat(t) || (text.find_first_of(".eE") != std::string::npos && text.rfind("0x", 0) != 0);
     char* end = nullptr;
     errno = 0;
-    if (decimal) real = std::strtod(text.c_str(), &end);
+    if (asReal) real = std::strtod(text.c_str(), &end);
     else whole = std::strtoll(text.c_str(), &end, 0);
     if (text.empty() || *end) {
         if (why) *why = text + " is not a number";
@@ -98,7 +98,7 @@ bool ReadValue(Type t, const std::string& text, double& real, long long& whole, 
     long long lo = 0, hi = 0;
     Limits(t, lo, hi);
     bool fits = errno != ERANGE;
-    if (decimal) {
+    if (asReal) {
         real = std::trunc(real);
         // As doubles: the largest limit, 2^63 - 1, rounds up to 2^63, which
         // no number that fits reaches.
