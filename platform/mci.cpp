@@ -290,12 +290,20 @@ fluid_synth_t* NewSynth(const std::string& font, fluid_settings_t** settings, in
     return synth;
 }
 
-// Whether the synthesiser's soundfont `fontId` holds any preset.
-bool HoldsPresets(fluid_synth_t* synth, int fontId) {
+// Why the synthesiser's soundfont `fontId` cannot play General MIDI music:
+// it holds no preset, or none in bank 0, where the melodic instruments are
+// (a soundfont of drum kits alone, or of other banks, plays little or
+// nothing of a piece). nullptr when it can.
+const char* WhyNoMusic(fluid_synth_t* synth, int fontId) {
     fluid_sfont_t* font = fluid_synth_get_sfont_by_id(synth, fontId);
-    if (!font) return false;
+    if (!font) return "holds no instruments";
+    bool any = false;
     fluid_sfont_iteration_start(font);
-    return fluid_sfont_iteration_next(font) != nullptr;
+    while (fluid_preset_t* preset = fluid_sfont_iteration_next(font)) {
+        if (fluid_preset_get_banknum(preset) == 0) return nullptr;
+        any = true;
+    }
+    return any ? "holds no General MIDI instruments" : "holds no instruments";
 }
 
 // Creates the synthesiser for the soundfont that the search finds now, and
@@ -316,13 +324,13 @@ bool EnsureSynth() {
     gSynth = NewSynth(font, &gSettings, &gFontId);
     if (!gSynth) return false;
     // A file that passes for a soundfont may still be refused, or load with
-    // no instruments to play: the search goes on without it.
+    // no General MIDI instruments to play: the search goes on without it.
     while (!font.empty()) {
         const char* why = "refused by the synthesiser";
         if (gFontId != FLUID_FAILED) {
-            if (HoldsPresets(gSynth, gFontId)) break;
+            why = WhyNoMusic(gSynth, gFontId);
+            if (!why) break;
             fluid_synth_sfunload(gSynth, gFontId, 0);
-            why = "holds no instruments";
         }
         {
             std::lock_guard<std::mutex> lock(gSearchLock);

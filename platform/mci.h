@@ -46,8 +46,8 @@ std::string MciFileFault();
 // that is set); "" when there is none: music then plays silently, with its
 // notices all the same, and one line on stderr says so. A file that is there
 // but is no soundfont, is cut short, was refused by the synthesiser or holds
-// no instruments is passed over for the next, with a line on stderr (once)
-// naming it and why.
+// no instruments, or none of General MIDI's (no preset in bank 0), is
+// passed over for the next, with a line on stderr (once) naming it and why.
 // The search is made again whenever a piece opens; a different answer loads
 // that soundfont.
 //

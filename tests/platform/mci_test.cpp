@@ -324,6 +324,8 @@ TEST_F(MciTest, AFileThatIsNotAWholeSoundFontIsPassedOverWithWhy) {
         {"CUT-FIRST.SF2", cut, "cut short: 12 of 1048584 bytes", true},
         {"EMPTY.SF2", empty, "holds no instruments", false},
         {"EMPTY-FIRST.SF2", empty, "holds no instruments", true},
+        {"BANK5.SF2", testsupport::MakeEmptySoundFont({5}), "holds no General MIDI instruments", false},
+        {"KITS-FIRST.SF2", testsupport::MakeEmptySoundFont({128}), "holds no General MIDI instruments", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -186,14 +186,22 @@ int Peak(const std::vector<int16_t>& block) {
     return peak;
 }
 
-std::vector<uint8_t> MakeEmptySoundFont() {
+std::vector<uint8_t> MakeEmptySoundFont(std::initializer_list<int> banks) {
     const std::vector<uint8_t> bag(4), modulator(10), generator(4);
+    // Program 0 of each bank, with no zones: each header's bag index is 0.
+    std::vector<uint8_t> presets;
+    for (int bank : banks) {
+        std::vector<uint8_t> header = Named("Preset", 38);
+        header[22] = static_cast<uint8_t>(bank);
+        header[23] = static_cast<uint8_t>(bank >> 8);
+        presets.insert(presets.end(), header.begin(), header.end());
+    }
     auto list = [](const char* type, std::initializer_list<std::vector<uint8_t>> chunks) {
         return Chunk("LIST", Join({Named(type, 4), Join(chunks)}));
     };
     const auto info = list("INFO", {Chunk("ifil", {2, 0, 1, 0}), Chunk("isng", Named("EMU8000", 8)),
                                     Chunk("INAM", Named("Empty", 6))});
-    const auto headers = list("pdta", {Chunk("phdr", Named("EOP", 38)), Chunk("pbag", bag), Chunk("pmod", modulator),
+    const auto headers = list("pdta", {Chunk("phdr", Join({presets, Named("EOP", 38)})), Chunk("pbag", bag), Chunk("pmod", modulator),
                                        Chunk("pgen", generator), Chunk("inst", Named("EOI", 22)), Chunk("ibag", bag),
                                        Chunk("imod", modulator), Chunk("igen", generator),
                                        Chunk("shdr", Named("EOS", 46))});

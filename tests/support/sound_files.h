@@ -49,8 +49,9 @@ std::vector<uint8_t> MidiWithTrack(const std::vector<uint8_t>& events);
 std::vector<uint8_t> MidiWithTracks(const std::vector<std::vector<uint8_t>>& tracks);
 
 // A whole soundfont (version 2.1) that holds no instruments: its lists of
-// presets, instruments and samples hold only their terminal records.
-std::vector<uint8_t> MakeEmptySoundFont();
+// presets, instruments and samples hold only their terminal records, but
+// for a preset of program 0 without zones in each bank given.
+std::vector<uint8_t> MakeEmptySoundFont(std::initializer_list<int> banks = {});
 
 // The sound module on the mixer without a device (AudioOutput::Buffer), no
 // message boxes, every object idle, the error flag clear, and `exeDir`
