@@ -45,6 +45,8 @@ struct ShotAction {
     std::string file;
 };
 
+constexpr long long kLatest = std::numeric_limits<long>::max();
+
 struct Options {
     std::string data;
     long frames = 0;
@@ -60,6 +62,8 @@ struct Options {
     std::vector<std::string> everyNames;
     std::vector<ShotAction> shots;
     std::string script;
+    bool framesGiven = false;
+    long long lastFrame = kLatest;  // the last frame an F may name
 };
 
 // The stage scripts --script can start, by name.
@@ -102,28 +106,22 @@ std::vector<std::string> SplitNames(const std::string& s) {
     return out;
 }
 
-constexpr long long kLatest = std::numeric_limits<long>::max();
-
 // A whole number of [lo, hi], named as the usage names it; else why not.
 bool Whole(const std::string& text, const char* what, long long lo, long long hi, long long& out,
            std::string& why) {
-    char* end = nullptr;
-    errno = 0;
-    out = std::strtoll(text.c_str(), &end, 10);
-    if (text.empty() || *end) {
-        why = std::string(what) + " is not a whole number";
-        return false;
+    switch (named::ReadWhole(text, lo, hi, out)) {
+    case named::WholeText::Ok: return true;
+    case named::WholeText::NotWhole: why = std::string(what) + " is not a whole number"; return false;
+    case named::WholeText::OutOfRange: break;
     }
-    if (errno == ERANGE || out < lo || out > hi) {
-        why = std::string(what) + " is out of range, " + std::to_string(lo) + " to " + std::to_string(hi);
-        return false;
-    }
-    return true;
+    why = std::string(what) + " is out of range, " + std::to_string(lo) + " to " + std::to_string(hi);
+    return false;
 }
 
-// Splits "F:REST" into the frame, 1 or later, and the rest; `form` is the
+// Splits "F:REST" into the frame, 1 to `last`, and the rest; `form` is the
 // option's own, for the line that refuses it, and names the frame.
-bool FrameAndRest(const std::string& arg, const char* form, long& frame, std::string& rest, std::string& why) {
+bool FrameAndRest(const std::string& arg, const char* form, long long last, long& frame, std::string& rest,
+                  std::string& why) {
     auto colon = arg.find(':');
     if (colon == std::string::npos) {
         why = std::string("not of the form ") + form;
@@ -132,7 +130,7 @@ bool FrameAndRest(const std::string& arg, const char* form, long& frame, std::st
     rest = arg.substr(colon + 1);
     long long f = 0;
     const std::string what(form, std::strchr(form, ':'));
-    if (!Whole(arg.substr(0, colon), what.c_str(), 1, kLatest, f, why)) return false;
+    if (!Whole(arg.substr(0, colon), what.c_str(), 1, last, f, why)) return false;
     frame = static_cast<long>(f);
     return true;
 }
@@ -170,13 +168,14 @@ bool TakeValue(const std::string& a, const std::string& v, Options& o, std::stri
     } else if (a == "--frames") {
         if (!Whole(v, "N", 0, kLatest, whole, why)) return false;
         o.frames = static_cast<long>(whole);
+        o.framesGiven = true;
     } else if (a == "--dt") {
         if (!Whole(v, "MS", 1, UINT32_MAX, whole, why)) return false;
         o.dt = static_cast<unsigned>(whole);
     } else if (a == "--time") {
         if (!Whole(v, "T", INT64_MIN, INT64_MAX, o.time, why)) return false;
     } else if (a == "--key") {
-        if (!FrameAndRest(v, "F:NAME[:HOLD]", n, rest, why)) return false;
+        if (!FrameAndRest(v, "F:NAME[:HOLD]", o.lastFrame, n, rest, why)) return false;
         long long hold = 2;
         auto colon = rest.find(':');
         if (colon != std::string::npos) {
@@ -190,7 +189,7 @@ bool TakeValue(const std::string& a, const std::string& v, Options& o, std::stri
         }
         o.keys.push_back({n, vk, static_cast<long>(hold)});
     } else if (a == "--set") {
-        if (!FrameAndRest(v, "F:NAME=VALUE", n, rest, why)) return false;
+        if (!FrameAndRest(v, "F:NAME=VALUE", o.lastFrame, n, rest, why)) return false;
         auto eq = rest.find('=');
         if (eq == std::string::npos) {
             why = "not of the form F:NAME=VALUE";
@@ -199,11 +198,11 @@ bool TakeValue(const std::string& a, const std::string& v, Options& o, std::stri
         o.sets.push_back({n, rest.substr(0, eq), rest.substr(eq + 1)});
         return named::CanWrite(o.sets.back().name, o.sets.back().value, &why);
     } else if (a == "--print") {
-        if (!FrameAndRest(v, "F:NAME[,NAME...]", n, rest, why)) return false;
+        if (!FrameAndRest(v, "F:NAME[,NAME...]", o.lastFrame, n, rest, why)) return false;
         o.prints.push_back({n, SplitNames(rest)});
         return Readable(o.prints.back().names, why);
     } else if (a == "--every") {
-        if (!FrameAndRest(v, "K:NAME[,NAME...]", n, rest, why)) return false;
+        if (!FrameAndRest(v, "K:NAME[,NAME...]", kLatest, n, rest, why)) return false;
         o.every = n;
         o.everyNames = SplitNames(rest);
         return Readable(o.everyNames, why);
@@ -214,7 +213,7 @@ bool TakeValue(const std::string& a, const std::string& v, Options& o, std::stri
         }
         o.script = v;
     } else {
-        if (!FrameAndRest(v, "F:FILE.bmp", n, rest, why)) return false;
+        if (!FrameAndRest(v, "F:FILE.bmp", o.lastFrame, n, rest, why)) return false;
         if (rest.empty()) {
             why = "names no file";
             return false;
@@ -224,9 +223,9 @@ bool TakeValue(const std::string& a, const std::string& v, Options& o, std::stri
     return true;
 }
 
-// Reads the arguments; for the first one it cannot use, false with a line
-// naming the option, its value and what is wrong.
-bool Parse(int argc, char** argv, Options& o, std::string& why) {
+// Reads the arguments once; for the first one it cannot use, false with a
+// line naming the option, its value and what is wrong.
+bool ParseOnce(int argc, char** argv, Options& o, std::string& why) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--fps" || a == "--list") {
@@ -252,6 +251,18 @@ bool Parse(int argc, char** argv, Options& o, std::string& why) {
         }
     }
     return true;
+}
+
+// Reads the arguments. --frames may stand after the frames it bounds, so
+// when it is given they are read again knowing it, and a frame past the
+// run is refused like any number out of its range.
+bool Parse(int argc, char** argv, Options& o, std::string& why) {
+    if (!ParseOnce(argc, argv, o, why)) return false;
+    if (!o.framesGiven) return true;
+    const long long last = o.frames;
+    o = Options{};
+    o.lastFrame = last;
+    return ParseOnce(argc, argv, o, why);
 }
 
 // The names were checked when the arguments were read.

@@ -73,23 +73,22 @@ void Limits(Type t, long long& lo, long long& hi) {
     }
 }
 
-// Reads the text of a value for a field of type t: any number for a float
-// field; for an integer field a whole number (decimal, 0x hexadecimal or
-// 0 octal) or a number with a point or an exponent, cut towards zero. False,
-// with why, for text that is no number or a number the field cannot hold.
+// Reads the text of a value for a field of type t: for a float field any
+// number that rounds to a finite value of its type; for an integer field a
+// whole decimal number it holds. False, with why, for text that is no such
+// number.
 bool ReadValue(Type t, const std::string& text, double& real, long long& whole, std::string* why) {
-    const bool asReal = IsFloat(t) || (text.find_first_of(".eE") != std::string::npos && text.rfind("0x", 0) != 0);
     char* end = nullptr;
-    errno = 0;
-    if (asReal) real = std::strtod(text.c_str(), &end);
-    else whole = std::strtoll(text.c_str(), &end, 0);
-    if (text.empty() || *end) {
-        if (why) *why = text + " is not a number";
-        return false;
-    }
     if (IsFloat(t)) {
+        // Read in the field's own precision, so that the largest float,
+        // written as the shortest text that reads back to it, is taken.
+        real = t == Type::F32 ? std::strtof(text.c_str(), &end) : std::strtod(text.c_str(), &end);
+        if (text.empty() || *end) {
+            if (why) *why = text + " is not a number";
+            return false;
+        }
+        if (std::isfinite(real)) return true;
         const double most = t == Type::F32 ? FLT_MAX : DBL_MAX;
-        if (errno != ERANGE && std::isfinite(real) && std::fabs(real) <= most) return true;
         char range[64];
         std::snprintf(range, sizeof range, "%g to %g", -most, most);
         if (why) *why = text + " is out of range, " + range;
@@ -97,16 +96,16 @@ bool ReadValue(Type t, const std::string& text, double& real, long long& whole, 
     }
     long long lo = 0, hi = 0;
     Limits(t, lo, hi);
-    bool fits = errno != ERANGE;
-    if (asReal) {
-        real = std::trunc(real);
-        // As doubles: the largest limit, 2^63 - 1, rounds up to 2^63, which
-        // no number that fits reaches.
-        fits = fits && real >= static_cast<double>(lo) && real < static_cast<double>(hi) + 1.0;
-        if (fits) whole = static_cast<long long>(real);
+    switch (ReadWhole(text, lo, hi, whole)) {
+    case WholeText::Ok: return true;
+    case WholeText::OutOfRange:
+        if (why) *why = text + " is out of range, " + std::to_string(lo) + " to " + std::to_string(hi);
+        return false;
+    case WholeText::NotWhole:
+        std::strtod(text.c_str(), &end);
+        if (why) *why = text + (text.empty() || *end ? " is not a number" : " is not a whole number");
+        return false;
     }
-    if (fits && whole >= lo && whole <= hi) return true;
-    if (why) *why = text + " is out of range, " + std::to_string(lo) + " to " + std::to_string(hi);
     return false;
 }
 
@@ -129,17 +128,19 @@ bool Resolve(const std::string& expr, Type& type, char*& addr) {
     auto dot = name.find('.');
     if (dot != std::string::npos) {
         field = name.substr(dot + 1);
+        if (field.empty()) return false;
         name.resize(dot);
     }
     auto br = name.find('[');
     if (br != std::string::npos) {
         auto close = name.find(']', br);
         if (close == std::string::npos || close != name.size() - 1) return false;
-        std::string num = name.substr(br + 1, close - br - 1);
-        if (num.empty()) return false;
-        char* end = nullptr;
-        index = std::strtol(num.c_str(), &end, 10);
-        if (*end) return false;
+        // Digits only, as the names are listed: no sign, no space.
+        const std::string num = name.substr(br + 1, close - br - 1);
+        if (num.empty() || num.find_first_not_of("0123456789") != std::string::npos) return false;
+        errno = 0;
+        index = std::strtol(num.c_str(), nullptr, 10);
+        if (errno == ERANGE) return false;
         name.resize(br);
     }
     auto it = table.find(name);
@@ -251,6 +252,15 @@ size_t SizeOf(Type t) {
     case Type::I32: case Type::U32: case Type::F32: return 4;
     default: return 8;
     }
+}
+
+WholeText ReadWhole(const std::string& text, long long lo, long long hi, long long& out) {
+    char* end = nullptr;
+    errno = 0;
+    out = std::strtoll(text.c_str(), &end, 10);
+    if (text.empty() || *end) return WholeText::NotWhole;
+    if (errno == ERANGE || out < lo || out > hi) return WholeText::OutOfRange;
+    return WholeText::Ok;
 }
 
 bool Read(const std::string& expr, std::string& out) {

@@ -65,10 +65,18 @@ void Record(const char* name, R& record, std::vector<Field> fields) {
     AddPool(name, &record, 1, sizeof(R), std::move(fields), nullptr);
 }
 
+// How text reads as a whole decimal number (a sign, then digits).
+enum class WholeText { Ok, NotWhole, OutOfRange };
+// Reads text as a whole decimal number of [lo, hi] to out; every whole
+// number the play driver takes, its own or a field's, is read this way.
+WholeText ReadWhole(const std::string& text, long long lo, long long hi, long long& out);
+
 // Reads an expression as text: integers in decimal, floats as %g.
 bool Read(const std::string& expr, std::string& out);
-// Writes a value (integer or float text) through an expression; false, and
-// nothing written, for an unknown name or a value its field cannot hold.
+// Writes a value through an expression: a whole decimal number into an
+// integer field, any finite number into a float field (rounded to it).
+// False, and nothing written, for an unknown name or a value its field
+// cannot hold.
 bool Write(const std::string& expr, const std::string& value);
 // Whether Write would take the value; else why not, in a few words.
 bool CanWrite(const std::string& expr, const std::string& value, std::string* why);
