@@ -7,6 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!fuzz::ScreenReady()) return 0;
     fuzz::WriteInput("IMAGE.PAK", data, size);
+    const fuzz::DrawTableAsFound table;
     fwDraw::SetPackFile("IMAGE.PAK");
     for (const char* name : {"A.BMP", "SZAK10.BMP"}) {
         const int handle = fwDraw::LoadPack(name, 0);

@@ -1,5 +1,6 @@
 // Shared set-up of the fuzz targets: a scratch folder standing for the
-// executable's folder, no message boxes, and the input written to a file.
+// executable's folder, no message boxes, the input written to a file, and
+// the drawing-object table given back after each input.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -68,6 +69,27 @@ inline bool ScreenReady() {
     }();
     return ready;
 }
+
+// Gives back, when it goes, every drawing-object record taken while it
+// lived: a picture that fails to load keeps its record's name for good, so
+// that without it some 500 failing inputs would fill the table and every
+// later one would stop at "too many objects" before the loader. Each input
+// thus starts from the table as the target found it.
+class DrawTableAsFound {
+public:
+    DrawTableAsFound() {
+        for (int i = 0; i < kDrawObjectCount; ++i) wasFree_[i] = DrawObjects[i].name[0] == '\0';
+    }
+    ~DrawTableAsFound() {
+        for (int i = 0; i < kDrawObjectCount; ++i)
+            if (wasFree_[i] && DrawObjects[i].name[0] != '\0') fwDraw::ResetRecord(DrawObjects[i]);
+    }
+    DrawTableAsFound(const DrawTableAsFound&) = delete;
+    DrawTableAsFound& operator=(const DrawTableAsFound&) = delete;
+
+private:
+    bool wasFree_[kDrawObjectCount];
+};
 
 // The sound module on the mixer without a device, set up once.
 inline void SoundReady() {
