@@ -290,21 +290,7 @@ fluid_synth_t* NewSynth(const std::string& font, fluid_settings_t** settings, in
     return synth;
 }
 
-// Why the synthesiser's soundfont `fontId` cannot play General MIDI music:
-// it holds no preset, or none in bank 0, where the melodic instruments are
-// (a soundfont of drum kits alone, or of other banks, plays little or
-// nothing of a piece). nullptr when it can.
-const char* WhyNoMusic(fluid_synth_t* synth, int fontId) {
-    fluid_sfont_t* font = fluid_synth_get_sfont_by_id(synth, fontId);
-    if (!font) return "holds no instruments";
-    bool any = false;
-    fluid_sfont_iteration_start(font);
-    while (fluid_preset_t* preset = fluid_sfont_iteration_next(font)) {
-        if (fluid_preset_get_banknum(preset) == 0) return nullptr;
-        any = true;
-    }
-    return any ? "holds no General MIDI instruments" : "holds no instruments";
-}
+const char* WhyNoMusic();
 
 // Creates the synthesiser for the soundfont that the search finds now, and
 // again whenever that changes, or the last piece altered it, while no piece
@@ -328,7 +314,7 @@ bool EnsureSynth() {
     while (!font.empty()) {
         const char* why = "refused by the synthesiser";
         if (gFontId != FLUID_FAILED) {
-            why = WhyNoMusic(gSynth, gFontId);
+            why = WhyNoMusic();
             if (!why) break;
             fluid_synth_sfunload(gSynth, gFontId, 0);
         }
@@ -461,6 +447,17 @@ PresetSet PresetsInFont() {
         if (bank >= 0 && bank <= kDrumBank && program >= 0 && program < 128) presets.set(PresetIndex(bank, program));
     }
     return presets;
+}
+
+// Why the soundfont loaded cannot play General MIDI music: it holds no
+// preset, or none in bank 0, where the melodic instruments are (a soundfont
+// of drum kits alone, or of other banks, plays little or nothing of a
+// piece). nullptr when it can.
+const char* WhyNoMusic() {
+    const PresetSet presets = PresetsInFont();
+    for (int program = 0; program < 128; ++program)
+        if (presets[PresetIndex(0, program)]) return nullptr;
+    return presets.any() ? "holds no General MIDI instruments" : "holds no instruments";
 }
 
 // The preset the synthesiser gives for a bank and program when the

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <map>
 
 namespace named {
@@ -137,10 +138,11 @@ bool Resolve(const std::string& expr, Type& type, char*& addr) {
         if (close == std::string::npos || close != name.size() - 1) return false;
         // Digits only, as the names are listed: no sign, no space.
         const std::string num = name.substr(br + 1, close - br - 1);
-        if (num.empty() || num.find_first_not_of("0123456789") != std::string::npos) return false;
-        errno = 0;
-        index = std::strtol(num.c_str(), nullptr, 10);
-        if (errno == ERANGE) return false;
+        long long at = 0;
+        if (num.find_first_not_of("0123456789") != std::string::npos ||
+            ReadWhole(num, 0, std::numeric_limits<long>::max(), at) != WholeText::Ok)
+            return false;
+        index = static_cast<long>(at);
         name.resize(br);
     }
     auto it = table.find(name);

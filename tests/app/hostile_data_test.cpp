@@ -23,14 +23,10 @@ std::vector<uint8_t> ReadAll(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+using testsupport::Count;
+
 // What begins each of the game's lines: its window's title.
 const std::string kGame = "VORNQUIST SF SHOOTING: ";
-
-size_t Count(const std::string& out, const std::string& what) {
-    size_t n = 0;
-    for (size_t at = out.find(what); at != std::string::npos; at = out.find(what, at + 1)) ++n;
-    return n;
-}
 
 // The title picture with a colour count of 2^31 at 8 bits, the shot sound
 // cut in half, the first stage's music with a time division of 0: each is

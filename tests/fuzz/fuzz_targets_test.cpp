@@ -12,11 +12,7 @@
 
 namespace {
 
-size_t Count(const std::string& text, const std::string& what) {
-    size_t n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
+using testsupport::Count;
 
 TEST(FuzzTargets, EveryRepeatOfAFailingInputReachesTheLoader) {
     constexpr size_t kRepeats = 600;

@@ -1,5 +1,6 @@
 // Helpers for tests that run the game's programs.
 #pragma once
+#include <cstddef>
 #include <string>
 
 namespace testsupport {
@@ -14,6 +15,9 @@ RunResult Run(const std::string& commandLine);
 
 // Runs the play driver with the given arguments (data folder: the build's).
 RunResult Playtest(const std::string& args, const char* program = VQ_PLAYTEST);
+
+// How many times `what` stands in `text`.
+size_t Count(const std::string& text, const std::string& what);
 
 // The value of NAME on the line printed for frame F, or "" when absent.
 std::string Value(const std::string& out, long frame, const std::string& name);

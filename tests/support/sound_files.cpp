@@ -201,9 +201,9 @@ std::vector<uint8_t> MakeEmptySoundFont(std::initializer_list<int> banks) {
     };
     const auto info = list("INFO", {Chunk("ifil", {2, 0, 1, 0}), Chunk("isng", Named("EMU8000", 8)),
                                     Chunk("INAM", Named("Empty", 6))});
-    const auto headers = list("pdta", {Chunk("phdr", Join({presets, Named("EOP", 38)})), Chunk("pbag", bag), Chunk("pmod", modulator),
-                                       Chunk("pgen", generator), Chunk("inst", Named("EOI", 22)), Chunk("ibag", bag),
-                                       Chunk("imod", modulator), Chunk("igen", generator),
+    const auto headers = list("pdta", {Chunk("phdr", Join({presets, Named("EOP", 38)})), Chunk("pbag", bag),
+                                       Chunk("pmod", modulator), Chunk("pgen", generator), Chunk("inst", Named("EOI", 22)),
+                                       Chunk("ibag", bag), Chunk("imod", modulator), Chunk("igen", generator),
                                        Chunk("shdr", Named("EOS", 46))});
     return Chunk("RIFF", Join({Named("sfbk", 4), info, list("sdta", {Chunk("smpl", {})}), headers}));
 }

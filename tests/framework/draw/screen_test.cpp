@@ -8,16 +8,13 @@
 #include "framework/system/random.h"
 #include "game/shell/shell.h"
 #include "tests/framework/draw/draw_fixture.h"
+#include "tests/support/run.h"
 
 namespace {
 
-constexpr int kShift5[3] = {11, 6, 0};  // 5-6-5
+using testsupport::Count;
 
-int Count(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
+constexpr int kShift5[3] = {11, 6, 0};  // 5-6-5
 
 TEST_F(ScreenTest, FormatValuesOfFiveSixFive) {
     EXPECT_EQ(RedMask, 0xF800u);
@@ -176,7 +173,7 @@ TEST_P(ScreenFailure, ShowsItsMessageAndBuildsNoTables) {
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(fwDraw::Screen(800, 600, 2), 0);
     std::string err = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(Count(err, std::string("fwDraw::Screen : ") + GetParam().message), 1) << err;
+    EXPECT_EQ(Count(err, std::string("fwDraw::Screen : ") + GetParam().message), 1u) << err;
     EXPECT_EQ(ErrorFlag, 1);
     EXPECT_EQ(SinTable[90], 0);
     EXPECT_EQ(fwDraw::ScreenIsUp(), 0);
@@ -195,7 +192,7 @@ TEST_F(ScreenSetUp, RefusedDepthWithoutFallbackFailsOnce) {
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(fwDraw::Screen(800, 600, 2), 0);
     std::string err = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(Count(err, "解像度が変更できません"), 1) << err;
+    EXPECT_EQ(Count(err, "解像度が変更できません"), 1u) << err;
     EXPECT_EQ(ScreenBitsPerPixel, 32u);
 }
 
